@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace quendaro {
+
+// Watches the rolls of a RandomSource, so that a caller can show how a result
+// came about ("Roll(100, 1) = 87"). The source calls it after every roll and
+// every reseed; with no observer set, watching costs one untaken branch.
+class RollObserver {
+ public:
+  virtual ~RollObserver() = default;
+  virtual void OnReseed() = 0;
+  virtual void OnRoll(int count, int low, int result) = 0;
+};
+
+// The program's one source of chance. Every generator draws from the same
+// instance, so a roll in one window moves the sequence for all the others.
+//
+// A draw is a single-precision value in [0, 1) with a granularity of 2^-24:
+// the top 24 bits of a PCG32 output divided by 2^24, so every draw is exact in
+// a float and strictly below 1. A roll is one draw stretched over a range of
+// whole numbers; no roll ever sums dice.
+//
+// The source starts from a fixed state, so that a run is reproducible until
+// someone reseeds it. Reseed mixes the time of day into the state.
+class RandomSource {
+ public:
+  // Nanoseconds of the wall clock. Injectable so that a test or a
+  // reproducible run can freeze time.
+  using Clock = std::uint64_t (*)();
+
+  static constexpr float kLargestDraw = 1.0f - 0x1p-24f;
+
+  // The fixed initial state, read from the system clock when reseeded.
+  RandomSource();
+  // A state derived from `seed`; `clock` is what Reseed reads.
+  explicit RandomSource(std::uint64_t seed, Clock clock = &SystemClock);
+
+  RandomSource(const RandomSource&) = delete;
+  RandomSource& operator=(const RandomSource&) = delete;
+
+  // The next draw r, 0 <= r < 1.
+  float Next();
+
+  // Mixes the clock into the state. The result depends on both the time and
+  // the prior state, so reseeds within one clock tick still move apart.
+  void Reseed();
+
+  // Int(r * count + low) for one fresh draw r: a whole number in
+  // low .. low + count - 1, each equally likely. The product and the sum are
+  // taken in double precision from the single-precision draw.
+  int Roll(int count, int low);
+
+  // Roll(high - low + 1, low), for ranges whose bounds are data.
+  int RollBetween(int low, int high);
+
+  void SetObserver(RollObserver* observer) { observer_ = observer; }
+
+  // For tests: the following draws are exactly `draws`, in order; once they
+  // are used up the source goes on with its own sequence. Reseeds leave a
+  // script untouched.
+  void ScriptDraws(std::vector<float> draws);
+  std::size_t ScriptedDrawsLeft() const { return script_.size() - script_next_; }
+
+  // How many draws and reseeds the source has made so far.
+  std::size_t DrawCount() const { return draw_count_; }
+  std::size_t ReseedCount() const { return reseed_count_; }
+
+  static std::uint64_t SystemClock();
+
+ private:
+  std::uint32_t NextBits();
+
+  std::uint64_t state_ = 0;
+  std::uint64_t increment_ = 0;
+  Clock clock_;
+  RollObserver* observer_ = nullptr;
+  std::vector<float> script_;
+  std::size_t script_next_ = 0;
+  std::size_t draw_count_ = 0;
+  std::size_t reseed_count_ = 0;
+};
+
+}  // namespace quendaro

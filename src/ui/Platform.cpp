@@ -1,0 +1,26 @@
+#include "ui/Platform.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
+
+namespace quendaro {
+
+void DesktopPlatform::ShowMessage(QWidget* parent, const QString& text) {
+  // An empty title lets the platform show the application's name.
+  QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok,
+                  parent);
+  box.exec();
+}
+
+void DesktopPlatform::Beep() { QApplication::beep(); }
+
+char DesktopPlatform::DecimalSeparator() const {
+  const QString point = QLocale::system().decimalPoint();
+  if (point.size() == 1 && point.front().unicode() < 0x80) {
+    return static_cast<char>(point.front().unicode());
+  }
+  return '.';
+}
+
+}  // namespace quendaro
