@@ -1,0 +1,27 @@
+#pragma once
+
+#include "character/CharacterSheet.h"
+#include "random/RandomSource.h"
+
+namespace quendaro {
+
+// One press of "Tira i dadi": checks the choices, rolls the six scores within
+// the race's limits, applies the class rule, finds the age category and builds
+// the ability display. It never stops early: every message is raised and the
+// sheet is always complete. Six reseeds and six or seven draws per call,
+// whatever the inputs. Holds no state between calls.
+class CharacterGenerator {
+ public:
+  // `decimal_separator` writes the average and reads the age: the window
+  // passes the system's regional one.
+  explicit CharacterGenerator(char decimal_separator = '.')
+      : decimal_separator_(decimal_separator) {}
+
+  CharacterSheet Generate(const CharacterRequest& request,
+                          RandomSource& random) const;
+
+ private:
+  char decimal_separator_;
+};
+
+}  // namespace quendaro
