@@ -1,8 +1,8 @@
 #include "common/NumberText.h"
 
+#include <cassert>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace quendaro {
@@ -18,10 +18,13 @@ std::string WholeText(int value) { return std::to_string(value); }
 
 std::string SingleText(float value, char decimal_separator) {
   char buffer[32];
-  // %.7g: seven significant digits, trailing zeros and a bare point dropped.
-  const int length = std::snprintf(buffer, sizeof buffer, "%.7g",
-                                   static_cast<double>(value));
-  std::string text(buffer, static_cast<std::size_t>(length));
+  // Seven significant digits, trailing zeros and a bare point dropped, as
+  // printf's %.7g but independent of the C locale that Qt sets up.
+  const std::to_chars_result result =
+      std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
+                    std::chars_format::general, 7);
+  assert(result.ec == std::errc() && "32 characters hold any float");
+  std::string text(buffer, result.ptr);
   for (char& c : text) {
     if (c == '.') c = decimal_separator;
   }
