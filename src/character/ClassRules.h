@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "character/AbilityScores.h"
+
+namespace quendaro {
+
+// What the class rule made of the rolled scores.
+struct ClassOutcome {
+  AbilityScores scores{};
+  // The messages of the broken race and alignment rules, in the order tested.
+  std::vector<std::string_view> messages;
+  // A rule was broken and the six scores were set to 0.
+  bool refused = false;
+};
+
+// Applies the rule of the class, matched exactly, to the rolled scores: first
+// the minimums (a score below a threshold becomes a fixed value, often higher
+// than the threshold and careless of the race's limits), then the race and
+// alignment rules, each broken one raising its message and setting all six
+// scores to 0. A text outside the 41 classes ("nessuna", a class typed by
+// hand) has no rule and changes nothing. Draws nothing.
+ClassOutcome ApplyClassRule(const AbilityScores& scores,
+                            std::string_view character_class,
+                            std::string_view race, std::string_view alignment);
+
+}  // namespace quendaro
