@@ -1,0 +1,308 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "character/CharacterGenerator.h"
+#include "character/RaceLimits.h"
+#include "support/Draws.h"
+
+namespace quendaro {
+namespace {
+
+using Messages = std::vector<std::string>;
+using Texts = std::array<std::string, kAbilityCount>;
+
+std::uint64_t FrozenClock() { return 42; }
+
+CharacterRequest Request(std::string race, std::string character_class,
+                         std::string alignment = "nessuno",
+                         std::string age = "20", std::string name = "") {
+  CharacterRequest request;
+  request.race = std::move(race);
+  request.characterClass = std::move(character_class);
+  request.alignment = std::move(alignment);
+  request.age = std::move(age);
+  request.name = std::move(name);
+  return request;
+}
+
+// The draws that make the race roll `scores`, with the percentile draw after
+// the strength when there is one.
+std::vector<float> DrawsFor(std::string_view race, const AbilityScores& scores,
+                            std::optional<int> percentile = std::nullopt) {
+  const RaceLimits limits = LimitsOfRace(race);
+  std::vector<float> draws;
+  for (std::size_t i = 0; i < scores.size(); ++i) {
+    const int count = limits[i].maximum - limits[i].minimum + 1;
+    draws.push_back(testing::DrawFor(count, limits[i].minimum, scores[i]));
+    if (i == 0 && percentile) {
+      draws.push_back(testing::DrawFor(77, 23, *percentile));
+    }
+  }
+  return draws;
+}
+
+Texts ScoreTexts(const CharacterSheet& sheet) { return sheet.abilities.scores; }
+
+TEST(CharacterGeneratorTest, MissingChoicesAreReportedClassFirst) {
+  struct Case {
+    std::string race;
+    std::string characterClass;
+    Messages messages;
+    bool clearEnabled;
+  };
+  const Case cases[] = {
+      {"nessuna",
+       "nessuna",
+       {"Devi selezionare una classe !", "Devi selzionare una razza !"},
+       false},
+      {"Umano", "nessuna", {"Devi selezionare una classe !"}, false},
+      {"nessuna", "Guerriero(puro)", {"Devi selzionare una razza !"}, false},
+      {"Umano", "Guerriero(puro)", {}, true},
+      // A typed text is a choice, if not one any table knows.
+      {"elfo alto", "guerriero", {}, true},
+  };
+  for (const Case& c : cases) {
+    RandomSource random(1, &FrozenClock);
+    const CharacterSheet sheet = CharacterGenerator().Generate(
+        Request(c.race, c.characterClass), random);
+    EXPECT_EQ(sheet.messages, c.messages)
+        << c.race << " / " << c.characterClass;
+    EXPECT_EQ(sheet.clearEnabled, c.clearEnabled) << c.race;
+  }
+}
+
+TEST(CharacterGeneratorTest, NoChoiceRollsZerosAndTheClassRuleStillApplies) {
+  RandomSource random(1, &FrozenClock);
+  const CharacterGenerator generator;
+  EXPECT_EQ(
+      ScoreTexts(generator.Generate(Request("nessuna", "nessuna"), random)),
+      (Texts{"0", "0", "0", "0", "0", "0"}));
+  EXPECT_EQ(ScoreTexts(generator.Generate(Request("nessuna", "Guerriero(puro)"),
+                                          random)),
+            (Texts{"9", "0", "10", "0", "0", "0"}));
+}
+
+TEST(CharacterGeneratorTest, EveryGenerationReseedsSixTimesAndDrawsSixOrSeven) {
+  struct Case {
+    CharacterRequest request;
+    std::vector<float> draws;
+    std::size_t drawsUsed;
+  };
+  const Case cases[] = {
+      {Request("nessuna", "nessuna"), {}, 6},
+      {Request("Xyz", "Paladino"), {}, 6},
+      {Request("Umano", "Guerriero(puro)"),
+       DrawsFor("Umano", {18, 10, 10, 10, 10, 10}, 60), 7},
+      {Request("Umano", "Mago generico"),
+       DrawsFor("Umano", {18, 10, 10, 10, 10, 10}), 6},
+      {Request("Gnomo delle rocce", "Guerriero/chierico"),
+       DrawsFor("Gnomo delle rocce", {18, 10, 10, 10, 10, 10}), 6},
+      {Request("Nano di collina", "Guerriero/chierico"),
+       DrawsFor("Nano di collina", {18, 10, 12, 10, 10, 10}, 23), 7},
+      // Refused, too old and the preset all the same.
+      {Request("Nano di collina", "Paladino", "Caotico/malvagio", "9999",
+               "Orvo"),
+       DrawsFor("Nano di collina", {18, 10, 12, 10, 10, 10}, 99), 7},
+      {Request("Minotauro(Dragonlance)", "Paladino"),
+       DrawsFor("Minotauro(Dragonlance)", {20, 10, 12, 10, 10, 10}), 6},
+  };
+  for (const Case& c : cases) {
+    RandomSource random(1, &FrozenClock);
+    random.ScriptDraws(c.draws);
+    CharacterGenerator().Generate(c.request, random);
+    EXPECT_EQ(random.ReseedCount(), 6u) << c.request.race;
+    EXPECT_EQ(random.DrawCount(), c.drawsUsed) << c.request.race;
+  }
+}
+
+TEST(CharacterGeneratorTest, ScoresReachBothEndsOfTheRaceLimits) {
+  RandomSource random(1, &FrozenClock);
+  random.ScriptDraws(std::vector<float>(6, testing::kLargestDraw));
+  const CharacterSheet high = CharacterGenerator().Generate(
+      Request("Elfo alato(Avariel)", "nessuna"), random);
+  EXPECT_EQ(ScoreTexts(high), (Texts{"18", "21", "15", "18", "18", "18"}));
+
+  random.ScriptDraws(std::vector<float>(6, testing::kSmallestDraw));
+  const CharacterSheet low = CharacterGenerator().Generate(
+      Request("Nano di fosso", "nessuna"), random);
+  EXPECT_EQ(ScoreTexts(low), (Texts{"6", "6", "8", "5", "5", "3"}));
+}
+
+TEST(CharacterGeneratorTest, WarriorWithEighteenShowsThePercentileRow) {
+  RandomSource random(1, &FrozenClock);
+  random.ScriptDraws(DrawsFor("Umano", {18, 10, 10, 10, 10, 10}, 99));
+  const CharacterSheet sheet = CharacterGenerator().Generate(
+      Request("Umano", "Guerriero(puro)"), random);
+  EXPECT_EQ(sheet.abilities.percentile, "99");
+  EXPECT_EQ(sheet.abilities.rows[0], "+2  +5  106,5  172  15(3)  35%");
+}
+
+TEST(CharacterGeneratorTest, RefusalLeavesNoPercentileAndNoRowsBehind) {
+  RandomSource random(1, &FrozenClock);
+  random.ScriptDraws(DrawsFor("Nano di collina", {18, 10, 12, 10, 10, 10}, 60));
+  const CharacterSheet sheet = CharacterGenerator().Generate(
+      Request("Nano di collina", "Paladino", "Legale/buono"), random);
+  EXPECT_EQ(sheet.messages, Messages{"Un paladino può essere solo umano"});
+  EXPECT_EQ(ScoreTexts(sheet), (Texts{"0", "0", "0", "0", "0", "0"}));
+  EXPECT_EQ(sheet.abilities.percentile, "");
+  EXPECT_EQ(sheet.abilities.rows, (Texts{"", "", "", "", "", ""}));
+  EXPECT_EQ(sheet.abilities.total, "0");
+  EXPECT_EQ(sheet.abilities.average, "0");
+  EXPECT_EQ(random.DrawCount(), 7u);
+}
+
+TEST(CharacterGeneratorTest, MessagesComeInTheOrderOfTheStages) {
+  struct Case {
+    CharacterRequest request;
+    Messages messages;
+  };
+  const Case cases[] = {
+      {Request("nessuna", "Druido", "nessuno", "50"),
+       {"Devi selzionare una razza !",
+        "Un druido può essere solo umano o mezzelfo",
+        "Un druido può essere solo neutrale puro"}},
+      {Request("Mezzelfo", "Paladino", "Caotico/buono", "186"),
+       {"Un paladino può essere solo umano",
+        "Un paladino può essere solo legale buono",
+        "Un mezzelfo non arriva a questa età !"}},
+      {Request("Umano", "Mago/ladro", "Legale/buono", "111"),
+       {"Un ladro/mago non può essere legale buono",
+        "Un mago/ladro può essere solo elfo o mezzelfo",
+        "Un uomo non arriva a questa età !"}},
+      {Request("Nano sotterraneo", "nessuna", "nessuno", "481"),
+       {"Devi selezionare una classe !",
+        "Un nano sotterraneo non può superare i 480 anni !"}},
+  };
+  for (const Case& c : cases) {
+    RandomSource random(1, &FrozenClock);
+    const CharacterSheet sheet =
+        CharacterGenerator().Generate(c.request, random);
+    EXPECT_EQ(sheet.messages, c.messages) << c.request.characterClass;
+  }
+}
+
+TEST(CharacterGeneratorTest, AgeTextIsReadAsANumber) {
+  struct Case {
+    std::string race;
+    std::string age;
+    char separator;
+    std::string ageAfter;
+    std::string category;
+    std::size_t messages;
+  };
+  const Case cases[] = {
+      {"Umano", "", '.', "1", "Giovane", 0},
+      {"Elfo marino", "", ',', "1", "Infanzia", 0},
+      {"Umano", "0", '.', "0", "", 0},
+      {"Umano", "abc", '.', "abc", "", 0},
+      {"Umano", "44,5", ',', "44,5", "Giovane", 0},
+      {"Umano", "44,5", '.', "44,5", "", 0},
+      {"Umano", "0110", '.', "0110", "Età massima", 0},
+      {"Umano", "111", '.', "1", "", 1},
+      {"Nano di collina", "451", '.', "1", "            ", 1},
+      {"Xyz", "9999", '.', "9999", "", 0},
+  };
+  for (const Case& c : cases) {
+    RandomSource random(1, &FrozenClock);
+    const CharacterSheet sheet =
+        CharacterGenerator(c.separator)
+            .Generate(Request(c.race, "Guerriero(puro)", "nessuno", c.age),
+                      random);
+    EXPECT_EQ(sheet.age, c.ageAfter) << c.race << " " << c.age;
+    EXPECT_EQ(sheet.ageCategory, c.category) << c.race << " " << c.age;
+    EXPECT_EQ(sheet.messages.size(), c.messages) << c.race << " " << c.age;
+  }
+}
+
+TEST(CharacterGeneratorTest, AverageUsesTheGeneratorsSeparator) {
+  for (const auto& [separator, average] :
+       {std::pair{',', "12,83333"}, std::pair{'.', "12.83333"}}) {
+    RandomSource random(1, &FrozenClock);
+    random.ScriptDraws(DrawsFor("Umano", {13, 13, 13, 13, 13, 12}));
+    const CharacterSheet sheet = CharacterGenerator(separator).Generate(
+        Request("Umano", "Mago generico"), random);
+    EXPECT_EQ(sheet.abilities.total, "77");
+    EXPECT_EQ(sheet.abilities.average, average);
+  }
+}
+
+TEST(CharacterGeneratorTest, PresetNameReplacesTheRollsButNotThePercentile) {
+  RandomSource random(1, &FrozenClock);
+  random.ScriptDraws(DrawsFor("Umano", {18, 10, 10, 10, 10, 10}, 60));
+  const CharacterSheet sheet = CharacterGenerator(',').Generate(
+      Request("Umano", "Guerriero(puro)", "nessuno", "30", "Orvo "), random);
+
+  EXPECT_EQ(ScoreTexts(sheet), (Texts{"11", "16", "16", "14", "13", "12"}));
+  EXPECT_EQ(sheet.abilities.percentile, "60");
+  EXPECT_EQ(sheet.abilities.total, "82");
+  EXPECT_EQ(sheet.abilities.average, "13,66667");
+  EXPECT_EQ(sheet.abilities.rows,
+            (Texts{"/  /  18  52  6  2%", "+1  +1  -2", "+2  95%  96%  0  /",
+                   "4  7°  60%  9  /", "0  1°  0%  /", "5  0  0"}));
+  ASSERT_TRUE(sheet.preset);
+  EXPECT_EQ(sheet.preset->characterClass, "Ladro");
+  EXPECT_EQ(sheet.preset->race, "Umano");
+  EXPECT_EQ(sheet.preset->alignment, "Caotico/neutrale");
+  EXPECT_EQ(sheet.preset->height, "178");
+  EXPECT_EQ(sheet.preset->weight, "69");
+  EXPECT_EQ(sheet.preset->age, "20");
+  EXPECT_EQ(sheet.preset->sex, "Maschio");
+  // The age stage has already run on what was typed.
+  EXPECT_EQ(sheet.age, "30");
+  EXPECT_EQ(sheet.ageCategory, "Giovane");
+}
+
+TEST(CharacterGeneratorTest, OtherNamesKeepTheRolls) {
+  for (const std::string name : {"orvo", "Orvo  ", "Orvo Brant", ""}) {
+    RandomSource random(1, &FrozenClock);
+    random.ScriptDraws(DrawsFor("Umano", {10, 10, 10, 10, 10, 10}));
+    const CharacterSheet sheet = CharacterGenerator().Generate(
+        Request("Umano", "Mago generico", "nessuno", "30", name), random);
+    EXPECT_FALSE(sheet.preset) << name;
+    EXPECT_EQ(sheet.abilities.scores[0], "10") << name;
+  }
+}
+
+TEST(CharacterGeneratorTest, EveryRaceOfTheWindowHasLimitsAndAnAgeGroup) {
+  const std::string_view races[] = {"Elfo alto",
+                                    "Elfo grigio",
+                                    "Elfo silvano",
+                                    "Elfo oscuro(Drow)",
+                                    "Elfo marino",
+                                    "Elfo alato(Avariel)",
+                                    "Umano",
+                                    "Nano di collina",
+                                    "Nano delle montagne",
+                                    "Nano sotterraneo",
+                                    "Nano grigio(Duergar)",
+                                    "Nano di superficie",
+                                    "Nano di fosso",
+                                    "Gnomo degli abissi",
+                                    "Gnomo delle foreste",
+                                    "Gnomo delle rocce",
+                                    "Gnomo pensatore(Dragonlance)",
+                                    "Halfling stout",
+                                    "Halfling tallfellow",
+                                    "Kender(Dragonlance)",
+                                    "Halfling atasiano(Dark Sun)",
+                                    "Halfling polare(Furchin)(Spelljammer)",
+                                    "Halfling piedipelosi",
+                                    "Mezzelfo",
+                                    "Minotauro(Dragonlance)"};
+  for (std::string_view race : races) {
+    RandomSource random(1, &FrozenClock);
+    random.ScriptDraws(std::vector<float>(6, testing::kSmallestDraw));
+    const CharacterSheet sheet = CharacterGenerator().Generate(
+        Request(std::string(race), "nessuna", "nessuno", "1"), random);
+    EXPECT_NE(sheet.abilities.scores[0], "0") << race;
+    EXPECT_NE(sheet.ageCategory, "") << race;
+  }
+}
+
+}  // namespace
+}  // namespace quendaro
