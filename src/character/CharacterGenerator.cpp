@@ -7,6 +7,7 @@
 #include "character/AbilityScores.h"
 #include "character/AbilityTables.h"
 #include "character/AgeCategories.h"
+#include "character/CharacterChoices.h"
 #include "character/ClassRules.h"
 #include "character/RaceLimits.h"
 #include "common/NumberText.h"
@@ -15,7 +16,6 @@ namespace quendaro {
 
 namespace {
 
-constexpr std::string_view kNothingChosen = "nessuna";
 constexpr std::string_view kNoClassMessage = "Devi selezionare una classe !";
 constexpr std::string_view kNoRaceMessage = "Devi selzionare una razza !";
 constexpr std::string_view kFirstAge = "1";
@@ -30,11 +30,11 @@ CharacterSheet CharacterGenerator::Generate(const CharacterRequest& request,
 
   // A missing choice is reported but never stops the generation: the game
   // master still sees what the other choices give.
-  if (request.characterClass == kNothingChosen) {
+  if (request.characterClass == kNoClass) {
     sheet.messages.emplace_back(kNoClassMessage);
     sheet.clearEnabled = false;
   }
-  if (request.race == kNothingChosen) {
+  if (request.race == kNoRace) {
     sheet.messages.emplace_back(kNoRaceMessage);
     sheet.clearEnabled = false;
   }

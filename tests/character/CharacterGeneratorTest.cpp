@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "character/CharacterChoices.h"
 #include "character/CharacterGenerator.h"
 #include "character/RaceLimits.h"
 #include "support/Draws.h"
@@ -269,32 +270,7 @@ TEST(CharacterGeneratorTest, OtherNamesKeepTheRolls) {
 }
 
 TEST(CharacterGeneratorTest, EveryRaceOfTheWindowHasLimitsAndAnAgeGroup) {
-  const std::string_view races[] = {"Elfo alto",
-                                    "Elfo grigio",
-                                    "Elfo silvano",
-                                    "Elfo oscuro(Drow)",
-                                    "Elfo marino",
-                                    "Elfo alato(Avariel)",
-                                    "Umano",
-                                    "Nano di collina",
-                                    "Nano delle montagne",
-                                    "Nano sotterraneo",
-                                    "Nano grigio(Duergar)",
-                                    "Nano di superficie",
-                                    "Nano di fosso",
-                                    "Gnomo degli abissi",
-                                    "Gnomo delle foreste",
-                                    "Gnomo delle rocce",
-                                    "Gnomo pensatore(Dragonlance)",
-                                    "Halfling stout",
-                                    "Halfling tallfellow",
-                                    "Kender(Dragonlance)",
-                                    "Halfling atasiano(Dark Sun)",
-                                    "Halfling polare(Furchin)(Spelljammer)",
-                                    "Halfling piedipelosi",
-                                    "Mezzelfo",
-                                    "Minotauro(Dragonlance)"};
-  for (std::string_view race : races) {
+  for (std::string_view race : kRaceChoices) {
     RandomSource random(1, &FrozenClock);
     random.ScriptDraws(std::vector<float>(6, testing::kSmallestDraw));
     const CharacterSheet sheet = CharacterGenerator().Generate(
