@@ -20,6 +20,7 @@ readonly PACKAGES=(
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev
   fonts-dejavu-core fonts-liberation2 fonts-quattrocento
+  locales
 )
 
 usage() {

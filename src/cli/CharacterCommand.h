@@ -1,0 +1,30 @@
+#pragma once
+
+#include "character/CharacterGenerator.h"
+#include "cli/Subcommand.h"
+
+namespace quendaro::cli {
+
+// "character": one press of "Tira i dadi" of the character window, with the
+// window's inputs as options.
+class CharacterCommand final : public Subcommand {
+ public:
+  explicit CharacterCommand(char decimal_separator)
+      : generator_(decimal_separator) {}
+
+  std::string_view Name() const override { return "character"; }
+  std::string_view Synopsis() const override;
+  std::string Help() const override;
+  std::vector<OptionSpec> Options() const override;
+  std::optional<std::string> Configure(const OptionValues& values) override;
+  void Run(RandomSource& random) override;
+  Record LastRecord() const override;
+  std::string LastText() const override;
+
+ private:
+  CharacterGenerator generator_;
+  CharacterRequest request_;
+  CharacterSheet last_;
+};
+
+}  // namespace quendaro::cli

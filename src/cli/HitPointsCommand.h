@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+#include "cli/Subcommand.h"
+#include "hitpoints/HitPointRoller.h"
+
+namespace quendaro::cli {
+
+// "hitpoints": the hit points of a non-player character by class group and
+// level, as the hit-point window rolls them.
+class HitPointsCommand final : public Subcommand {
+ public:
+  explicit HitPointsCommand(char decimal_separator)
+      : roller_(decimal_separator) {}
+
+  std::string_view Name() const override { return "hitpoints"; }
+  std::string_view Synopsis() const override;
+  std::string Help() const override;
+  std::vector<OptionSpec> Options() const override;
+  std::optional<std::string> Configure(const OptionValues& values) override;
+  void Run(RandomSource& random) override;
+  Record LastRecord() const override;
+  std::string LastText() const override;
+
+ private:
+  HitPointRoller roller_;
+  ClassGroup group_ = ClassGroup::kMilitare;
+  std::string level_;
+  bool reroll_ = false;
+  std::string last_;
+};
+
+}  // namespace quendaro::cli

@@ -1,0 +1,67 @@
+#include "cli/NameCommand.h"
+
+namespace quendaro::cli {
+
+std::string_view NameCommand::Synopsis() const {
+  return "quendaro-cli name [--sex m|f]";
+}
+
+std::string NameCommand::Help() const {
+  return "NAME\n"
+         "    quendaro-cli name - a fantasy name\n"
+         "\n"
+         "SYNOPSIS\n"
+         "    quendaro-cli name [--sex m|f] [--count N] [--seed S] [--json] "
+         "[--stats]\n"
+         "                      [--explain]\n"
+         "\n"
+         "DESCRIPTION\n"
+         "    Builds a name from two or three syllable groups, as the name "
+         "window does.\n"
+         "\n"
+         "OPTIONS\n"
+         "    --sex m|f\n"
+         "        Male (m) or female (f) names. Without it, as in the window "
+         "with\n"
+         "        neither option chosen, the name is empty and the warning\n"
+         "        \"Selezionare se si vogliono generare nomi maschili o "
+         "femminili\"\n"
+         "        is given instead.\n"
+         "\n"
+         "OUTPUT\n"
+         "    Text: the warning if any, then \"Nome: \" and the name.\n"
+         "    JSON: {\"name\", \"warning\" (null when none)}.\n";
+}
+
+std::vector<OptionSpec> NameCommand::Options() const { return {{"sex", true}}; }
+
+std::optional<std::string> NameCommand::Configure(const OptionValues& values) {
+  choice_ = NameChoice::kNone;
+  const auto sex = values.find("sex");
+  if (sex == values.end()) return std::nullopt;
+  if (sex->second == "m") {
+    choice_ = NameChoice::kMale;
+  } else if (sex->second == "f") {
+    choice_ = NameChoice::kFemale;
+  } else {
+    return "--sex needs m or f, not '" + sex->second + "'";
+  }
+  return std::nullopt;
+}
+
+void NameCommand::Run(RandomSource& random) {
+  last_ = generator_.GenerateName(choice_, random);
+}
+
+Record NameCommand::LastRecord() const {
+  return {{"name", last_.name},
+          {"warning", last_.warning.empty() ? Value() : Value(last_.warning)}};
+}
+
+std::string NameCommand::LastText() const {
+  std::string text;
+  if (!last_.warning.empty()) text = last_.warning + "\n";
+  return text + "Nome: " + last_.name;
+}
+
+}  // namespace quendaro::cli

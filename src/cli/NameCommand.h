@@ -1,0 +1,26 @@
+#pragma once
+
+#include "cli/Subcommand.h"
+#include "names/NameGenerator.h"
+
+namespace quendaro::cli {
+
+// "name": a male or female fantasy name, as the name window builds it.
+class NameCommand final : public Subcommand {
+ public:
+  std::string_view Name() const override { return "name"; }
+  std::string_view Synopsis() const override;
+  std::string Help() const override;
+  std::vector<OptionSpec> Options() const override;
+  std::optional<std::string> Configure(const OptionValues& values) override;
+  void Run(RandomSource& random) override;
+  Record LastRecord() const override;
+  std::string LastText() const override;
+
+ private:
+  NameGenerator generator_;
+  NameChoice choice_ = NameChoice::kNone;
+  NameResult last_;
+};
+
+}  // namespace quendaro::cli

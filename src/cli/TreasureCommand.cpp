@@ -1,0 +1,130 @@
+#include "cli/TreasureCommand.h"
+
+#include <array>
+#include <charconv>
+
+namespace quendaro::cli {
+
+namespace {
+
+constexpr std::array<std::string_view, kTreasureTypeCount> kLetters = {
+    "A", "B", "C", "D", "E", "F", "G", "H", "I"};
+
+// The totals as the treasure window lists them, top to bottom.
+struct TotalCaption {
+  TreasureKind kind;
+  std::string_view caption;
+};
+constexpr std::array<TotalCaption, kTreasureKindCount> kTotalCaptions = {{
+    {TreasureKind::kCopper, "Monete di rame"},
+    {TreasureKind::kGold, "Monete d'oro"},
+    {TreasureKind::kSilver, "Monete d'argento"},
+    {TreasureKind::kPlatinumElectrum, "Monete di platino/electrum"},
+    {TreasureKind::kGems, "Gemme preziose"},
+    {TreasureKind::kArtObjects, "Oggetti d'arte"},
+}};
+
+}  // namespace
+
+std::string_view TreasureCommand::Synopsis() const {
+  return "quendaro-cli treasure [--A N] [--B N] ... [--I N]";
+}
+
+std::string TreasureCommand::Help() const {
+  return "NAME\n"
+         "    quendaro-cli treasure - the treasure of a monster's lair\n"
+         "\n"
+         "SYNOPSIS\n"
+         "    quendaro-cli treasure [--A N] [--B N] ... [--I N] [--count N] "
+         "[--seed S]\n"
+         "                          [--json] [--stats] [--explain]\n"
+         "\n"
+         "DESCRIPTION\n"
+         "    Rolls the coins, gems and art objects of a lair that holds the "
+         "lair\n"
+         "    treasure types A to I, each from 0 to 5 times, and tells how "
+         "many magic\n"
+         "    items each type adds. A type present several times makes one "
+         "roll per\n"
+         "    row, multiplied by its count.\n"
+         "\n"
+         "OPTIONS\n"
+         "    --A N ... --I N\n"
+         "        How many times the type is present: 0 to 5 (default 0).\n"
+         "\n"
+         "OUTPUT\n"
+         "    Text: the six totals with the treasure window's captions, then "
+         "the magic\n"
+         "    items of each type that has some.\n"
+         "    JSON: {\"totals\": {\"copper\", \"silver\", \"gold\", "
+         "\"platinumElectrum\",\n"
+         "    \"gems\", \"artObjects\"}, \"magicLines\": [nine texts, A to "
+         "I]}.\n";
+}
+
+std::vector<OptionSpec> TreasureCommand::Options() const {
+  std::vector<OptionSpec> options;
+  for (std::string_view letter : kLetters) options.push_back({letter, true});
+  return options;
+}
+
+std::optional<std::string> TreasureCommand::Configure(
+    const OptionValues& values) {
+  counts_.fill(0);
+  for (std::size_t type = 0; type < kLetters.size(); ++type) {
+    const auto found = values.find(kLetters[type]);
+    if (found == values.end()) continue;
+    const std::string& text = found->second;
+    int count = -1;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), count);
+    if (text.empty() || error != std::errc() ||
+        end != text.data() + text.size() || count < 0 ||
+        count > kMaxTreasureCount) {
+      return "--" + std::string(kLetters[type]) +
+             " needs a count from 0 to 5, not '" + text + "'";
+    }
+    counts_[type] = count;
+  }
+  return std::nullopt;
+}
+
+void TreasureCommand::Run(RandomSource& random) {
+  last_ = generator_.Generate(counts_, random);
+}
+
+Record TreasureCommand::LastRecord() const {
+  Record totals = {
+      {"copper", last_.Total(TreasureKind::kCopper)},
+      {"silver", last_.Total(TreasureKind::kSilver)},
+      {"gold", last_.Total(TreasureKind::kGold)},
+      {"platinumElectrum", last_.Total(TreasureKind::kPlatinumElectrum)},
+      {"gems", last_.Total(TreasureKind::kGems)},
+      {"artObjects", last_.Total(TreasureKind::kArtObjects)},
+  };
+  return {
+      {"totals", Value(std::move(totals))},
+      {"magicLines",
+       Value::Strings({last_.magicLines.begin(), last_.magicLines.end()})},
+  };
+}
+
+std::string TreasureCommand::LastText() const {
+  std::string text = "Ricchezze varie :\n";
+  for (const TotalCaption& row : kTotalCaptions) {
+    text +=
+        "  " + std::string(row.caption) + ": " + last_.Total(row.kind) + "\n";
+  }
+  text += "OGGETTI MAGICI :";
+  bool any = false;
+  for (std::size_t type = 0; type < kLetters.size(); ++type) {
+    if (last_.magicLines[type].empty()) continue;
+    text +=
+        "\n  " + std::string(kLetters[type]) + ": " + last_.magicLines[type];
+    any = true;
+  }
+  if (!any) text += "\n  nessuno";
+  return text;
+}
+
+}  // namespace quendaro::cli

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "cli/Subcommand.h"
+#include "treasure/TreasureGenerator.h"
+
+namespace quendaro::cli {
+
+// "treasure": the coins, gems, art objects and magic items of a lair holding
+// each type A to I from 0 to 5 times.
+class TreasureCommand final : public Subcommand {
+ public:
+  std::string_view Name() const override { return "treasure"; }
+  std::string_view Synopsis() const override;
+  std::string Help() const override;
+  std::vector<OptionSpec> Options() const override;
+  std::optional<std::string> Configure(const OptionValues& values) override;
+  void Run(RandomSource& random) override;
+  Record LastRecord() const override;
+  std::string LastText() const override;
+
+ private:
+  TreasureGenerator generator_;
+  TreasureGenerator::Counts counts_{};
+  TreasureResult last_;
+};
+
+}  // namespace quendaro::cli

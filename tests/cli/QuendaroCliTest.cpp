@@ -1,0 +1,403 @@
+// quendaro-cli as a user runs it: a separate process, its standard output,
+// standard error and exit status.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct CliRun {
+  std::string out;
+  std::string err;
+  int status = -1;  // exit status, or -1 when killed by a signal
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// Runs the tool with `arguments` and, added to the test's own, `environment`.
+// With `first_line_only` the reader takes one line and then closes its end
+// of the pipe, as `| head -1` does.
+CliRun RunCli(const std::vector<std::string>& arguments,
+              const std::vector<std::string>& environment = {},
+              bool first_line_only = false) {
+  int out_pipe[2];
+  if (pipe(out_pipe) != 0) std::abort();
+  char err_name[] = "/tmp/quendaro-cli-err-XXXXXX";
+  const int err_fd = mkstemp(err_name);
+  if (err_fd < 0) std::abort();
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, out_pipe[1], 1);
+  posix_spawn_file_actions_adddup2(&actions, err_fd, 2);
+  posix_spawn_file_actions_addclose(&actions, out_pipe[0]);
+
+  std::vector<std::string> argv_strings = {QUENDARO_CLI_PATH};
+  argv_strings.insert(argv_strings.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& a : argv_strings) argv.push_back(a.data());
+  argv.push_back(nullptr);
+
+  std::vector<std::string> env_strings;
+  for (char** e = environ; *e != nullptr; ++e) env_strings.emplace_back(*e);
+  env_strings.insert(env_strings.end(), environment.begin(), environment.end());
+  std::vector<char*> envp;
+  for (std::string& e : env_strings) envp.push_back(e.data());
+  envp.push_back(nullptr);
+
+  pid_t pid = 0;
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) !=
+      0) {
+    std::abort();
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  close(out_pipe[1]);
+  close(err_fd);
+
+  CliRun run;
+  char buffer[4096];
+  for (ssize_t n; (n = read(out_pipe[0], buffer, sizeof buffer)) > 0;) {
+    run.out.append(buffer, static_cast<std::size_t>(n));
+    if (first_line_only && run.out.find('\n') != std::string::npos) {
+      run.out.resize(run.out.find('\n') + 1);
+      break;
+    }
+  }
+  close(out_pipe[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+
+  std::ifstream err_file(err_name);
+  std::stringstream err;
+  err << err_file.rdbuf();
+  run.err = err.str();
+  std::remove(err_name);
+  return run;
+}
+
+// Just enough of a JSON reader to tell a valid line from an invalid one and
+// to name the keys of its top-level object.
+class JsonReader {
+ public:
+  explicit JsonReader(const std::string& text) : text_(text) {}
+
+  std::optional<std::vector<std::string>> TopLevelKeys() {
+    std::vector<std::string> keys;
+    Blanks();
+    if (!Object(&keys)) return std::nullopt;
+    Blanks();
+    if (at_ != text_.size()) return std::nullopt;
+    return keys;
+  }
+
+ private:
+  void Blanks() {
+    while (at_ < text_.size() &&
+           std::isspace(static_cast<unsigned char>(text_[at_]))) {
+      ++at_;
+    }
+  }
+  bool Eat(char c) {
+    Blanks();
+    if (at_ < text_.size() && text_[at_] == c) {
+      ++at_;
+      return true;
+    }
+    return false;
+  }
+  bool Word(const char* word) {
+    const std::string w(word);
+    if (text_.compare(at_, w.size(), w) != 0) return false;
+    at_ += w.size();
+    return true;
+  }
+  bool String(std::string* out) {
+    if (!Eat('"')) return false;
+    while (at_ < text_.size() && text_[at_] != '"') {
+      if (static_cast<unsigned char>(text_[at_]) < 0x20) return false;
+      if (text_[at_] == '\\') ++at_;
+      if (out != nullptr) *out += text_[at_];
+      ++at_;
+    }
+    return Eat('"');
+  }
+  bool Number() {
+    const std::size_t start = at_;
+    while (at_ < text_.size() &&
+           std::string("+-0123456789.eE").find(text_[at_]) !=
+               std::string::npos) {
+      ++at_;
+    }
+    return at_ > start;
+  }
+  bool Array() {
+    if (!Eat('[')) return false;
+    if (Eat(']')) return true;
+    do {
+      if (!Value()) return false;
+    } while (Eat(','));
+    return Eat(']');
+  }
+  bool Object(std::vector<std::string>* keys) {
+    if (!Eat('{')) return false;
+    if (Eat('}')) return true;
+    do {
+      std::string key;
+      Blanks();
+      if (!String(&key) || !Eat(':') || !Value()) return false;
+      if (keys != nullptr) keys->push_back(key);
+    } while (Eat(','));
+    return Eat('}');
+  }
+  bool Value() {
+    Blanks();
+    if (at_ >= text_.size()) return false;
+    switch (text_[at_]) {
+      case '{':
+        return Object(nullptr);
+      case '[':
+        return Array();
+      case '"':
+        return String(nullptr);
+      case 't':
+        return Word("true");
+      case 'f':
+        return Word("false");
+      case 'n':
+        return Word("null");
+      default:
+        return Number();
+    }
+  }
+
+  const std::string& text_;
+  std::size_t at_ = 0;
+};
+
+TEST(QuendaroCliTest, EverySubcommandWritesItsJsonKeys) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::vector<std::string> keys;
+  };
+  const std::vector<Case> cases = {
+      {{"character", "--race", "Umano", "--class", "Paladino"},
+       {"messages", "clearEnabled", "age", "ageCategory", "scores",
+        "percentile", "total", "average", "rows", "preset"}},
+      {{"treasure", "--A", "5", "--I", "1"}, {"totals", "magicLines"}},
+      {{"weapon"},
+       {"languages", "bonus", "alignment", "intelligence", "communication",
+        "readsNonMagical", "readsMagical", "ability1", "ability2", "ability3",
+        "specialPurpose", "specialPurposePower", "ego"}},
+      {{"hitpoints", "--group", "Esperto di magia", "--level", "7"},
+       {"hitPoints"}},
+      {{"name", "--sex", "m"}, {"name", "warning"}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> arguments = c.arguments;
+    arguments.insert(arguments.end(), {"--json", "--count", "20"});
+    const CliRun run = RunCli(arguments);
+    ASSERT_EQ(run.status, 0) << c.arguments[0] << ": " << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 20u) << c.arguments[0];
+    for (const std::string& line : lines) {
+      const auto keys = JsonReader(line).TopLevelKeys();
+      ASSERT_TRUE(keys.has_value()) << line;
+      EXPECT_EQ(*keys, c.keys) << line;
+    }
+  }
+}
+
+TEST(QuendaroCliTest, TypedTextsReachTheJsonIntact) {
+  // A name with quotes, a backslash and bytes that are no UTF-8 must still
+  // give one valid JSON line per generation.
+  const CliRun run =
+      RunCli({"character", "--race", "elfo \"alto\" \\ \xff\xfe", "--json"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_TRUE(JsonReader(lines[0]).TopLevelKeys().has_value()) << lines[0];
+  // A race outside the list is no usage error: it rolls zeros, as typed in
+  // the window.
+  EXPECT_NE(lines[0].find(R"("scores":["0","0","0","0","0","0"])"),
+            std::string::npos)
+      << lines[0];
+}
+
+TEST(QuendaroCliTest, TheSameSeedRepeatsAndAnotherDiffers) {
+  for (const std::vector<std::string>& subcommand :
+       std::vector<std::vector<std::string>>{
+           {"character", "--race", "Umano", "--class", "Ranger", "--alignment",
+            "Neutrale/buono"},
+           {"weapon"},
+           {"treasure", "--H", "3"},
+           {"name", "--sex", "f"}}) {
+    std::vector<std::string> first = subcommand;
+    first.insert(first.end(), {"--count", "50", "--seed", "1234"});
+    std::vector<std::string> other = subcommand;
+    other.insert(other.end(), {"--count", "50", "--seed", "1235"});
+    const CliRun a = RunCli(first);
+    const CliRun b = RunCli(first);
+    const CliRun c = RunCli(other);
+    EXPECT_TRUE(a.out == b.out) << subcommand[0];
+    EXPECT_TRUE(a.out != c.out) << subcommand[0];
+  }
+}
+
+TEST(QuendaroCliTest, CountGivesThatManyLines) {
+  for (const char* count : {"1", "7", "1000"}) {
+    const CliRun run = RunCli({"hitpoints", "--group", "Militare", "--level",
+                               "3", "--json", "--count", count});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Lines(run.out).size(), std::stoul(count));
+  }
+}
+
+TEST(QuendaroCliTest, UsageErrorsExitTwoAndWriteNothing) {
+  const std::vector<std::vector<std::string>> cases = {
+      {},
+      {"dragon"},
+      {"name", "--colour", "red"},
+      {"name", "--sex", "x"},
+      {"name", "--count", "0"},
+      {"name", "--count", "100001"},
+      {"name", "--count", "ten"},
+      {"name", "--count"},
+      {"name", "--seed", "1.5"},
+      {"treasure", "--B", "6"},
+      {"treasure", "--B", "-1"},
+      {"treasure", "--B", ""},
+      {"hitpoints", "--group", "Ladro", "--level", "3"},
+      {"hitpoints", "--level", "3"},
+      {"hitpoints", "--group", "Militare"},
+      {"weapon", "--json", "--explain"},
+      {"weapon", "extra"},
+  };
+  for (const auto& arguments : cases) {
+    const CliRun run = RunCli(arguments);
+    std::string shown;
+    for (const auto& a : arguments) shown += a + " ";
+    EXPECT_EQ(run.status, 2) << shown;
+    EXPECT_EQ(run.out, "") << shown;
+    const std::vector<std::string> err = Lines(run.err);
+    ASSERT_EQ(err.size(), 1u) << shown << run.err;
+    EXPECT_NE(err[0].find("--help"), std::string::npos) << err[0];
+  }
+}
+
+TEST(QuendaroCliTest, ALevelThatIsNoLevelIsNoUsageError) {
+  const CliRun run =
+      RunCli({"hitpoints", "--group", "Sacerdote", "--level", "abc", "--json"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "{\"hitPoints\":\"\"}\n");
+}
+
+TEST(QuendaroCliTest, AClosedPipeEndsTheRunQuietly) {
+  const CliRun run =
+      RunCli({"name", "--sex", "m", "--count", "100000"}, {}, true);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(Lines(run.out).size(), 1u);
+}
+
+TEST(QuendaroCliTest, ExplainListsTheRollsAfterTheResult) {
+  const CliRun run = RunCli({"hitpoints", "--group", "Vagabondo", "--level",
+                             "1", "--explain", "--seed", "5"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 3u) << run.out;
+  EXPECT_EQ(lines[1], "Tiri:");
+  // One roll over the first-level rogue's 1-6, whose result is what was shown.
+  EXPECT_EQ(lines[2].rfind("  Roll(6, 1) = ", 0), 0u) << lines[2];
+  EXPECT_EQ(lines[0], "PF: " + lines[2].substr(lines[2].size() - 1));
+}
+
+TEST(QuendaroCliTest, StatsSummariseInsteadOfListing) {
+  const CliRun run = RunCli({"treasure", "--A", "1", "--count", "2000",
+                             "--stats", "--json", "--seed", "3"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_TRUE(JsonReader(lines[0]).TopLevelKeys().has_value());
+  EXPECT_NE(lines[0].find("\"count\":2000"), std::string::npos);
+  EXPECT_NE(lines[0].find("\"totals.copper\":{\"min\":0"), std::string::npos)
+      << lines[0];
+}
+
+TEST(QuendaroCliTest, VersionNamesTheProduct) {
+  const CliRun run = RunCli({"--version"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(Lines(run.out).at(0), "Quendaro 32 1.00 C");
+}
+
+TEST(QuendaroCliTest, HelpListsTheAcceptedTexts) {
+  const CliRun run = RunCli({"character", "--help"});
+  EXPECT_EQ(run.status, 0);
+  for (const char* text : {"\"Minotauro(Dragonlance)\"",
+                           "\"Guerriero/mago/ladro\"", "\"Neutrale(puro)\""}) {
+    EXPECT_NE(run.out.find(text), std::string::npos) << text;
+  }
+  EXPECT_NE(RunCli({"hitpoints", "--help"}).out.find("\"Esperto di magia\""),
+            std::string::npos);
+}
+
+// The Italian locale is built into a private folder when the machine can
+// build locales, so the test needs no system-wide setup.
+std::optional<std::string> ItalianLocaleFolder() {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / "quendaro-cli-locales";
+  const std::filesystem::path locale = folder / "it_IT.UTF-8";
+  if (!std::filesystem::exists(locale / "LC_NUMERIC")) {
+    std::filesystem::create_directories(folder);
+    const std::string command =
+        "localedef -i it_IT -f UTF-8 '" + locale.string() + "' >/dev/null 2>&1";
+    std::system(command.c_str());
+  }
+  if (!std::filesystem::exists(locale / "LC_NUMERIC")) return std::nullopt;
+  return folder.string();
+}
+
+TEST(QuendaroCliTest, ItalianLocaleWritesAndReadsTheComma) {
+  const std::optional<std::string> folder = ItalianLocaleFolder();
+  if (!folder) GTEST_SKIP() << "the Italian locale cannot be built here";
+  const std::vector<std::string> italian = {"LOCPATH=" + *folder,
+                                            "LC_ALL=it_IT.UTF-8"};
+
+  // Orvo's scores add up to 82, whose sixth has decimals.
+  const CliRun character =
+      RunCli({"character", "--name", "Orvo", "--json"}, italian);
+  EXPECT_NE(character.out.find("\"average\":\"13,66667\""), std::string::npos)
+      << character.out;
+  const CliRun level =
+      RunCli({"hitpoints", "--group", "Militare", "--level", "3,0", "--json"},
+             italian);
+  EXPECT_NE(level.out, "{\"hitPoints\":\"\"}\n");
+
+  const CliRun plain =
+      RunCli({"character", "--name", "Orvo", "--json"}, {"LC_ALL=C"});
+  EXPECT_NE(plain.out.find("\"average\":\"13.66667\""), std::string::npos)
+      << plain.out;
+}
+
+}  // namespace
