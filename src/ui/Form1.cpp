@@ -17,6 +17,7 @@
 #include <array>
 #include <string_view>
 
+#include "character/CharacterChoices.h"
 #include "character/CharacterGenerator.h"
 #include "ui/AboutTexts.h"
 #include "ui/ClassicColors.h"
@@ -25,87 +26,6 @@
 namespace quendaro {
 namespace {
 
-constexpr std::array<std::string_view, 25> kRaces = {
-    "Elfo alto",
-    "Elfo grigio",
-    "Elfo silvano",
-    "Elfo oscuro(Drow)",
-    "Elfo marino",
-    "Elfo alato(Avariel)",
-    "Umano",
-    "Nano di collina",
-    "Nano delle montagne",
-    "Nano sotterraneo",
-    "Nano grigio(Duergar)",
-    "Nano di superficie",
-    "Nano di fosso",
-    "Gnomo degli abissi",
-    "Gnomo delle foreste",
-    "Gnomo delle rocce",
-    "Gnomo pensatore(Dragonlance)",
-    "Halfling stout",
-    "Halfling tallfellow",
-    "Kender(Dragonlance)",
-    "Halfling atasiano(Dark Sun)",
-    "Halfling polare(Furchin)(Spelljammer)",
-    "Halfling piedipelosi",
-    "Mezzelfo",
-    "Minotauro(Dragonlance)",
-};
-constexpr std::array<std::string_view, 41> kClasses = {
-    "Guerriero(puro)",
-    "Barbaro",
-    "Berserker",
-    "Cavaliere selvaggio",
-    "Cavaliere",
-    "Eroe popolare",
-    "Gladiatore",
-    "Guerriero errante",
-    "Mirmidone",
-    "Nobile guerriero",
-    "Pirata/fuorilegge",
-    "Samurai",
-    "Selvaggio",
-    "Spadaccino",
-    "Vendicatore(Ravenloft)",
-    "Paladino",
-    "Mago generico",
-    "Alteratore",
-    "Convocatore",
-    "Divinatore",
-    "Illusionista",
-    "Incantatore",
-    "Invocatore/evocatore",
-    "Negromante",
-    "Scongiuratore",
-    "Arcanista(Ravenloft)",
-    "Wild mage(Forgotten realms)",
-    "Chierico",
-    "Ancorita(Ravenloft)",
-    "Druido",
-    "Ranger",
-    "Ladro",
-    "Bardo",
-    "Zingaro(Ravenloft)",
-    "Mago/ladro",
-    "Guerriero/chierico",
-    "Illusionista/ladro",
-    "Chierico/ranger",
-    "Chierico/mago",
-    "Guerriero/mago/chierico",
-    "Guerriero/mago/ladro",
-};
-constexpr std::array<std::string_view, 9> kAlignments = {
-    "Legale/buono",      "Legale/malvagio",  "Legale/neutrale",
-    "Caotico/buono",     "Caotico/malvagio", "Neutrale/buono",
-    "Neutrale/malvagio", "Caotico/neutrale", "Neutrale(puro)",
-};
-constexpr std::array<std::string_view, 2> kSexes = {"Maschio", "Femmina"};
-
-constexpr std::string_view kNoRace = "nessuna";
-constexpr std::string_view kNoClass = "nessuna";
-constexpr std::string_view kNoAlignment = "nessuno";
-constexpr std::string_view kNoSex = "nessuno";
 constexpr std::string_view kFirstAge = "1";
 constexpr std::string_view kInvalidNumber = "Inserisci un valore valido!";
 
@@ -395,13 +315,13 @@ QWidget* Form1::BuildCharacterPanel() {
   Text11->setToolTip(QStringLiteral("Inserire il nome del Pg"));
   SetBoxColor(Text11, LightCyan());
 
-  Combo2 = combo("Combo2", ItemList(kClasses));
+  Combo2 = combo("Combo2", ItemList(kClassChoices));
   Combo2->setToolTip(QStringLiteral("Menù selezione della classe"));
-  Combo1 = combo("Combo1", ItemList(kRaces));
+  Combo1 = combo("Combo1", ItemList(kRaceChoices));
   Combo1->setToolTip(QStringLiteral("Menù di selezione delle razze"));
-  Combo3 = combo("Combo3", ItemList(kAlignments));
+  Combo3 = combo("Combo3", ItemList(kAlignmentChoices));
   Combo3->setToolTip(QStringLiteral("Menù di selezione dell'allineamento"));
-  combo4 = combo("combo4", ItemList(kSexes));
+  combo4 = combo("combo4", ItemList(kSexChoices));
 
   Text8 = number_box("Text8", "Seleziona l'altezza del pg");
   Text9 = number_box("Text9", "Seleziona il peso del pg");
