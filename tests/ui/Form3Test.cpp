@@ -1,0 +1,262 @@
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+#include <QTest>
+
+#include "random/RandomSource.h"
+#include "support/Draws.h"
+#include "support/RecordingPlatform.h"
+#include "ui/AboutTexts.h"
+#include "ui/Form3.h"
+
+namespace quendaro {
+namespace {
+
+using testing::DrawFor;
+using testing::RecordingPlatform;
+
+// Spinner and box of each type, A to I.
+const char* const kSpinners[] = {"UpDown1",  "UpDown3",  "UpDown11",
+                                 "UpDown10", "UpDown9",  "UpDown5",
+                                 "UpDown8",  "UpDown17", "UpDown7"};
+const char* const kBoxes[] = {"Text1", "Text2", "Text3", "Text4", "Text5",
+                              "Text6", "Text7", "Text8", "Text9"};
+const char* const kMagicLines[] = {"labela", "labelb", "Labelc",
+                                   "Labeld", "Labele", "Labelf",
+                                   "Labelg", "Labelh", "Labeli"};
+// Copper, gold, silver, platinum/electrum, gems, art objects.
+const char* const kTotals[] = {"Label10", "Label13", "Label16",
+                               "Label18", "Label20", "Label22"};
+
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+class Form3Test : public QObject {
+  Q_OBJECT
+
+ private:
+  template <typename T>
+  T* Child(QWidget& window, const char* name) {
+    T* child = window.findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr) qFatal("no control named %s", name);
+    return child;
+  }
+
+  QString Text(QWidget& window, const char* name) {
+    return Child<QLabel>(window, name)->text();
+  }
+
+  void Step(QWidget& window, const char* spinner, Qt::Key key, int times) {
+    for (int i = 0; i < times; ++i) {
+      QTest::keyClick(Child<QSpinBox>(window, spinner), key);
+    }
+  }
+
+  void Click(QWidget& window, const char* button) {
+    QTest::mouseClick(Child<QPushButton>(window, button), Qt::LeftButton);
+  }
+
+  void ExpectOutputsEmpty(QWidget& window) {
+    for (const char* name : kMagicLines) QCOMPARE(Text(window, name), "");
+    for (const char* name : kTotals) QCOMPARE(Text(window, name), "");
+  }
+
+ private slots:
+  void loadsEmptyWithClearDisabled() {
+    RandomSource random(1);
+    RecordingPlatform platform;
+    Form3 window(random, platform);
+    QCOMPARE(window.objectName(), "Form3");
+    QCOMPARE(window.windowTitle(),
+             Utf8("Quendaro 32 v.1.00 C -  Generatore di tesori della tana"));
+    QVERIFY(!Child<QPushButton>(window, "Command2")->isEnabled());
+    QCOMPARE(Child<QPushButton>(window, "Command1")->toolTip(),
+             "Generara tesoro...");
+    QCOMPARE(Child<QPushButton>(window, "Command2")->toolTip(),
+             "Cancella il tesoro visualizzato");
+    for (const char* box : kBoxes) {
+      QCOMPARE(Child<QLineEdit>(window, box)->text(), "0");
+      QVERIFY(Child<QLineEdit>(window, box)->isReadOnly());
+    }
+    ExpectOutputsEmpty(window);
+  }
+
+  void spinnerStopsAtItsEnds_data() {
+    QTest::addColumn<int>("type");
+    for (int type = 0; type < 9; ++type) {
+      QTest::newRow(kSpinners[type]) << type;
+    }
+  }
+
+  void spinnerStopsAtItsEnds() {
+    QFETCH(int, type);
+    RandomSource random(1);
+    RecordingPlatform platform;
+    Form3 window(random, platform);
+    QLineEdit* box = Child<QLineEdit>(window, kBoxes[type]);
+
+    Step(window, kSpinners[type], Qt::Key_Down, 1);
+    QCOMPARE(box->text(), "0");
+    Step(window, kSpinners[type], Qt::Key_Up, 1);
+    QCOMPARE(box->text(), "1");
+    Step(window, kSpinners[type], Qt::Key_Up, 6);
+    QCOMPARE(box->text(), "5");
+    // Only this type's box moved.
+    for (int other = 0; other < 9; ++other) {
+      if (other != type) {
+        QCOMPARE(Child<QLineEdit>(window, kBoxes[other])->text(), "0");
+      }
+    }
+  }
+
+  void spinnerArrowsAreClickableAndBoxRefusesTyping() {
+    RandomSource random(1);
+    RecordingPlatform platform;
+    Form3 window(random, platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* spinner = Child<QSpinBox>(window, "UpDown17");
+    QStyleOptionSpinBox option;
+    option.initFrom(spinner);
+    option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+    const QRect up = spinner->style()->subControlRect(
+        QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, spinner);
+    QTest::mouseClick(spinner, Qt::LeftButton, {}, up.center());
+    QCOMPARE(Child<QLineEdit>(window, "Text8")->text(), "1");
+
+    QTest::keyClicks(Child<QLineEdit>(window, "Text8"), "4");
+    QCOMPARE(Child<QLineEdit>(window, "Text8")->text(), "1");
+  }
+
+  void generationWithNoCountsShowsZeroTotalsAndClearEmptiesThem() {
+    RandomSource random(1);
+    RecordingPlatform platform;
+    Form3 window(random, platform);
+    Click(window, "Command1");
+    QVERIFY(Child<QPushButton>(window, "Command2")->isEnabled());
+    for (const char* name : kTotals) QCOMPARE(Text(window, name), "0");
+    for (const char* name : kMagicLines) QCOMPARE(Text(window, name), "");
+    QCOMPARE(random.DrawCount(), 0u);
+
+    Click(window, "Command2");
+    ExpectOutputsEmpty(window);
+    QVERIFY(!Child<QPushButton>(window, "Command2")->isEnabled());
+    QVERIFY(platform.messages.isEmpty());
+  }
+
+  void generationWritesEachTotalToItsLabelAndClearResetsCounts() {
+    RandomSource random(1);
+    RecordingPlatform platform;
+    Form3 window(random, platform);
+    Step(window, "UpDown1", Qt::Key_Up, 2);  // A twice
+    Step(window, "UpDown7", Qt::Key_Up, 1);  // I once
+    random.ScriptDraws({
+        // A: copper 1500, silver 200, gold 1000, no platinum, gems 10,
+        // art objects 12, magic found; each amount doubled.
+        DrawFor(100, 1, 25),
+        DrawFor(2001, 1000, 1500),  //
+        DrawFor(100, 1, 30),
+        DrawFor(1801, 200, 200),  //
+        DrawFor(100, 1, 40),
+        DrawFor(5001, 1000, 1000),  //
+        DrawFor(100, 1, 36),        //
+        DrawFor(100, 1, 60),
+        DrawFor(31, 10, 10),  //
+        DrawFor(100, 1, 50),
+        DrawFor(11, 2, 12),   //
+        DrawFor(100, 1, 30),  //
+        // I: platinum/electrum 100, nothing else, no magic.
+        DrawFor(100, 1, 30),
+        DrawFor(501, 100, 100),  //
+        DrawFor(100, 1, 56),
+        DrawFor(100, 1, 51),
+        DrawFor(100, 1, 16),
+    });
+    Click(window, "Command1");
+    QCOMPARE(random.ScriptedDrawsLeft(), 0u);
+    QCOMPARE(Text(window, "Label10"), "3000");  // copper
+    QCOMPARE(Text(window, "Label13"), "2000");  // gold
+    QCOMPARE(Text(window, "Label16"), "400");   // silver
+    QCOMPARE(Text(window, "Label18"), "100");   // platinum/electrum
+    QCOMPARE(Text(window, "Label20"), "20");    // gems
+    QCOMPARE(Text(window, "Label22"), "24");    // art objects
+    QCOMPARE(Text(window, "labela"), "6 qualsiasi");
+    QCOMPARE(Text(window, "Labeli"), "");
+    QCOMPARE(Child<QLineEdit>(window, "Text1")->text(), "2");
+
+    Click(window, "Command2");
+    ExpectOutputsEmpty(window);
+    QCOMPARE(Child<QLineEdit>(window, "Text1")->text(), "0");
+    QCOMPARE(Child<QLineEdit>(window, "Text9")->text(), "0");
+    // The spinner went back with its box: the next step starts from 0.
+    Step(window, "UpDown1", Qt::Key_Up, 1);
+    QCOMPARE(Child<QLineEdit>(window, "Text1")->text(), "1");
+  }
+
+  void nextGenerationReplacesAnEarlierMagicLine() {
+    RandomSource random(1);
+    RecordingPlatform platform;
+    Form3 window(random, platform);
+    Step(window, "UpDown7", Qt::Key_Up, 3);  // I three times
+    const std::vector<float> no_coins = {
+        DrawFor(100, 1, 31), DrawFor(100, 1, 56), DrawFor(100, 1, 51)};
+    std::vector<float> draws = no_coins;
+    draws.push_back(DrawFor(100, 1, 15));
+    random.ScriptDraws(draws);
+    Click(window, "Command1");
+    QCOMPARE(Text(window, "Labeli"), "3 qualsiasi");
+
+    draws = no_coins;
+    draws.push_back(DrawFor(100, 1, 16));
+    random.ScriptDraws(draws);
+    Click(window, "Command1");
+    QCOMPARE(Text(window, "Labeli"), "");
+    QCOMPARE(Text(window, "Label18"), "0");
+  }
+
+  void menuBarCarriesEveryItem() {
+    RandomSource random(1);
+    RecordingPlatform platform;
+    Form3 window(random, platform);
+    const std::pair<const char*, const char*> items[] = {
+        {"init", "Menù principale"},
+        {"ex", "Esci"},
+        {"pgpng", "Generatore &PG/PNG"},
+        {"arm", "Ge&neratore di armi intelligenti"},
+        {"about", "&About..."},
+        {"soft", "&Morvellan Soft."},
+        {"cred", "&Crediti"},
+    };
+    for (const auto& [name, caption] : items) {
+      QAction* action = window.findChild<QAction*>(QString::fromLatin1(name));
+      QVERIFY2(action != nullptr, name);
+      QCOMPARE(action->text(), QString::fromUtf8(caption));
+    }
+
+    window.findChild<QAction*>("about")->trigger();
+    window.findChild<QAction*>("soft")->trigger();
+    QCOMPARE(platform.messages,
+             QStringList({Utf8(kTreasureHelpText), Utf8(kMakerPresentation)}));
+
+    // Without a navigator the navigation items do nothing, "Esci" still
+    // closes.
+    window.show();
+    window.findChild<QAction*>("cred")->trigger();
+    window.findChild<QAction*>("pgpng")->trigger();
+    QVERIFY(window.isVisible());
+    window.findChild<QAction*>("ex")->trigger();
+    QVERIFY(!window.isVisible());
+  }
+};
+
+}  // namespace quendaro
+
+QTEST_MAIN(quendaro::Form3Test)
+#include "Form3Test.moc"
