@@ -96,7 +96,7 @@ class Form5Test : public QObject {
     RecordingPlatform platform;
     Form5 window(random, platform);
     window.show();
-    QApplication::setActiveWindow(&window);
+    window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     const char* const order[] = {"Command1", "Combo1", "Text1", "Command2"};
     // The clear button takes the focus only while it is enabled.

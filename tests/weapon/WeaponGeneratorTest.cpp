@@ -220,17 +220,6 @@ TEST(WeaponGeneratorTest, LaterSpecialPurposeReplacesEarlierButBothCount) {
   EXPECT_EQ(result.ego, "17");  // 1 + 1 + 7 + 1 + 7
 }
 
-TEST(WeaponGeneratorTest, WeaponWithoutPurposeHasEmptyPurposeFields) {
-  Rolls rolls;
-  rolls.capabilities = 100;
-  rolls.abilities = {DrawFor(100, 1, 99), DrawFor(96, 1, 94), MagicSense(),
-                     MagicSense()};
-  const WeaponResult result = GenerateWith(rolls);
-  EXPECT_EQ(result.ability1, kXRay);
-  EXPECT_EQ(result.specialPurpose, "");
-  EXPECT_EQ(result.specialPurposePower, "");
-}
-
 // Records the reseeds and the size of every roll, in order.
 class RollLog final : public RollObserver {
  public:
