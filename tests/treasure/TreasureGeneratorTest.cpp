@@ -26,14 +26,6 @@ class Script {
     draws_.push_back(DrawFor(high - low + 1, low, value));
     return *this;
   }
-  // Every row of `type` fails its test by one, then the magic test too.
-  Script& NothingFrom(int type) {
-    const TreasureTypeEntry& entry = TreasureType(type);
-    for (const TreasureRow& row : entry.rows) {
-      if (row.Present()) Percent(row.chance + 1);
-    }
-    return Percent(entry.magicChance + 1);
-  }
   std::vector<float> draws() const { return draws_; }
 
  private:
@@ -130,20 +122,6 @@ TEST(TreasureGeneratorTest, EachRowYieldsOneRollTimesTheCount) {
         EXPECT_EQ(result.magicLines[static_cast<std::size_t>(type)], "");
       }
     }
-  }
-}
-
-TEST(TreasureGeneratorTest, TypesThatLackAKindNeverTestIt) {
-  struct Case {
-    int type;
-    std::size_t rows;
-  };
-  // C lacks gold, F copper, G copper and silver, I all coins but
-  // platinum/electrum.
-  for (const Case& c : {Case{kC, 5}, Case{5, 5}, Case{kG, 4}, Case{kI, 3}}) {
-    RandomSource random(1);
-    GenerateWith(Only(c.type, 2), Script().NothingFrom(c.type), random);
-    EXPECT_EQ(random.DrawCount(), c.rows + 1) << "type " << c.type;
   }
 }
 
@@ -301,20 +279,6 @@ TEST(TreasureGeneratorTest, EveryMagicTextByTypeAndCount) {
           << entry.letter << " x" << count;
     }
   }
-}
-
-TEST(TreasureGeneratorTest, MagicLineStaysEmptyWhenItsTestFailsDespiteCoins) {
-  RandomSource random(1);
-  const TreasureResult result = GenerateWith(Only(kI, 3),
-                                             Script()
-                                                 .Percent(1)
-                                                 .Amount(100, 600, 100)
-                                                 .Percent(56)
-                                                 .Percent(51)
-                                                 .Percent(16),
-                                             random);
-  EXPECT_EQ(result.Total(TreasureKind::kPlatinumElectrum), "300");
-  EXPECT_EQ(result.magicLines[kI], "");
 }
 
 TEST(TreasureGeneratorTest, SameStateGivesTheSameLairAndNeverReseeds) {
