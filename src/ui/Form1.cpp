@@ -30,13 +30,16 @@ constexpr std::string_view kFirstAge = "1";
 constexpr std::string_view kInvalidNumber = "Inserisci un valore valido!";
 
 // Type sizes in points, chosen for a maximized window on a desktop screen.
-constexpr qreal kDialogPoints = 11;
-constexpr qreal kDecorativePoints = 12;
-constexpr qreal kHeadingPoints = 18;
-constexpr qreal kTitleCapitalPoints = 54;
-constexpr qreal kTitleMiddlePoints = 34;
+constexpr qreal kDialogPoints = 12;
+constexpr qreal kDecorativePoints = 14;
+constexpr qreal kHeadingPoints = 20;
+constexpr qreal kTitleCapitalPoints = 60;
+constexpr qreal kTitleMiddlePoints = 38;
 
-// The parchment tones behind the panels; the boxes keep their own colours.
+// A leather desk, a parchment sheet on it and paler panels on the sheet; the
+// boxes keep their own colours.
+const QColor kDeskColor(92, 62, 40);
+const QColor kEdgeColor(48, 30, 18);
 const QColor kSheetColor(239, 230, 210);
 const QColor kPanelColor(250, 246, 236);
 const QColor kOutputColor(255, 253, 246);
@@ -134,20 +137,34 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
 
   BuildMenuBar();
 
-  auto* sheet = new QWidget(this);
-  FillBackground(sheet, kSheetColor);
-  auto* outer = new QHBoxLayout(sheet);
-  outer->setContentsMargins(24, 12, 24, 18);
+  // The character sheet lies on a dark desk, centred. It grows with the
+  // window up to a comfortable size, so that a large screen gets airier rows
+  // and a wider margin rather than a form stretched thin.
+  auto* desk = new QWidget(this);
+  FillBackground(desk, kDeskColor);
+  auto* desk_rows = new QVBoxLayout(desk);
+  desk_rows->setContentsMargins(16, 12, 16, 12);
+  auto* desk_columns = new QHBoxLayout();
+  desk_rows->addStretch(1);
+  desk_rows->addLayout(desk_columns, 100);
+  desk_rows->addStretch(1);
 
-  // On a wide screen the sheet keeps a readable width and stands centred.
-  auto* content = new QWidget(sheet);
-  content->setMaximumWidth(1500);
-  outer->addStretch(1);
-  outer->addWidget(content, 100);
-  outer->addStretch(1);
+  // A dark edge of two pixels around the parchment.
+  auto* Line7 = new QFrame(desk);
+  Line7->setObjectName(QStringLiteral("Line7"));
+  FillBackground(Line7, kEdgeColor);
+  Line7->setMaximumSize(1400, 780);
+  auto* edge = new QVBoxLayout(Line7);
+  edge->setContentsMargins(2, 2, 2, 2);
+  auto* content = new QWidget(Line7);
+  FillBackground(content, kSheetColor);
+  edge->addWidget(content);
+  desk_columns->addStretch(1);
+  desk_columns->addWidget(Line7, 100);
+  desk_columns->addStretch(1);
 
   auto* grid = new QGridLayout(content);
-  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setContentsMargins(28, 10, 28, 18);
   grid->setHorizontalSpacing(22);
   grid->setVerticalSpacing(12);
   grid->addWidget(BuildTitle(), 0, 0, 1, 2);
@@ -171,13 +188,14 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
   Label33->setObjectName(QStringLiteral("Label33"));
   Label33->setFont(RoleFont(FontRole::kSerif, kHeadingPoints, QFont::Bold));
   SetTextColor(Label33, ClassicColor(4));
+  Label33->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   grid->addWidget(Label33, 4, 0, Qt::AlignLeft | Qt::AlignVCenter);
   grid->addWidget(BuildFooter(), 4, 1);
 
   grid->setColumnStretch(0, 2);
   grid->setColumnStretch(1, 3);
   grid->setRowStretch(2, 1);
-  setCentralWidget(sheet);
+  setCentralWidget(desk);
 
   connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -269,19 +287,21 @@ QWidget* Form1::BuildCharacterPanel() {
   Label32->setObjectName(QStringLiteral("Label32"));
   Label32->setFont(RoleFont(FontRole::kSerif, kHeadingPoints, QFont::Bold));
   SetTextColor(Label32, ClassicColor(4));
+  Label32->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   column->addWidget(Label32);
 
   auto* form = new QGridLayout();
   form->setHorizontalSpacing(10);
   form->setVerticalSpacing(10);
-  column->addLayout(form);
-  column->addStretch(1);
+  column->addLayout(form, 1);
 
   const QFont dialog = DialogFont();
   const auto caption = [&](const char* name, const char* text) {
     auto* label = new QLabel(QString::fromUtf8(text), Line2);
     label->setObjectName(QString::fromUtf8(name));
     label->setFont(dialog);
+    // Expanding captions let their rows take a share of a tall window.
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     return label;
   };
   const auto combo = [&](const char* name, const QStringList& items) {
@@ -294,7 +314,11 @@ QWidget* Form1::BuildCharacterPanel() {
     box->setCompleter(nullptr);
     box->addItems(items);
     box->setMaxVisibleItems(20);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // The longest race is long; the box may be narrower than it on a small
+    // screen, its list still shows it whole.
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(16);
     return box;
   };
   const auto number_box = [&](const char* name, const char* tooltip) {
@@ -367,6 +391,8 @@ QWidget* Form1::BuildCharacterPanel() {
              caption("Label20", "anni"));
   wide_row(caption("Label21", "SESSO"), combo4);
   form->setColumnStretch(1, 1);
+  // Extra height is shared out between the rows.
+  for (int r = 0; r < form->rowCount(); ++r) form->setRowStretch(r, 1);
   form->setColumnMinimumWidth(
       3, QFontMetrics(dialog).horizontalAdvance(QStringLiteral("anni")));
   return Line2;
@@ -385,12 +411,13 @@ QWidget* Form1::BuildAbilityPanel() {
   Label31->setObjectName(QStringLiteral("Label31"));
   Label31->setFont(RoleFont(FontRole::kSerif, kHeadingPoints, QFont::Bold));
   SetTextColor(Label31, ClassicColor(4));
+  Label31->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   column->addWidget(Label31);
 
   auto* table = new QGridLayout();
   table->setHorizontalSpacing(10);
   table->setVerticalSpacing(10);
-  column->addLayout(table);
+  column->addLayout(table, 1);
 
   const QFont dialog = DialogFont();
   const QFont bold_dialog =
@@ -415,6 +442,7 @@ QWidget* Form1::BuildAbilityPanel() {
     label->setMargin(3);
     label->setMinimumHeight(QFontMetrics(font).height() + 12);
     label->setTextFormat(Qt::PlainText);
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     SetTextColor(label, ClassicColor(1));
     FillBackground(label, kOutputColor);
     return label;
@@ -438,6 +466,14 @@ QWidget* Form1::BuildAbilityPanel() {
   Label26 = output_label("Label26", row_font);
   Label27 = output_label("Label27", row_font);
   Label28 = output_label("Label28", row_font);
+  // Room for the longest shape of a table row, so that no row is ever cut
+  // short on a narrow screen.
+  const int row_width = QFontMetrics(row_font).horizontalAdvance(
+                            QStringLiteral("+0  +0  000,0  000  00(00)  00%")) +
+                        16;
+  for (QLabel* label : {Label23, Label24, Label25, Label26, Label27, Label28}) {
+    label->setMinimumWidth(row_width);
+  }
 
   struct AbilityRow {
     const char* name;
@@ -460,6 +496,7 @@ QWidget* Form1::BuildAbilityPanel() {
     auto* name = new QLabel(QString::fromUtf8(rows[i].caption), Line3);
     name->setObjectName(QString::fromUtf8(rows[i].name));
     name->setFont(bold_dialog);
+    name->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     table->addWidget(name, i, 0);
     table->addWidget(rows[i].score, i, 1);
     table->addWidget(rows[i].table_row, i, 4);
@@ -470,6 +507,7 @@ QWidget* Form1::BuildAbilityPanel() {
   table->addWidget(Text10, 0, 2);
   table->addWidget(Label14, 0, 3);
   table->setColumnStretch(4, 1);
+  for (int r = 0; r < table->rowCount(); ++r) table->setRowStretch(r, 1);
 
   auto* Line5 = new QFrame(Line3);
   Line5->setObjectName(QStringLiteral("Line5"));
@@ -480,7 +518,6 @@ QWidget* Form1::BuildAbilityPanel() {
   auto* summary = new QHBoxLayout();
   summary->setSpacing(10);
   column->addLayout(summary);
-  column->addStretch(1);
 
   auto* Label29 = new QLabel(QStringLiteral("MEDIA :"), Line3);
   Label29->setObjectName(QStringLiteral("Label29"));
