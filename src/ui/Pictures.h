@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QIcon>
+#include <QSize>
+#include <QString>
+
+namespace quendaro {
+
+// The program's own pictures, drawn as vector art and compiled in, so that
+// they stay sharp at any screen scale.
+enum class Picture {
+  kLogo,    // the open book with the title, on the start window
+  kDie,     // main menu: the character generator
+  kSword,   // main menu: the weapon generator
+  kAmulet,  // main menu: the treasure generator
+  kDoor,    // main menu: the way out
+  kCount,
+};
+
+// The resource path of `picture`, for QSvgRenderer or QIcon.
+QString PicturePath(Picture picture);
+
+// The size the picture was drawn for, in device-independent pixels: its
+// proportion and the smallest size at which it reads well.
+QSize PictureSize(Picture picture);
+
+// The logo as the program's window and desktop icon.
+QIcon ProgramIcon();
+
+}  // namespace quendaro
