@@ -1,0 +1,201 @@
+#include "ui/WindowManager.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "ui/Form1.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
+#include "ui/Form4.h"
+#include "ui/Form5.h"
+#include "ui/Form6.h"
+#include "ui/Form7.h"
+#include "ui/Form8.h"
+
+namespace quendaro {
+
+namespace {
+
+std::size_t IndexOf(FormId form) { return static_cast<std::size_t>(form); }
+
+bool OpensMaximized(FormId form) {
+  switch (form) {
+    case FormId::kForm1:
+    case FormId::kForm3:
+    case FormId::kForm5:
+      return true;
+    case FormId::kForm2:
+    case FormId::kForm4:
+    case FormId::kForm6:
+    case FormId::kForm7:
+    case FormId::kForm8:
+      return false;
+  }
+  return false;
+}
+
+// The windows that can be opened owned, in the order an owner closes them:
+// the hit-point window first, as the character window's "Esci" does.
+constexpr FormId kOwnedForms[] = {FormId::kForm4, FormId::kForm2,
+                                  FormId::kForm6};
+
+}  // namespace
+
+WindowManager::WindowManager(RandomSource& random, Platform& platform,
+                             QObject* parent)
+    : QObject(parent), random_(random), platform_(platform) {}
+
+WindowManager::~WindowManager() {
+  // Owned windows go with their owners, so some pointers may have cleared by
+  // the time the loop reaches them.
+  for (QPointer<QWidget>& window : windows_) {
+    if (window != nullptr) {
+      window->removeEventFilter(this);
+      delete window.data();
+    }
+  }
+}
+
+void WindowManager::Start() {
+  random_.Reseed();
+  Show(FormId::kForm7);
+}
+
+void WindowManager::Show(FormId target) { Present(target, Instance(target)); }
+
+void WindowManager::SwitchTo(FormId target, QWidget* origin) {
+  // The target first, so that the screen is never empty in between and
+  // closing the origin does not end the program.
+  Show(target);
+  if (origin != nullptr && origin != Window(target)) origin->close();
+}
+
+void WindowManager::OpenOwned(FormId target, QWidget* owner) {
+  QWidget* window = Instance(target);
+  if (owner != nullptr && window->parentWidget() != owner) {
+    // A credits window already open for another generator moves to the new
+    // owner, so that it stays above the window the user is looking at and
+    // closes with it.
+    window->setParent(owner, window->windowFlags() | Qt::Window);
+  }
+  Present(target, window);
+}
+
+void WindowManager::ShowAndHide(FormId target, QWidget* origin) {
+  Show(target);
+  if (origin != nullptr && origin != Window(target)) origin->hide();
+}
+
+void WindowManager::Close(FormId target) {
+  if (QWidget* window = Window(target)) window->close();
+}
+
+QWidget* WindowManager::Window(FormId form) const {
+  return windows_[IndexOf(form)].data();
+}
+
+QWidget* WindowManager::Instance(FormId form) {
+  QPointer<QWidget>& slot = windows_[IndexOf(form)];
+  if (slot == nullptr) {
+    QWidget* window = Create(form);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->installEventFilter(this);
+    slot = window;
+  }
+  return slot.data();
+}
+
+QWidget* WindowManager::Create(FormId form) {
+  switch (form) {
+    case FormId::kForm1:
+      return new Form1(random_, platform_, this);
+    case FormId::kForm2:
+      return new Form2(random_, platform_, this);
+    case FormId::kForm3:
+      return new Form3(random_, platform_, this);
+    case FormId::kForm4:
+      return new Form4(random_, platform_, this);
+    case FormId::kForm5:
+      return new Form5(random_, platform_, this);
+    case FormId::kForm6:
+      return new Form6;
+    case FormId::kForm7:
+      return new Form7(this);
+    case FormId::kForm8:
+      return new Form8(this);
+  }
+  Q_UNREACHABLE();
+  return nullptr;
+}
+
+void WindowManager::Present(FormId form, QWidget* window) {
+  if (window->isVisible()) {
+    // Bringing an open window forward leaves its size as the user made it,
+    // only undoing a minimise.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+  } else if (OpensMaximized(form)) {
+    window->showMaximized();
+  } else {
+    if (window->parentWidget() == nullptr &&
+        !window->testAttribute(Qt::WA_Moved)) {
+      // The small windows without an owner open in the middle of the screen;
+      // owned ones are placed over their owner by the desktop.
+      window->adjustSize();
+      if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+      }
+    }
+    window->show();
+  }
+  window->raise();
+  window->activateWindow();
+}
+
+bool WindowManager::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::Close) return false;
+  for (std::size_t index = 0; index < kFormCount; ++index) {
+    QWidget* window = windows_[index].data();
+    if (window != watched) continue;
+    // The window answers the close first; only a close it accepts takes its
+    // owned windows along.
+    static_cast<QObject*>(window)->event(event);
+    if (event->isAccepted()) Closed(static_cast<FormId>(index), window);
+    return true;
+  }
+  return false;
+}
+
+void WindowManager::Closed(FormId form, QWidget* window) {
+  // Forgotten at once: the instance is deleted only later, and a showing in
+  // between must build a fresh one.
+  windows_[IndexOf(form)] = nullptr;
+  ++closing_depth_;
+  for (const FormId owned : kOwnedForms) {
+    QWidget* child = Window(owned);
+    if (child != nullptr && child->parentWidget() == window) child->close();
+  }
+  --closing_depth_;
+  if (closing_depth_ == 0) EndIfNothingShown();
+}
+
+void WindowManager::EndIfNothingShown() {
+  for (const QPointer<QWidget>& window : windows_) {
+    if (window != nullptr && window->isVisible()) return;
+  }
+  // A hidden character window must not keep a program running with nothing
+  // on screen.
+  ++closing_depth_;
+  for (const QPointer<QWidget>& window : windows_) {
+    if (window != nullptr) window->close();
+  }
+  --closing_depth_;
+  if (!ended_) {
+    ended_ = true;
+    emit LastWindowClosed();
+  }
+}
+
+}  // namespace quendaro

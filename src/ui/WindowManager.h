@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <cstddef>
+
+#include "random/RandomSource.h"
+#include "ui/Navigator.h"
+#include "ui/Platform.h"
+
+namespace quendaro {
+
+// The program's windows and the ways between them. There is one instance of
+// each form at most: it is built when first shown and destroyed when closed,
+// so the next showing starts afresh. Only the character window is ever hidden
+// instead, keeping its inputs and results for when the user comes back.
+//
+// A window opened owned stays above its owner and closes with it: the
+// character window takes its hit-point, name and credits windows along, a
+// treasure or weapon window its credits window. When no window is left on
+// screen the program is over, even if the character window is still hidden:
+// the manager then closes it too and says so with LastWindowClosed.
+class WindowManager final : public QObject, public Navigator {
+  Q_OBJECT
+
+ public:
+  WindowManager(RandomSource& random, Platform& platform,
+                QObject* parent = nullptr);
+  ~WindowManager() override;
+
+  // Starts a session of play: mixes the clock into the shared source once,
+  // so that no two sessions repeat the same rolls, and shows the start
+  // window.
+  void Start();
+
+  void Show(FormId target) override;
+  void SwitchTo(FormId target, QWidget* origin) override;
+  void OpenOwned(FormId target, QWidget* owner) override;
+  void ShowAndHide(FormId target, QWidget* origin) override;
+  void Close(FormId target) override;
+
+  // The live instance of `form`, shown or hidden; null when it is closed.
+  QWidget* Window(FormId form) const;
+
+ signals:
+  // Nothing is left on screen: the program should end.
+  void LastWindowClosed();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  static constexpr std::size_t kFormCount = 8;
+
+  QWidget* Instance(FormId form);
+  QWidget* Create(FormId form);
+  void Present(FormId form, QWidget* window);
+  void Closed(FormId form, QWidget* window);
+  void EndIfNothingShown();
+
+  RandomSource& random_;
+  Platform& platform_;
+  std::array<QPointer<QWidget>, kFormCount> windows_;
+  // Closing one window may close others; the end of the program is decided
+  // once the last of them has gone.
+  int closing_depth_ = 0;
+  bool ended_ = false;
+};
+
+}  // namespace quendaro
