@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <string_view>
 
 #include "character/CharacterChoices.h"
@@ -38,11 +39,11 @@ constexpr qreal kTitleMiddlePoints = 38;
 
 // A leather desk, a parchment sheet on it and paler panels on the sheet; the
 // boxes keep their own colours.
-const QColor kDeskColor(92, 62, 40);
-const QColor kEdgeColor(48, 30, 18);
-const QColor kSheetColor(239, 230, 210);
-const QColor kPanelColor(250, 246, 236);
-const QColor kOutputColor(255, 253, 246);
+constexpr QRgb kDeskColor = qRgb(92, 62, 40);
+constexpr QRgb kEdgeColor = qRgb(48, 30, 18);
+constexpr QRgb kSheetColor = qRgb(239, 230, 210);
+constexpr QRgb kPanelColor = qRgb(250, 246, 236);
+constexpr QRgb kOutputColor = qRgb(255, 253, 246);
 
 QString ToQt(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -141,7 +142,7 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
   // window up to a comfortable size, so that a large screen gets airier rows
   // and a wider margin rather than a form stretched thin.
   auto* desk = new QWidget(this);
-  FillBackground(desk, kDeskColor);
+  FillBackground(desk, QColor(kDeskColor));
   auto* desk_rows = new QVBoxLayout(desk);
   desk_rows->setContentsMargins(16, 12, 16, 12);
   auto* desk_columns = new QHBoxLayout();
@@ -152,12 +153,12 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
   // A dark edge of two pixels around the parchment.
   auto* Line7 = new QFrame(desk);
   Line7->setObjectName(QStringLiteral("Line7"));
-  FillBackground(Line7, kEdgeColor);
+  FillBackground(Line7, QColor(kEdgeColor));
   Line7->setMaximumSize(1400, 780);
   auto* edge = new QVBoxLayout(Line7);
   edge->setContentsMargins(2, 2, 2, 2);
   auto* content = new QWidget(Line7);
-  FillBackground(content, kSheetColor);
+  FillBackground(content, QColor(kSheetColor));
   edge->addWidget(content);
   desk_columns->addStretch(1);
   desk_columns->addWidget(Line7, 100);
@@ -278,7 +279,7 @@ QWidget* Form1::BuildCharacterPanel() {
   auto* Line2 = new QFrame(this);
   Line2->setObjectName(QStringLiteral("Line2"));
   Line2->setFrameShape(QFrame::StyledPanel);
-  FillBackground(Line2, kPanelColor);
+  FillBackground(Line2, QColor(kPanelColor));
   auto* column = new QVBoxLayout(Line2);
   column->setContentsMargins(20, 14, 20, 20);
   column->setSpacing(14);
@@ -402,7 +403,7 @@ QWidget* Form1::BuildAbilityPanel() {
   auto* Line3 = new QFrame(this);
   Line3->setObjectName(QStringLiteral("Line3"));
   Line3->setFrameShape(QFrame::StyledPanel);
-  FillBackground(Line3, kPanelColor);
+  FillBackground(Line3, QColor(kPanelColor));
   auto* column = new QVBoxLayout(Line3);
   column->setContentsMargins(20, 14, 20, 20);
   column->setSpacing(14);
@@ -444,7 +445,7 @@ QWidget* Form1::BuildAbilityPanel() {
     label->setTextFormat(Qt::PlainText);
     label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     SetTextColor(label, ClassicColor(1));
-    FillBackground(label, kOutputColor);
+    FillBackground(label, QColor(kOutputColor));
     return label;
   };
 
