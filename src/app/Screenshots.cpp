@@ -1,0 +1,95 @@
+// Takes the pictures of the README: the start window, the main menu and a
+// filled character window, each saved as a PNG into the folder named on the
+// command line. Meant for the offscreen platform (scripts/screenshots.sh).
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <cstdio>
+
+#include "random/RandomSource.h"
+#include "ui/Navigator.h"
+#include "ui/Pictures.h"
+#include "ui/Platform.h"
+#include "ui/WindowManager.h"
+
+namespace {
+
+// Messages go to the terminal: nobody is there to close a box.
+class ConsolePlatform final : public quendaro::Platform {
+ public:
+  void ShowMessage(QWidget* /*parent*/, const QString& text) override {
+    std::fprintf(stderr, "message: %s\n", qPrintable(text));
+  }
+  void Beep() override {}
+  char DecimalSeparator() const override { return ','; }
+};
+
+bool Save(QWidget* window, const QDir& folder, const QString& file) {
+  const QString path = folder.filePath(file);
+  if (window == nullptr || !window->grab().save(path)) {
+    std::fprintf(stderr, "could not save %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
+void Choose(QWidget* window, const char* combo, const QString& item) {
+  auto* box = window->findChild<QComboBox*>(QString::fromLatin1(combo));
+  if (box != nullptr) box->setCurrentIndex(box->findText(item));
+}
+
+void Type(QWidget* window, const char* field, const QString& text) {
+  auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(field));
+  if (box != nullptr) box->setText(text);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Quendaro 32"));
+  QApplication::setWindowIcon(quendaro::ProgramIcon());
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+    return 2;
+  }
+  const QDir folder(QString::fromLocal8Bit(argv[1]));
+  if (!folder.mkpath(QStringLiteral("."))) return 1;
+
+  using quendaro::FormId;
+  ConsolePlatform platform;
+  quendaro::RandomSource random;
+  quendaro::WindowManager windows(random, platform);
+  windows.Start();
+  bool saved =
+      Save(windows.Window(FormId::kForm7), folder, QStringLiteral("logo.png"));
+
+  windows.SwitchTo(FormId::kForm8, windows.Window(FormId::kForm7));
+  saved &= Save(windows.Window(FormId::kForm8), folder,
+                QStringLiteral("main-menu.png"));
+
+  windows.SwitchTo(FormId::kForm1, windows.Window(FormId::kForm8));
+  QWidget* character = windows.Window(FormId::kForm1);
+  // The size of a common laptop screen, whatever the offscreen screen is.
+  character->showNormal();
+  character->resize(1280, 800);
+  Choose(character, "Combo1", QStringLiteral("Umano"));
+  Choose(character, "Combo2", QStringLiteral("Guerriero(puro)"));
+  Choose(character, "Combo3", QStringLiteral("Legale/neutrale"));
+  Choose(character, "combo4", QStringLiteral("Maschio"));
+  Type(character, "Text11", QStringLiteral("Bertram Scudoferro"));
+  Type(character, "Text12", QStringLiteral("25"));
+  Type(character, "Text8", QStringLiteral("182"));
+  Type(character, "Text9", QStringLiteral("86"));
+  if (auto* roll =
+          character->findChild<QPushButton*>(QStringLiteral("Command1"))) {
+    roll->click();
+  }
+  saved &= Save(character, folder, QStringLiteral("character-window.png"));
+  return saved ? 0 : 1;
+}
