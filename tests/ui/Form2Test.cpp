@@ -9,10 +9,16 @@
 #include "random/RandomSource.h"
 #include "support/Draws.h"
 #include "support/RecordingPlatform.h"
+#include "support/WindowTesting.h"
 #include "ui/Form2.h"
 #include "ui/Navigator.h"
 
 namespace quendaro {
+
+using testing::Caption;
+using testing::Child;
+using testing::Click;
+using testing::ShowAndWait;
 namespace {
 
 using testing::RecordingPlatform;
@@ -57,23 +63,6 @@ void ScriptPercents(RandomSource& random, std::initializer_list<int> rolls) {
 
 class Form2Test : public QObject {
   Q_OBJECT
-
- private:
-  template <typename T>
-  T* Child(QWidget& window, const char* name) {
-    T* child = window.findChild<T*>(QString::fromLatin1(name));
-    if (child == nullptr) qFatal("no control named %s", name);
-    return child;
-  }
-
-  void ShowWindow(QWidget& window) {
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-  }
-
-  void Click(QWidget& window, const char* control) {
-    QTest::mouseClick(Child<QWidget>(window, control), Qt::LeftButton);
-  }
 
  private slots:
   void opensAsDesigned() {
@@ -129,7 +118,7 @@ class Form2Test : public QObject {
     RecordingPlatform platform;
     RecordingNavigator navigator(platform);
     Form2 window(random, platform, &navigator);
-    ShowWindow(window);
+    QVERIFY(ShowAndWait(window));
     std::vector<float> draws;
     for (const int roll : rolls) draws.push_back(testing::DrawFor(99, 1, roll));
     random.ScriptDraws(draws);
@@ -147,7 +136,7 @@ class Form2Test : public QObject {
     RecordingPlatform platform;
     RecordingNavigator navigator(platform);
     Form2 window(random, platform, &navigator);
-    ShowWindow(window);
+    QVERIFY(ShowAndWait(window));
 
     Click(window, "Command1");
     QCOMPARE(platform.events,
@@ -162,7 +151,7 @@ class Form2Test : public QObject {
     RandomSource random;
     RecordingPlatform platform;
     Form2 window(random, platform);
-    ShowWindow(window);
+    QVERIFY(ShowAndWait(window));
     Click(window, "Command1");
     QCOMPARE(platform.events, QStringList{kWarning});
     QVERIFY(!Child<QPushButton>(window, "Command2")->isEnabled());
@@ -172,7 +161,7 @@ class Form2Test : public QObject {
     RandomSource random;
     RecordingPlatform platform;
     Form2 window(random, platform);
-    ShowWindow(window);
+    QVERIFY(ShowAndWait(window));
     auto* clear = Child<QPushButton>(window, "Command2");
     auto* label = Child<QLabel>(window, "Label1");
 

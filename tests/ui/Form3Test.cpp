@@ -10,10 +10,16 @@
 #include "random/RandomSource.h"
 #include "support/Draws.h"
 #include "support/RecordingPlatform.h"
+#include "support/WindowTesting.h"
 #include "ui/AboutTexts.h"
 #include "ui/Form3.h"
 
 namespace quendaro {
+
+using testing::Caption;
+using testing::Child;
+using testing::Click;
+using testing::ShowAndWait;
 namespace {
 
 using testing::DrawFor;
@@ -42,13 +48,6 @@ class Form3Test : public QObject {
   Q_OBJECT
 
  private:
-  template <typename T>
-  T* Child(QWidget& window, const char* name) {
-    T* child = window.findChild<T*>(QString::fromLatin1(name));
-    if (child == nullptr) qFatal("no control named %s", name);
-    return child;
-  }
-
   QString Text(QWidget& window, const char* name) {
     return Child<QLabel>(window, name)->text();
   }
@@ -57,10 +56,6 @@ class Form3Test : public QObject {
     for (int i = 0; i < times; ++i) {
       QTest::keyClick(Child<QSpinBox>(window, spinner), key);
     }
-  }
-
-  void Click(QWidget& window, const char* button) {
-    QTest::mouseClick(Child<QPushButton>(window, button), Qt::LeftButton);
   }
 
   void ExpectOutputsEmpty(QWidget& window) {

@@ -8,9 +8,15 @@
 #include "random/RandomSource.h"
 #include "support/Draws.h"
 #include "support/RecordingPlatform.h"
+#include "support/WindowTesting.h"
 #include "ui/Form4.h"
 
 namespace quendaro {
+
+using testing::Caption;
+using testing::Child;
+using testing::Click;
+using testing::ShowAndWait;
 namespace {
 
 using testing::DrawFor;
@@ -30,18 +36,6 @@ class Form4Test : public QObject {
   Q_OBJECT
 
  private:
-  template <typename T>
-  T* Child(QWidget& window, const char* name) {
-    T* child = window.findChild<T*>(QString::fromLatin1(name));
-    if (child == nullptr) qFatal("no control named %s", name);
-    return child;
-  }
-
-  void ShowWindow(QWidget& window) {
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-  }
-
   void TypeLevel(Form4& window, const QString& level) {
     QLineEdit* edit = Child<QComboBox>(window, "Combo1")->lineEdit();
     edit->clear();
@@ -143,7 +137,7 @@ class Form4Test : public QObject {
     RandomSource random;
     RecordingPlatform platform;
     Form4 window(random, platform);
-    ShowWindow(window);
+    QVERIFY(ShowAndWait(window));
     Child<QLineEdit>(window, "Text5")->setText(QStringLiteral("7"));
 
     random.ScriptDraws({kSmallestDraw, kLargestDraw});
@@ -163,7 +157,7 @@ class Form4Test : public QObject {
     RandomSource random;
     RecordingPlatform platform;
     Form4 window(random, platform);
-    ShowWindow(window);
+    QVERIFY(ShowAndWait(window));
     TypeLevel(window, QStringLiteral("20"));
     QTest::mouseClick(Child<QCheckBox>(window, "Check1"), Qt::LeftButton);
     QVERIFY(Child<QCheckBox>(window, "Check1")->isChecked());
@@ -179,7 +173,7 @@ class Form4Test : public QObject {
     RandomSource random;
     RecordingPlatform platform(',');
     Form4 window(random, platform);
-    ShowWindow(window);
+    QVERIFY(ShowAndWait(window));
     TypeLevel(window, QStringLiteral("3,0"));
     random.ScriptDraws({DrawFor(13, 6, 17)});
     Click(window, "Command2");
@@ -200,7 +194,7 @@ class Form4Test : public QObject {
     RandomSource random;
     RecordingPlatform platform;
     Form4 window(random, platform);
-    ShowWindow(window);
+    QVERIFY(ShowAndWait(window));
     Click(window, "Command1");
     QVERIFY(!Points(window, "Text5").isEmpty());
 
@@ -224,7 +218,7 @@ class Form4Test : public QObject {
     RandomSource random;
     RecordingPlatform platform;
     Form4 window(random, platform);
-    ShowWindow(window);
+    QVERIFY(ShowAndWait(window));
     for (const char* button : kRollButtons) Click(window, button);
     for (const char* box : kPointBoxes) QVERIFY(!Points(window, box).isEmpty());
 

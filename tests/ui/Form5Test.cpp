@@ -10,10 +10,16 @@
 #include "random/RandomSource.h"
 #include "support/Draws.h"
 #include "support/RecordingPlatform.h"
+#include "support/WindowTesting.h"
 #include "ui/AboutTexts.h"
 #include "ui/Form5.h"
 
 namespace quendaro {
+
+using testing::Caption;
+using testing::Child;
+using testing::Click;
+using testing::ShowAndWait;
 namespace {
 
 using testing::DrawFor;
@@ -44,21 +50,6 @@ class Form5Test : public QObject {
   Q_OBJECT
 
  private:
-  template <typename T>
-  T* Child(QWidget& window, const char* name) {
-    T* child = window.findChild<T*>(QString::fromLatin1(name));
-    if (child == nullptr) qFatal("no control named %s", name);
-    return child;
-  }
-
-  QString Caption(QWidget& window, const char* label) {
-    return Child<QLabel>(window, label)->text();
-  }
-
-  void Click(QWidget& window, const char* button) {
-    QTest::mouseClick(Child<QPushButton>(window, button), Qt::LeftButton);
-  }
-
  private slots:
   void opensAsDesigned() {
     RandomSource random;
