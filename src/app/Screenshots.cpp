@@ -1,12 +1,15 @@
-// Takes the pictures of the README: the start window, the main menu and a
-// filled character window, each saved as a PNG into the folder named on the
-// command line. Meant for the offscreen platform (scripts/screenshots.sh).
+// Takes the pictures of the README: the start window, the main menu and each
+// generator with a result on screen, each saved as a PNG into the folder named
+// on the command line. Meant for the offscreen platform
+// (scripts/screenshots.sh).
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QWidget>
 #include <cstdio>
 
@@ -46,6 +49,12 @@ void Choose(QWidget* window, const char* combo, const QString& item) {
 void Type(QWidget* window, const char* field, const QString& text) {
   auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(field));
   if (box != nullptr) box->setText(text);
+}
+
+void Click(QWidget* window, const char* button) {
+  auto* control =
+      window->findChild<QAbstractButton*>(QString::fromLatin1(button));
+  if (control != nullptr) control->click();
 }
 
 }  // namespace
@@ -91,5 +100,38 @@ int main(int argc, char* argv[]) {
     roll->click();
   }
   saved &= Save(character, folder, QStringLiteral("character-window.png"));
+
+  // The two small tools, opened from the character window's menu.
+  windows.OpenOwned(FormId::kForm4, character);
+  QWidget* hit_points = windows.Window(FormId::kForm4);
+  Click(hit_points, "Command1");
+  Click(hit_points, "Command3");
+  saved &= Save(hit_points, folder, QStringLiteral("hit-points.png"));
+  windows.OpenOwned(FormId::kForm2, character);
+  QWidget* names = windows.Window(FormId::kForm2);
+  Click(names, "Option2");
+  Click(names, "Command1");
+  saved &= Save(names, folder, QStringLiteral("names.png"));
+
+  windows.SwitchTo(FormId::kForm3, character);
+  QWidget* treasure = windows.Window(FormId::kForm3);
+  treasure->showNormal();
+  treasure->resize(1280, 800);
+  for (const char* spinner : {"UpDown1", "UpDown10", "UpDown17"}) {
+    if (auto* box =
+            treasure->findChild<QSpinBox*>(QString::fromLatin1(spinner))) {
+      box->setValue(2);
+    }
+  }
+  Click(treasure, "Command1");
+  saved &= Save(treasure, folder, QStringLiteral("treasure-window.png"));
+
+  windows.SwitchTo(FormId::kForm5, treasure);
+  QWidget* weapon = windows.Window(FormId::kForm5);
+  weapon->showNormal();
+  weapon->resize(1280, 800);
+  Type(weapon, "Text1", QStringLiteral("Lamaluna"));
+  Click(weapon, "Command1");
+  saved &= Save(weapon, folder, QStringLiteral("weapon-window.png"));
   return saved ? 0 : 1;
 }
