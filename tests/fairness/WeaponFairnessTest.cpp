@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fairness/ChiSquare.h"
+#include "random/RandomSource.h"
+#include "weapon/AbilityDraw.h"
+#include "weapon/WeaponGenerator.h"
+#include "weapon/WeaponResult.h"
+#include "weapon/WeaponTables.h"
+
+namespace quendaro {
+namespace {
+
+using testing::FitsWidths;
+using testing::kRequiredPower;
+using testing::OffByOnePower;
+
+std::uint64_t FrozenClock() { return 1'700'000'000'000'000'000ULL; }
+
+// 200000 weapons give every table below a power above 0.99 against one face
+// moved across a border; the weakest case, languages 1-40 against 41-70,
+// has a noncentrality of 200000 * 0.01^2 * (1/0.4 + 1/0.3) = 117 on 5
+// degrees of freedom, where the critical value is 35.9: power above
+// 0.99999.
+constexpr long kWeapons = 200'000;
+
+// A table as the rules print it: the first roll of each row and the row
+// widths. The row's text comes from the program's own lookup at that first
+// roll, so a border in the wrong place shows as a share off by one face.
+struct PrintedTable {
+  std::vector<int> lows;
+  std::vector<int> widths;
+};
+
+std::vector<long> Tally(const std::vector<std::string>& outcomes,
+                        const std::vector<std::string_view>& cells) {
+  std::vector<long> counts(cells.size(), 0);
+  for (const std::string& outcome : outcomes) {
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      if (outcome == cells[i]) {
+        ++counts[i];
+        break;
+      }
+    }
+  }
+  return counts;
+}
+
+long Sum(const std::vector<long>& counts) {
+  long total = 0;
+  for (long count : counts) total += count;
+  return total;
+}
+
+class WeaponFairnessTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    RandomSource random(31337, &FrozenClock);
+    const WeaponGenerator generator;
+    weapons_ = new std::vector<WeaponResult>();
+    weapons_->reserve(kWeapons);
+    for (long i = 0; i < kWeapons; ++i) {
+      weapons_->push_back(generator.Generate(random));
+    }
+  }
+  static void TearDownTestSuite() {
+    delete weapons_;
+    weapons_ = nullptr;
+  }
+
+  // Every weapon's field, as a list.
+  static std::vector<std::string> Field(std::string WeaponResult::*field) {
+    std::vector<std::string> values;
+    values.reserve(weapons_->size());
+    for (const WeaponResult& weapon : *weapons_)
+      values.push_back(weapon.*field);
+    return values;
+  }
+
+  static void ExpectPrintedShares(
+      std::string WeaponResult::*field, const PrintedTable& table,
+      const std::function<std::string_view(int)>& text_at) {
+    ASSERT_GE(OffByOnePower(table.widths, kWeapons), kRequiredPower);
+    std::vector<std::string_view> cells;
+    for (int low : table.lows) cells.push_back(text_at(low));
+    const std::vector<long> counts = Tally(Field(field), cells);
+    EXPECT_EQ(Sum(counts), kWeapons) << "a text outside the table";
+    EXPECT_TRUE(FitsWidths(counts, table.widths));
+  }
+
+  static std::vector<WeaponResult>* weapons_;
+};
+
+std::vector<WeaponResult>* WeaponFairnessTest::weapons_ = nullptr;
+
+TEST_F(WeaponFairnessTest, LanguagesFollowTheirRows) {
+  ExpectPrintedShares(&WeaponResult::languages,
+                      {{1, 41, 71, 86, 96, 100}, {40, 30, 15, 10, 4, 1}},
+                      [](int roll) { return LanguagesFor(roll).languages; });
+}
+
+TEST_F(WeaponFairnessTest, BonusFollowsItsRows) {
+  ExpectPrintedShares(&WeaponResult::bonus,
+                      {{1, 6, 11, 16, 20}, {5, 5, 5, 4, 1}},
+                      [](int roll) { return BonusFor(roll).bonus; });
+}
+
+TEST_F(WeaponFairnessTest, AlignmentFollowsItsRows) {
+  ExpectPrintedShares(
+      &WeaponResult::alignment,
+      {{1, 6, 16, 21, 26, 31, 56, 61, 81}, {5, 10, 5, 5, 5, 25, 5, 20, 20}},
+      [](int roll) { return AlignmentFor(roll).alignment; });
+}
+
+TEST_F(WeaponFairnessTest, IntelligenceFollowsTheCapabilityRows) {
+  ExpectPrintedShares(
+      &WeaponResult::intelligence,
+      {{1, 35, 60, 80, 92, 98}, {34, 25, 20, 12, 6, 3}},
+      [](int roll) { return CapabilitiesFor(roll).intelligence; });
+}
+
+TEST_F(WeaponFairnessTest, TwoInAHundredFirstAbilitiesAreExtraordinaryPowers) {
+  // The ten senses by their rows, and a last cell for rolls 99-100, whose
+  // draw becomes an extraordinary power instead.
+  const PrintedTable senses = {{1, 12, 23, 34, 45, 56, 67, 78, 83, 88},
+                               {11, 11, 11, 11, 11, 11, 11, 5, 5, 11, 2}};
+  ASSERT_GE(OffByOnePower(senses.widths, kWeapons), kRequiredPower);
+  std::vector<std::string_view> cells;
+  for (int low : senses.lows) cells.push_back(PrimaryAbilityFor(low).ability);
+  std::vector<long> counts = Tally(Field(&WeaponResult::ability1), cells);
+  counts.push_back(kWeapons - Sum(counts));
+  EXPECT_TRUE(FitsWidths(counts, senses.widths));
+}
+
+TEST(WeaponPowerFairnessTest, ExtraordinaryPowersFollowTheirRows) {
+  // Powers come from 2 draws in 100, so the ability draw is run alone, often
+  // enough for about 40000 powers. Rows 89-94 and 95-96 share their text and
+  // differ in the special purpose that only the second brings.
+  const std::vector<int> lows = {1,  8,  16, 23, 29, 35, 42, 48,
+                                 55, 62, 68, 76, 82, 89, 95};
+  const std::vector<int> widths = {7, 8, 7, 6, 6, 7, 6, 7, 7, 6, 8, 6, 7, 6, 2};
+  RandomSource random(4242, &FrozenClock);
+  std::vector<long> counts(widths.size(), 0);
+  long powers = 0;
+  for (long i = 0; i < 2'000'000; ++i) {
+    const AbilityOutcome outcome = AbilityDraw(random);
+    if (outcome.ego == 1) continue;  // a sense
+    ++powers;
+    if (outcome.specialPurpose) {
+      ++counts.back();
+      continue;
+    }
+    for (std::size_t row = 0; row + 1 < lows.size(); ++row) {
+      if (outcome.ability == ExtraordinaryPowerFor(lows[row]).ability) {
+        ++counts[row];
+        break;
+      }
+    }
+  }
+  ASSERT_GE(OffByOnePower(widths, powers), kRequiredPower);
+  EXPECT_EQ(Sum(counts), powers) << "a power outside the table";
+  EXPECT_TRUE(FitsWidths(counts, widths));
+}
+
+}  // namespace
+}  // namespace quendaro
