@@ -23,6 +23,7 @@
 #include "ui/AboutTexts.h"
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
+#include "ui/WindowStyle.h"
 
 namespace quendaro {
 namespace {
@@ -36,14 +37,6 @@ constexpr qreal kDecorativePoints = 14;
 constexpr qreal kHeadingPoints = 20;
 constexpr qreal kTitleCapitalPoints = 60;
 constexpr qreal kTitleMiddlePoints = 38;
-
-// A leather desk, a parchment sheet on it and paler panels on the sheet; the
-// boxes keep their own colours.
-constexpr QRgb kDeskColor = qRgb(92, 62, 40);
-constexpr QRgb kEdgeColor = qRgb(48, 30, 18);
-constexpr QRgb kSheetColor = qRgb(239, 230, 210);
-constexpr QRgb kPanelColor = qRgb(250, 246, 236);
-constexpr QRgb kOutputColor = qRgb(255, 253, 246);
 
 QString ToQt(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -95,26 +88,6 @@ bool EntersNonDigit(const QKeyEvent& key) {
   return !(typed >= u'0' && typed <= u'9') && typed != u'\b';
 }
 
-void SetBoxColor(QLineEdit* box, const QColor& color) {
-  QPalette palette = box->palette();
-  palette.setColor(QPalette::Base, color);
-  palette.setColor(QPalette::Text, Qt::black);
-  box->setPalette(palette);
-}
-
-void FillBackground(QWidget* widget, const QColor& color) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, color);
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
-
-void SetTextColor(QWidget* widget, const QColor& color) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, color);
-  widget->setPalette(palette);
-}
-
 QFont DialogFont() { return RoleFont(FontRole::kDialog, kDialogPoints); }
 
 // Room for `characters` digits and the box's frame, so that the four-digit
@@ -141,28 +114,10 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
   // The character sheet lies on a dark desk, centred. It grows with the
   // window up to a comfortable size, so that a large screen gets airier rows
   // and a wider margin rather than a form stretched thin.
-  auto* desk = new QWidget(this);
-  FillBackground(desk, QColor(kDeskColor));
-  auto* desk_rows = new QVBoxLayout(desk);
-  desk_rows->setContentsMargins(16, 12, 16, 12);
-  auto* desk_columns = new QHBoxLayout();
-  desk_rows->addStretch(1);
-  desk_rows->addLayout(desk_columns, 100);
-  desk_rows->addStretch(1);
-
-  // A dark edge of two pixels around the parchment.
-  auto* Line7 = new QFrame(desk);
-  Line7->setObjectName(QStringLiteral("Line7"));
-  FillBackground(Line7, QColor(kEdgeColor));
-  Line7->setMaximumSize(1400, 780);
-  auto* edge = new QVBoxLayout(Line7);
-  edge->setContentsMargins(2, 2, 2, 2);
-  auto* content = new QWidget(Line7);
-  FillBackground(content, QColor(kSheetColor));
-  edge->addWidget(content);
-  desk_columns->addStretch(1);
-  desk_columns->addWidget(Line7, 100);
-  desk_columns->addStretch(1);
+  // The sheet's dark edge is the design's frame line around the form.
+  const Desk desk = SetDeskAsCentralWidget(this);
+  desk.edge->setObjectName(QStringLiteral("Line7"));
+  QWidget* content = desk.sheet;
 
   auto* grid = new QGridLayout(content);
   grid->setContentsMargins(28, 10, 28, 18);
@@ -188,7 +143,7 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
   auto* Label33 = new QLabel(QStringLiteral("Dati"), content);
   Label33->setObjectName(QStringLiteral("Label33"));
   Label33->setFont(RoleFont(FontRole::kSerif, kHeadingPoints, QFont::Bold));
-  SetTextColor(Label33, ClassicColor(4));
+  SetTextColor(Label33, HeadingColor());
   Label33->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   grid->addWidget(Label33, 4, 0, Qt::AlignLeft | Qt::AlignVCenter);
   grid->addWidget(BuildFooter(), 4, 1);
@@ -196,7 +151,6 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
   grid->setColumnStretch(0, 2);
   grid->setColumnStretch(1, 3);
   grid->setRowStretch(2, 1);
-  setCentralWidget(desk);
 
   connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -210,7 +164,6 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
 
 void Form1::BuildMenuBar() {
   QMenuBar* bar = menuBar();
-  bar->setFont(DialogFont());
   struct Item {
     const char* name;
     const char* caption;
@@ -219,7 +172,6 @@ void Form1::BuildMenuBar() {
   const auto add_menu = [&](const QString& title,
                             std::initializer_list<Item> items) {
     QMenu* menu = bar->addMenu(title);
-    menu->setFont(DialogFont());
     for (const Item& item : items) {
       QAction* action = menu->addAction(QString::fromUtf8(item.caption));
       action->setObjectName(QString::fromUtf8(item.name));
@@ -239,6 +191,7 @@ void Form1::BuildMenuBar() {
            {{"about", "&About..", &Form1::about_Click},
             {"wts", "&Morvellan Soft.", &Form1::wts_Click},
             {"cred", "&Crediti", &Form1::cred_Click}});
+  SetMenuFont(bar);
 }
 
 QWidget* Form1::BuildTitle() {
@@ -266,7 +219,7 @@ QWidget* Form1::BuildTitle() {
   }
   row->addStretch(1);
   for (QLabel* letter : letters) {
-    SetTextColor(letter, ClassicColor(4));
+    SetTextColor(letter, HeadingColor());
     letter->setContentsMargins(
         0, 0, 0, deepest - QFontMetrics(letter->font()).descent());
     row->addWidget(letter, 0, Qt::AlignBottom);
@@ -278,8 +231,7 @@ QWidget* Form1::BuildTitle() {
 QWidget* Form1::BuildCharacterPanel() {
   auto* Line2 = new QFrame(this);
   Line2->setObjectName(QStringLiteral("Line2"));
-  Line2->setFrameShape(QFrame::StyledPanel);
-  FillBackground(Line2, QColor(kPanelColor));
+  MakePanel(Line2);
   auto* column = new QVBoxLayout(Line2);
   column->setContentsMargins(20, 14, 20, 20);
   column->setSpacing(14);
@@ -287,7 +239,7 @@ QWidget* Form1::BuildCharacterPanel() {
   auto* Label32 = new QLabel(QStringLiteral("Personaggio"), Line2);
   Label32->setObjectName(QStringLiteral("Label32"));
   Label32->setFont(RoleFont(FontRole::kSerif, kHeadingPoints, QFont::Bold));
-  SetTextColor(Label32, ClassicColor(4));
+  SetTextColor(Label32, HeadingColor());
   Label32->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   column->addWidget(Label32);
 
@@ -355,7 +307,7 @@ QWidget* Form1::BuildCharacterPanel() {
   Label22 = new QLabel(Line2);
   Label22->setObjectName(QStringLiteral("Label22"));
   Label22->setFont(dialog);
-  SetTextColor(Label22, ClassicColor(1));
+  SetTextColor(Label22, ResultColor());
   Label22->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
   // Caption | wide control | number box | unit.
@@ -402,8 +354,7 @@ QWidget* Form1::BuildCharacterPanel() {
 QWidget* Form1::BuildAbilityPanel() {
   auto* Line3 = new QFrame(this);
   Line3->setObjectName(QStringLiteral("Line3"));
-  Line3->setFrameShape(QFrame::StyledPanel);
-  FillBackground(Line3, QColor(kPanelColor));
+  MakePanel(Line3);
   auto* column = new QVBoxLayout(Line3);
   column->setContentsMargins(20, 14, 20, 20);
   column->setSpacing(14);
@@ -411,7 +362,7 @@ QWidget* Form1::BuildAbilityPanel() {
   auto* Label31 = new QLabel(QStringLiteral("Abilità"), Line3);
   Label31->setObjectName(QStringLiteral("Label31"));
   Label31->setFont(RoleFont(FontRole::kSerif, kHeadingPoints, QFont::Bold));
-  SetTextColor(Label31, ClassicColor(4));
+  SetTextColor(Label31, HeadingColor());
   Label31->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   column->addWidget(Label31);
 
@@ -438,14 +389,7 @@ QWidget* Form1::BuildAbilityPanel() {
     auto* label = new QLabel(Line3);
     label->setObjectName(QString::fromUtf8(name));
     label->setFont(font);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setMargin(3);
-    label->setMinimumHeight(QFontMetrics(font).height() + 12);
-    label->setTextFormat(Qt::PlainText);
-    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    SetTextColor(label, ClassicColor(1));
-    FillBackground(label, QColor(kOutputColor));
+    MakeResultBox(label);
     return label;
   };
 
