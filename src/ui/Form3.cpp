@@ -14,6 +14,7 @@
 #include "ui/AboutTexts.h"
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
+#include "ui/WindowStyle.h"
 
 namespace quendaro {
 namespace {
@@ -107,9 +108,7 @@ class CountSpinner final : public QSpinBox {
     setWrapping(false);
     setValue(0);
     setAlignment(Qt::AlignCenter);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, LightYellow());
-    setPalette(colours);
+    SetBoxColor(this, LightYellow());
   }
 
   QLineEdit* Box() const { return lineEdit(); }
@@ -120,23 +119,17 @@ QLabel* MakeLabel(std::string_view name, std::string_view caption,
   auto* label = new QLabel(FromUtf8(caption), parent);
   label->setObjectName(FromUtf8(name));
   label->setFont(font);
-  QPalette colours = label->palette();
-  colours.setColor(QPalette::WindowText, colour);
-  label->setPalette(colours);
+  SetTextColor(label, colour);
   return label;
 }
 
-// An output label: sunken, so that its place shows while it is empty.
 QLabel* MakeOutput(std::string_view name, Qt::Alignment alignment,
                    QWidget* parent) {
   auto* label =
       MakeLabel(name, "", RoleFont(FontRole::kDialog, 12, QFont::Bold),
-                ClassicColor(1), parent);
-  label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+                ResultColor(), parent);
+  MakeResultBox(label);
   label->setAlignment(alignment | Qt::AlignVCenter);
-  label->setMargin(3);
-  label->setMinimumHeight(label->fontMetrics().height() + 10);
-  label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   return label;
 }
 
@@ -153,13 +146,15 @@ Form3::Form3(RandomSource& random, Platform& platform, Navigator* navigator,
       FromUtf8("Quendaro 32 v.1.00 C -  Generatore di tesori della tana"));
   BuildMenuBar();
 
-  auto* central = new QWidget(this);
-  auto* page = new QVBoxLayout(central);
+  auto* page = new QVBoxLayout(SetDeskAsCentralWidget(this).sheet);
   page->setContentsMargins(32, 12, 32, 24);
   page->setSpacing(16);
   page->addWidget(BuildTitle());
 
+  // The grid joins the sheet before it is filled, so that each column's
+  // panel can be sent behind the controls already on the sheet.
   auto* grid = new QGridLayout;
+  page->addLayout(grid, 1);
   grid->setHorizontalSpacing(12);
   grid->setVerticalSpacing(8);
   BuildCountColumn(*grid);
@@ -179,8 +174,6 @@ Form3::Form3(RandomSource& random, Platform& platform, Navigator* navigator,
   for (int row = kFirstType; row < kBottomLine; ++row) {
     grid->setRowStretch(row, 1);
   }
-  page->addLayout(grid, 1);
-  setCentralWidget(central);
 
   Form_Load();
 }
@@ -203,6 +196,7 @@ void Form3::BuildMenuBar() {
   add_item(help, "about", "&About...", &Form3::about_Click);
   add_item(help, "soft", "&Morvellan Soft.", &Form3::soft_Click);
   add_item(help, "cred", "&Crediti", &Form3::cred_Click);
+  SetMenuFont(menuBar());
 }
 
 QWidget* Form3::BuildTitle() {
@@ -212,7 +206,7 @@ QWidget* Form3::BuildTitle() {
   auto* row = new QGridLayout(title);
   row->setContentsMargins(0, 0, 0, 0);
   row->setHorizontalSpacing(0);
-  const QColor colour = ClassicColor(4);
+  const QColor colour = HeadingColor();
   QLabel* pieces[] = {
       MakeLabel("Label15", "T", RoleFont(FontRole::kDecorative, 36), colour,
                 title),
@@ -232,7 +226,7 @@ QWidget* Form3::BuildTitle() {
 void Form3::BuildCountColumn(QGridLayout& grid) {
   grid.addWidget(
       MakeLabel("Label2x", "TIPI :", RoleFont(FontRole::kDecorative, 16),
-                ClassicColor(4), this),
+                HeadingColor(), this),
       kHeading, kLetter, 1, 2, Qt::AlignCenter);
   for (int type = 0; type < kTreasureTypeCount; ++type) {
     const TypeControls& names = kTypeControls[static_cast<std::size_t>(type)];
@@ -254,7 +248,7 @@ void Form3::BuildCountColumn(QGridLayout& grid) {
 void Form3::BuildTotalsColumn(QGridLayout& grid) {
   grid.addWidget(
       MakeLabel("Labelrich", "Ricchezze varie :",
-                RoleFont(FontRole::kDecorative, 16), ClassicColor(4), this),
+                RoleFont(FontRole::kDecorative, 16), HeadingColor(), this),
       kHeading, kCaption, 1, 2, Qt::AlignCenter);
   // Six totals beside nine type rows: they get a grid of their own, spread
   // evenly over the height of the type rows.
@@ -281,7 +275,7 @@ void Form3::BuildTotalsColumn(QGridLayout& grid) {
 void Form3::BuildMagicColumn(QGridLayout& grid) {
   grid.addWidget(
       MakeLabel("Label23", "OGGETTI MAGICI :",
-                RoleFont(FontRole::kDecorative, 16), ClassicColor(4), this),
+                RoleFont(FontRole::kDecorative, 16), HeadingColor(), this),
       kHeading, kMagic, Qt::AlignCenter);
   // Each type's line sits level with its count, so that a line reads as the
   // treasure of the type beside it.
@@ -332,6 +326,10 @@ void Form3::FrameColumn(QGridLayout& grid, int first_column, int last_column,
   };
   const int width = last_column - first_column + 1;
   const int height = kBottomLine - kTopLine + 1;
+  auto* panel = new QFrame(this);
+  FillBackground(panel, QColor(kPanelColor));
+  grid.addWidget(panel, kTopLine, first_column, height, width);
+  panel->lower();
   grid.addWidget(make_line(first_line, QFrame::HLine), kTopLine, first_column,
                  1, width);
   grid.addWidget(make_line(first_line + 1, QFrame::HLine), kBottomLine,
