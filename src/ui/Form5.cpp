@@ -21,6 +21,7 @@
 #include "ui/AboutTexts.h"
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
+#include "ui/WindowStyle.h"
 #include "weapon/WeaponResult.h"
 
 namespace quendaro {
@@ -36,20 +37,19 @@ constexpr std::string_view kRepeatNote =
     "      raddoppia, triplica ecc. il raggio d'azione come da "
     "regolamento ufficiale AD&D 2° Edizione (MDM)";
 
-// The design's type sizes in points; the decorative captions are light.
-constexpr qreal kDialogPoints = 8;
+// The design's type sizes in points; the decorative captions are light. The
+// design's dialog type of 8 points is too small to read on a maximized
+// window, so the window's plain texts are set at 11.
+constexpr qreal kDialogPoints = 11;
 constexpr qreal kBoxTitlePoints = 14.25;
 constexpr qreal kGeneratePoints = 9;
 constexpr qreal kClearPoints = 12;
 constexpr qreal kTitleCapitalPoints = 48;
 constexpr qreal kTitleMiddlePoints = 27.75;
 
-// The window was designed about 10800 by 7700 twips: at 15 twips a pixel
-// that is 720 by 513 pixels. On a large screen it grows to about two thirds
-// more and then stands centred, so that the small type stays near its
-// captions instead of drifting apart.
+// The window was designed in twips; spacings keep the design's proportions
+// at 15 twips a pixel.
 constexpr int kTwipsPerPixel = 15;
-constexpr QSize kMaximumContentSize(1200, 860);
 
 const QColor kCaptionRed(255, 0, 0);
 const QColor kNoteYellow(255, 255, 128);
@@ -62,18 +62,6 @@ QFont DialogFont() { return RoleFont(FontRole::kDialog, kDialogPoints); }
 
 QFont DecorativeFont(qreal points) {
   return RoleFont(FontRole::kDecorative, points, QFont::Light);
-}
-
-void SetTextColor(QWidget* widget, const QColor& color) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, color);
-  widget->setPalette(palette);
-}
-
-void SetBoxBackground(QWidget* box, const QColor& color) {
-  QPalette palette = box->palette();
-  palette.setColor(QPalette::Base, color);
-  box->setPalette(palette);
 }
 
 QLabel* NewLabel(const char* name, std::string_view text, QWidget* parent) {
@@ -94,6 +82,7 @@ QLabel* NewCaption(const char* name, std::string_view text, QWidget* parent) {
 // window does not shift when a weapon fills it.
 QLabel* NewOutput(const char* name, QWidget* parent) {
   QLabel* label = NewLabel(name, {}, parent);
+  SetTextColor(label, ResultColor());
   label->setMinimumHeight(QFontMetrics(label->font()).height());
   return label;
 }
@@ -102,7 +91,7 @@ void SetCaption(QLabel* label, const std::string& text) {
   label->setText(QString::fromStdString(text));
 }
 
-// A box of thin lines whose top edge breaks where its title sits, as the
+// A panel of thin lines whose top edge breaks where its title sits, as the
 // window's hand-drawn boxes do. The title label is laid out in the top row,
 // with stretches on either side that place it along the edge.
 class TitledBox final : public QWidget {
@@ -116,6 +105,7 @@ class TitledBox final : public QWidget {
     top->setSpacing(0);
     top->addStretch(left_share);
     title_->setParent(this);
+    SetTextColor(title_, HeadingColor());
     top->addWidget(title_);
     top->addStretch(right_share);
     column->addLayout(top);
@@ -128,12 +118,13 @@ class TitledBox final : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
     const QRect title = title_->geometry();
     const int gap = title.height() / 4;
     const int top = title.center().y();
     const int right = width() - 1;
     const int bottom = height() - 1;
+    painter.fillRect(0, top, width(), height() - top, QColor(kPanelColor));
+    painter.setPen(palette().color(QPalette::Dark));
     painter.drawLine(0, top, std::max(0, title.left() - gap), top);
     painter.drawLine(std::min(right, title.right() + gap), top, right, top);
     painter.drawLine(0, top, 0, bottom);
@@ -158,25 +149,11 @@ Form5::Form5(RandomSource& random, Platform& platform, Navigator* navigator,
   setWindowTitle(ToQt(kCaption));
   BuildMenuBar();
 
-  auto* client = new QWidget(this);
-  auto* outer = new QGridLayout(client);
-  outer->setContentsMargins(120 / kTwipsPerPixel, 240 / kTwipsPerPixel,
-                            120 / kTwipsPerPixel, 240 / kTwipsPerPixel);
-  auto* content = new QWidget(client);
-  content->setMaximumSize(kMaximumContentSize);
-  outer->addWidget(content, 1, 1);
-  outer->setRowStretch(0, 1);
-  outer->setRowStretch(1, 100);
-  outer->setRowStretch(2, 1);
-  outer->setColumnStretch(0, 1);
-  outer->setColumnStretch(1, 100);
-  outer->setColumnStretch(2, 1);
-
   // Columns and rows share the space as the design's twips do: the ability
   // box, the gap beside it, the note under the data box's end, the note's
   // overhang; then the data box, the ability box and the buttons.
-  auto* grid = new QGridLayout(content);
-  grid->setContentsMargins(0, 0, 0, 0);
+  auto* grid = new QGridLayout(SetDeskAsCentralWidget(this).sheet);
+  grid->setContentsMargins(28, 16, 28, 16);
   grid->setHorizontalSpacing(0);
   grid->setVerticalSpacing(360 / kTwipsPerPixel);
   grid->addWidget(BuildDataBox(), 0, 0, 1, 3);
@@ -189,7 +166,6 @@ Form5::Form5(RandomSource& random, Platform& platform, Navigator* navigator,
   grid->setColumnStretch(3, 2160);
   grid->setRowStretch(0, 2280);
   grid->setRowStretch(1, 3360);
-  setCentralWidget(client);
 
   setTabOrder(Command1, Combo1);
   setTabOrder(Combo1, Text1);
@@ -229,6 +205,7 @@ void Form5::BuildMenuBar() {
            {{"about", "&About...", &Form5::about_Click},
             {"wts", "&Morvellan Soft.", &Form5::wts_Click},
             {"cred", "&Crediti", &Form5::cred_Click}});
+  SetMenuFont(bar);
 }
 
 QWidget* Form5::BuildDataBox() {
@@ -253,7 +230,7 @@ QWidget* Form5::BuildDataBox() {
   Text1->setObjectName(QStringLiteral("Text1"));
   Text1->setFont(DialogFont());
   Text1->setToolTip(QStringLiteral("Inserisci il nome dell'arma"));
-  SetBoxBackground(Text1, LightYellow());
+  SetBoxColor(Text1, LightYellow());
 
   Combo1 = new QComboBox(body);
   Combo1->setObjectName(QStringLiteral("Combo1"));
@@ -268,7 +245,7 @@ QWidget* Form5::BuildDataBox() {
   Combo1->setEditText(ToQt(kNoType));
   Combo1->setToolTip(
       QStringLiteral("Scegli che arma intelligente vuoi creare"));
-  SetBoxBackground(Combo1, LightYellow());
+  SetBoxColor(Combo1, LightYellow());
 
   Label23 = NewOutput("Label23", body);
   QLabel* Label26 = NewCaption("Label26", "Ego :", body);
@@ -380,8 +357,11 @@ QWidget* Form5::BuildFooter() {
   for (QPushButton* button : {Command1, Command2}) {
     button->setMinimumSize(1575 / kTwipsPerPixel, 975 / kTwipsPerPixel);
     button->setAutoDefault(false);
-    row->addWidget(button, 0, Qt::AlignBottom);
   }
+  // A narrow gap keeps the two buttons apart as a pair.
+  row->addWidget(Command1, 0, Qt::AlignBottom);
+  row->addSpacing(120 / kTwipsPerPixel);
+  row->addWidget(Command2, 0, Qt::AlignBottom);
   row->addStretch(1);
 
   QLabel* Label16 = NewLabel("Label16", "A", footer);
@@ -398,6 +378,7 @@ QWidget* Form5::BuildFooter() {
     deepest = std::max(deepest, QFontMetrics(letter->font()).descent());
   }
   for (QLabel* letter : letters) {
+    SetTextColor(letter, HeadingColor());
     letter->setContentsMargins(
         0, 0, 0, deepest - QFontMetrics(letter->font()).descent());
     row->addWidget(letter, 0, Qt::AlignBottom);
