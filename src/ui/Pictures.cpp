@@ -1,5 +1,6 @@
 #include "ui/Pictures.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -32,6 +33,44 @@ const PictureRow& RowFor(Picture picture) {
   return kPictures[index];
 }
 
+// Icons are square: the wide logo sits centred on a clear square at each size
+// a desktop asks for, rather than being squeezed. Each size is drawn when it
+// is asked for, not all of them at start: a desktop that shows no window
+// icons never pays for them, and the start window comes up sooner.
+class SquareLogoEngine final : public QIconEngine {
+ public:
+  QIconEngine* clone() const override { return new SquareLogoEngine; }
+
+  QList<QSize> availableSizes(QIcon::Mode /*mode*/,
+                              QIcon::State /*state*/) override {
+    QList<QSize> sizes;
+    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
+      sizes << QSize(side, side);
+    }
+    return sizes;
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode /*mode*/,
+             QIcon::State /*state*/) override {
+    QSvgRenderer renderer(PicturePath(Picture::kLogo));
+    const QSize fitted =
+        PictureSize(Picture::kLogo).scaled(rect.size(), Qt::KeepAspectRatio);
+    renderer.render(painter,
+                    QRectF(rect.x() + (rect.width() - fitted.width()) / 2.0,
+                           rect.y() + (rect.height() - fitted.height()) / 2.0,
+                           fitted.width(), fitted.height()));
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode,
+                 QIcon::State state) override {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paint(&painter, pixmap.rect(), mode, state);
+    return pixmap;
+  }
+};
+
 }  // namespace
 
 QString PicturePath(Picture picture) {
@@ -44,24 +83,6 @@ QSize PictureSize(Picture picture) {
   return QSize(row.width, row.height);
 }
 
-QIcon ProgramIcon() {
-  // Icons are square: the wide logo sits centred on a clear square at each
-  // size a desktop asks for, rather than being squeezed.
-  QSvgRenderer renderer(PicturePath(Picture::kLogo));
-  const QSize design = PictureSize(Picture::kLogo);
-  QIcon icon;
-  for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    const QSize fitted = design.scaled(side, side, Qt::KeepAspectRatio);
-    renderer.render(&painter, QRectF((side - fitted.width()) / 2.0,
-                                     (side - fitted.height()) / 2.0,
-                                     fitted.width(), fitted.height()));
-    painter.end();
-    icon.addPixmap(pixmap);
-  }
-  return icon;
-}
+QIcon ProgramIcon() { return QIcon(new SquareLogoEngine); }
 
 }  // namespace quendaro
