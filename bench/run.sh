@@ -71,3 +71,4 @@ echo "Load after the runs:  $(cut -d' ' -f1-3 /proc/loadavg)"
 
 # Start-up and peak memory against a bare Qt Widgets window: that comparison
 # belongs here, printed after the table above.
+bench/startup.sh
