@@ -10,6 +10,7 @@
 
 #include "names/NameGenerator.h"
 #include "ui/Fonts.h"
+#include "ui/WindowStyle.h"
 
 namespace quendaro {
 namespace {
@@ -42,6 +43,7 @@ Form2::Form2(RandomSource& random, Platform& platform, Navigator* navigator,
       navigator_(navigator) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(Text(kCaption));
+  MakeSheet(this);
   BuildLayout();
 
   connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
@@ -59,6 +61,11 @@ void Form2::BuildLayout() {
   Option2 = new QRadioButton(Text(kFemaleCaption), Frame1);
   Option2->setObjectName(QStringLiteral("Option2"));
   Option2->setToolTip(Text(kFemaleTooltip));
+  // The frame's caption is a heading; its options keep black text.
+  SetTextColor(Frame1, HeadingColor());
+  for (QRadioButton* option : {Option1, Option2}) {
+    SetTextColor(option, Qt::black);
+  }
   auto* options = new QVBoxLayout(Frame1);
   options->addWidget(Option1);
   options->addWidget(Option2);
@@ -81,10 +88,9 @@ void Form2::BuildLayout() {
 
   Label1 = new QLabel(this);
   Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setAlignment(Qt::AlignCenter);
-  Label1->setFrameShape(QFrame::Panel);
-  Label1->setFrameShadow(QFrame::Sunken);
   Label1->setFont(RoleFont(FontRole::kSerif, 16, QFont::Bold));
+  MakeResultBox(Label1);
+  Label1->setAlignment(Qt::AlignCenter);
   Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
   // Room for the longest names (Thornthirelithae) so the
   // window does not jump as names come and go.

@@ -14,6 +14,8 @@
 #include <cmath>
 #include <string_view>
 
+#include "ui/WindowStyle.h"
+
 namespace quendaro {
 namespace {
 
@@ -64,6 +66,7 @@ Form4::Form4(RandomSource& random, Platform& platform, Navigator* navigator,
       navigator_(navigator) {
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(Text(kCaption));
+  MakeSheet(this);
   BuildLayout();
 
   connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
@@ -91,6 +94,7 @@ void Form4::BuildLayout() {
   header_font.setBold(true);
   Label1->setFont(header_font);
   Label1->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+  SetTextColor(Label1, HeadingColor());
 
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(kColumnSpacing);
@@ -126,6 +130,7 @@ void Form4::BuildLayout() {
                           QString::number(row + kClassGroupCount));
     points->setToolTip(Text(kPointsTooltip));
     points->setAlignment(Qt::AlignCenter);
+    SetBoxColor(points, QColor(kOutputColor), ResultColor());
     *point_boxes[i] = points;
 
     auto* clear = new QPushButton(this);

@@ -9,6 +9,7 @@
 
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
+#include "ui/WindowStyle.h"
 
 namespace quendaro {
 
@@ -19,9 +20,7 @@ QLabel* MakeLabel(const QString& name, const QString& text, const QFont& font,
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   label->setFont(font);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  label->setPalette(palette);
+  SetTextColor(label, colour);
   return label;
 }
 
@@ -30,6 +29,7 @@ QLabel* MakeLabel(const QString& name, const QString& text, const QFont& font,
 Form6::Form6(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form6"));
   setWindowTitle(QStringLiteral("Quendaro 32  -  Crediti"));
+  MakeSheet(this);
 
   const QFont title = RoleFont(FontRole::kDecorative, 30, QFont::Bold);
   const QFont heading = RoleFont(FontRole::kSerif, 12, QFont::Bold);

@@ -31,10 +31,10 @@ void SetTextColor(QWidget* widget, const QColor& color) {
   widget->setPalette(palette);
 }
 
-void SetBoxColor(QWidget* box, const QColor& color) {
+void SetBoxColor(QWidget* box, const QColor& color, const QColor& text) {
   QPalette palette = box->palette();
   palette.setColor(QPalette::Base, color);
-  palette.setColor(QPalette::Text, Qt::black);
+  palette.setColor(QPalette::Text, text);
   box->setPalette(palette);
 }
 

@@ -35,8 +35,9 @@ QColor ResultColor();
 
 void FillBackground(QWidget* widget, const QColor& color);
 void SetTextColor(QWidget* widget, const QColor& color);
-// The background of a text, list or spin box, with black text on it.
-void SetBoxColor(QWidget* box, const QColor& color);
+// The background of a text, list or spin box and the colour of its text.
+void SetBoxColor(QWidget* box, const QColor& color,
+                 const QColor& text = Qt::black);
 
 // The desk and the sheet on it, which a large window lays its controls on.
 struct Desk {
