@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots without a screen, on Qt's offscreen
-# platform: the start window, the main menu and a filled character window.
+# platform: the start window, the main menu and each generator window with a
+# result on screen.
 #
 #   scripts/screenshots.sh [build-dir]    (default: build)
 #
