@@ -14,13 +14,15 @@ set -euo pipefail
 
 cd "$(dirname "$0")"
 
-# What a fresh Debian 12 needs to build, test and show the windows.
+# What a fresh Debian 12 needs to build, test and show the windows, and for
+# the fuzzing and benchmarks of fuzz/run.sh and bench/run.sh.
 readonly PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev
   fonts-dejavu-core fonts-liberation2 fonts-quattrocento
   locales
+  clang libclang-rt-14-dev libbenchmark-dev
 )
 
 usage() {

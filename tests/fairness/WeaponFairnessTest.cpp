@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "fairness/ChiSquare.h"
@@ -57,84 +58,70 @@ long Sum(const std::vector<long>& counts) {
   return total;
 }
 
-class WeaponFairnessTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    RandomSource random(31337, &FrozenClock);
-    const WeaponGenerator generator;
-    weapons_ = new std::vector<WeaponResult>();
-    weapons_->reserve(kWeapons);
-    for (long i = 0; i < kWeapons; ++i) {
-      weapons_->push_back(generator.Generate(random));
-    }
-  }
-  static void TearDownTestSuite() {
-    delete weapons_;
-    weapons_ = nullptr;
-  }
-
-  // Every weapon's field, as a list.
-  static std::vector<std::string> Field(std::string WeaponResult::*field) {
-    std::vector<std::string> values;
-    values.reserve(weapons_->size());
-    for (const WeaponResult& weapon : *weapons_)
-      values.push_back(weapon.*field);
-    return values;
-  }
-
-  static void ExpectPrintedShares(
-      std::string WeaponResult::*field, const PrintedTable& table,
-      const std::function<std::string_view(int)>& text_at) {
-    ASSERT_GE(OffByOnePower(table.widths, kWeapons), kRequiredPower);
-    std::vector<std::string_view> cells;
-    for (int low : table.lows) cells.push_back(text_at(low));
-    const std::vector<long> counts = Tally(Field(field), cells);
-    EXPECT_EQ(Sum(counts), kWeapons) << "a text outside the table";
-    EXPECT_TRUE(FitsWidths(counts, table.widths));
-  }
-
-  static std::vector<WeaponResult>* weapons_;
-};
-
-std::vector<WeaponResult>* WeaponFairnessTest::weapons_ = nullptr;
-
-TEST_F(WeaponFairnessTest, LanguagesFollowTheirRows) {
-  ExpectPrintedShares(&WeaponResult::languages,
-                      {{1, 41, 71, 86, 96, 100}, {40, 30, 15, 10, 4, 1}},
-                      [](int roll) { return LanguagesFor(roll).languages; });
-}
-
-TEST_F(WeaponFairnessTest, BonusFollowsItsRows) {
-  ExpectPrintedShares(&WeaponResult::bonus,
-                      {{1, 6, 11, 16, 20}, {5, 5, 5, 4, 1}},
-                      [](int roll) { return BonusFor(roll).bonus; });
-}
-
-TEST_F(WeaponFairnessTest, AlignmentFollowsItsRows) {
-  ExpectPrintedShares(
-      &WeaponResult::alignment,
-      {{1, 6, 16, 21, 26, 31, 56, 61, 81}, {5, 10, 5, 5, 5, 25, 5, 20, 20}},
-      [](int roll) { return AlignmentFor(roll).alignment; });
-}
-
-TEST_F(WeaponFairnessTest, IntelligenceFollowsTheCapabilityRows) {
-  ExpectPrintedShares(
-      &WeaponResult::intelligence,
-      {{1, 35, 60, 80, 92, 98}, {34, 25, 20, 12, 6, 3}},
-      [](int roll) { return CapabilitiesFor(roll).intelligence; });
-}
-
-TEST_F(WeaponFairnessTest, TwoInAHundredFirstAbilitiesAreExtraordinaryPowers) {
-  // The ten senses by their rows, and a last cell for rolls 99-100, whose
-  // draw becomes an extraordinary power instead.
-  const PrintedTable senses = {{1, 12, 23, 34, 45, 56, 67, 78, 83, 88},
-                               {11, 11, 11, 11, 11, 11, 11, 5, 5, 11, 2}};
-  ASSERT_GE(OffByOnePower(senses.widths, kWeapons), kRequiredPower);
+// One field of every weapon against a printed table.
+void ExpectPrintedShares(const std::vector<std::string>& outcomes,
+                         const PrintedTable& table,
+                         const std::function<std::string_view(int)>& text_at) {
+  ASSERT_GE(OffByOnePower(table.widths, kWeapons), kRequiredPower);
   std::vector<std::string_view> cells;
-  for (int low : senses.lows) cells.push_back(PrimaryAbilityFor(low).ability);
-  std::vector<long> counts = Tally(Field(&WeaponResult::ability1), cells);
-  counts.push_back(kWeapons - Sum(counts));
-  EXPECT_TRUE(FitsWidths(counts, senses.widths));
+  for (int low : table.lows) cells.push_back(text_at(low));
+  const std::vector<long> counts = Tally(outcomes, cells);
+  EXPECT_EQ(Sum(counts), kWeapons) << "a text outside the table";
+  EXPECT_TRUE(FitsWidths(counts, table.widths));
+}
+
+// The weapons are made once and every table is checked on them: making
+// them is the slow part, above all under the sanitizers.
+TEST(WeaponFairnessTest, EveryTableFollowsItsPrintedRows) {
+  RandomSource random(31337, &FrozenClock);
+  const WeaponGenerator generator;
+  std::vector<std::string> languages, bonus, alignment, intelligence, ability1;
+  for (long i = 0; i < kWeapons; ++i) {
+    WeaponResult weapon = generator.Generate(random);
+    languages.push_back(std::move(weapon.languages));
+    bonus.push_back(std::move(weapon.bonus));
+    alignment.push_back(std::move(weapon.alignment));
+    intelligence.push_back(std::move(weapon.intelligence));
+    ability1.push_back(std::move(weapon.ability1));
+  }
+
+  {
+    SCOPED_TRACE("languages");
+    ExpectPrintedShares(languages,
+                        {{1, 41, 71, 86, 96, 100}, {40, 30, 15, 10, 4, 1}},
+                        [](int roll) { return LanguagesFor(roll).languages; });
+  }
+  {
+    SCOPED_TRACE("bonus");
+    ExpectPrintedShares(bonus, {{1, 6, 11, 16, 20}, {5, 5, 5, 4, 1}},
+                        [](int roll) { return BonusFor(roll).bonus; });
+  }
+  {
+    SCOPED_TRACE("alignment");
+    ExpectPrintedShares(
+        alignment,
+        {{1, 6, 16, 21, 26, 31, 56, 61, 81}, {5, 10, 5, 5, 5, 25, 5, 20, 20}},
+        [](int roll) { return AlignmentFor(roll).alignment; });
+  }
+  {
+    SCOPED_TRACE("intelligence");
+    ExpectPrintedShares(
+        intelligence, {{1, 35, 60, 80, 92, 98}, {34, 25, 20, 12, 6, 3}},
+        [](int roll) { return CapabilitiesFor(roll).intelligence; });
+  }
+  {
+    // The ten senses by their rows, and a last cell for rolls 99-100, two in
+    // a hundred, whose draw becomes an extraordinary power instead.
+    SCOPED_TRACE("first ability");
+    const PrintedTable senses = {{1, 12, 23, 34, 45, 56, 67, 78, 83, 88},
+                                 {11, 11, 11, 11, 11, 11, 11, 5, 5, 11, 2}};
+    ASSERT_GE(OffByOnePower(senses.widths, kWeapons), kRequiredPower);
+    std::vector<std::string_view> cells;
+    for (int low : senses.lows) cells.push_back(PrimaryAbilityFor(low).ability);
+    std::vector<long> counts = Tally(ability1, cells);
+    counts.push_back(kWeapons - Sum(counts));
+    EXPECT_TRUE(FitsWidths(counts, senses.widths));
+  }
 }
 
 TEST(WeaponPowerFairnessTest, ExtraordinaryPowersFollowTheirRows) {
