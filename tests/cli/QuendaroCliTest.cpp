@@ -15,6 +15,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 extern char** environ;
@@ -58,8 +59,19 @@ CliRun RunCli(const std::vector<std::string>& arguments,
   for (std::string& a : argv_strings) argv.push_back(a.data());
   argv.push_back(nullptr);
 
+  // A variable given here replaces the inherited one: the C library reads
+  // the first of two, so a caller's own LC_ALL would otherwise win.
+  const auto given = [&](std::string_view entry) {
+    const std::string_view name = entry.substr(0, entry.find('=') + 1);
+    for (const std::string& e : environment) {
+      if (e.starts_with(name)) return true;
+    }
+    return false;
+  };
   std::vector<std::string> env_strings;
-  for (char** e = environ; *e != nullptr; ++e) env_strings.emplace_back(*e);
+  for (char** e = environ; *e != nullptr; ++e) {
+    if (!given(*e)) env_strings.emplace_back(*e);
+  }
   env_strings.insert(env_strings.end(), environment.begin(), environment.end());
   std::vector<char*> envp;
   for (std::string& e : env_strings) envp.push_back(e.data());
