@@ -159,6 +159,15 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
   connect(Combo3, &QComboBox::editTextChanged, this, &Form1::Combo3_Change);
   for (QLineEdit* box : {Text12, Text8, Text9}) box->installEventFilter(this);
 
+  // Tab follows the character column from top to bottom, then goes to the
+  // buttons; the read-only results come last.
+  const std::array<QWidget*, 10> tab_order = {Text11,   Combo2,  Combo1, Combo3,
+                                              Text8,    Text9,   Text12, combo4,
+                                              Command1, Command2};
+  for (std::size_t i = 1; i < tab_order.size(); ++i) {
+    setTabOrder(tab_order[i - 1], tab_order[i]);
+  }
+
   Form_Load();
 }
 

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +54,7 @@ class Form1Test : public QObject {
   void numberBoxKeyFilter();
   void numberBoxesEditAsUsualAndHoldFourDigits();
   void outputBoxesAreReadOnly();
+  void tabMovesThroughTheInputsInReadingOrder();
   void averageUsesTheRegionalSeparator_data();
   void averageUsesTheRegionalSeparator();
   void refusalEmptiesThePreviousCharacter_data();
@@ -341,6 +343,30 @@ void Form1Test::outputBoxesAreReadOnly() {
        {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text10"}) {
     QTest::keyClicks(Find<QLineEdit>(box), QStringLiteral("5"));
     QCOMPARE(TextOf(box), QString());
+  }
+}
+
+// Tab follows the rows as they stand on the sheet, down the character column
+// to the sex, then to the two buttons.
+void Form1Test::tabMovesThroughTheInputsInReadingOrder() {
+  window_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  // The clear button takes the focus only while it is enabled.
+  Choose("Combo1", QStringLiteral("Umano"));
+  Choose("Combo2", QStringLiteral("Ladro"));
+  Press("Command1");
+  QVERIFY(Find<QPushButton>("Command2")->isEnabled());
+
+  const char* const order[] = {"Text11",   "Combo2",  "Combo1", "Combo3",
+                               "Text8",    "Text9",   "Text12", "combo4",
+                               "Command1", "Command2"};
+  Find<QWidget>("Text11")->setFocus();
+  for (const char* name : order) {
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus != nullptr);
+    const QWidget* expected = Find<QWidget>(name);
+    QVERIFY2(focus == expected || focus->parentWidget() == expected, name);
+    QTest::keyClick(focus, Qt::Key_Tab);
   }
 }
 
