@@ -193,6 +193,112 @@ class ShellTest : public QObject {
     QCOMPARE(session.ended.count(), shown.isEmpty() ? 1 : 0);
   }
 
+  void everyWindowBearsItsCaption_data() {
+    QTest::addColumn<FormId>("form");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Form1") << FormId::kForm1
+                           << "Quendaro 32  v. 1.00 C -  Generatore PG-PNG";
+    QTest::newRow("Form2") << FormId::kForm2 << "Genera-Nomi";
+    QTest::newRow("Form3")
+        << FormId::kForm3
+        << "Quendaro 32 v.1.00 C -  Generatore di tesori della tana";
+    QTest::newRow("Form4") << FormId::kForm4 << "Tira Punti-ferita (PF)";
+    QTest::newRow("Form5")
+        << FormId::kForm5
+        << "Quendaro 32 v.1.00 C - Generatore di armi intelligenti";
+    QTest::newRow("Form6") << FormId::kForm6 << "Quendaro 32  -  Crediti";
+    QTest::newRow("Form7") << FormId::kForm7 << "";
+    QTest::newRow("Form8") << FormId::kForm8
+                           << "Quendaro 32  -  Menù principale";
+  }
+
+  void everyWindowBearsItsCaption() {
+    QFETCH(FormId, form);
+    QFETCH(QString, caption);
+    Session session;
+    session.windows.Show(form);
+    QWidget* window = session.windows.Window(form);
+    QCOMPARE(window->windowTitle(), caption);
+    QCOMPARE(window->isMaximized(), OpensMaximized(window->objectName()));
+    session.windows.Close(form);
+    session.windows.Close(FormId::kForm7);
+  }
+
+  // The fixed words of the start window, the main menu and the credits, with
+  // their double blanks and slips of the pen kept.
+  void shellWindowsShowTheirWords_data() {
+    QTest::addColumn<FormId>("form");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("tooltip");
+    const QString none;
+    QTest::newRow("Form7 Image1")
+        << FormId::kForm7 << "Image1" << none << "Clicca qui per iniziare";
+    QTest::newRow("Form7 Label1") << FormId::kForm7 << "Label1"
+                                  << "Quendaro 32" << none;
+    QTest::newRow("Form7 Label3") << FormId::kForm7 << "Label3"
+                                  << "V.1.00 c" << none;
+    QTest::newRow("Form7 Label4") << FormId::kForm7 << "Label4"
+                                  << "FOR  Win95" << none;
+    QTest::newRow("Form8 Label5")
+        << FormId::kForm8 << "Label5"
+        << "Clicca sull'icona corrispondente al generatore a cui vuoi "
+           "accedere."
+        << none;
+    QTest::newRow("Form8 Label1") << FormId::kForm8 << "Label1"
+                                  << "Generatore PG-PNG" << none;
+    QTest::newRow("Form8 Label2") << FormId::kForm8 << "Label2"
+                                  << "Generatore Armi intelligenti" << none;
+    QTest::newRow("Form8 Label3") << FormId::kForm8 << "Label3"
+                                  << "Generatore di Tesori" << none;
+    QTest::newRow("Form8 Label4") << FormId::kForm8 << "Label4"
+                                  << "ESCI" << none;
+    QTest::newRow("Form6 Label1") << FormId::kForm6 << "Label1"
+                                  << "Quendaro" << none;
+    QTest::newRow("Form6 Label8") << FormId::kForm6 << "Label8"
+                                  << "32" << none;
+    QTest::newRow("Form6 Label2") << FormId::kForm6 << "Label2"
+                                  << "Codice,Menu,Icone :" << none;
+    QTest::newRow("Form6 Label3") << FormId::kForm6 << "Label3"
+                                  << "Si ringraziano :" << none;
+    QTest::newRow("Form6 Label4") << FormId::kForm6 << "Label4"
+                                  << "LOGO :" << none;
+    QTest::newRow("Form6 Label9") << FormId::kForm6 << "Label9"
+                                  << "" << none;
+    QTest::newRow("Form6 Label5")
+        << FormId::kForm6 << "Label5" << none
+        << "Il fondatore della Morvellan Software nonchè programmatore";
+    QTest::newRow("Form6 Label6")
+        << FormId::kForm6 << "Label6" << none
+        << "I beta testers...ciò significa che se riscontrate qualche baco "
+           "è colpa loro.";
+    QTest::newRow("Form6 Label7")
+        << FormId::kForm6 << "Label7" << none << "Colui che disegno i logo";
+    QTest::newRow("Form6 Command1") << FormId::kForm6 << "Command1"
+                                    << "OK" << none;
+  }
+
+  void shellWindowsShowTheirWords() {
+    QFETCH(FormId, form);
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QFETCH(QString, tooltip);
+    Session session;
+    session.windows.Show(form);
+    QWidget* widget = Child(session.windows.Window(form), control);
+    // The names beside the credits are free, their tooltips fixed: a row
+    // with no text checks only the tooltip.
+    if (!text.isNull()) {
+      const auto* label = qobject_cast<QLabel*>(widget);
+      const auto* button = qobject_cast<QPushButton*>(widget);
+      QVERIFY(label != nullptr || button != nullptr);
+      QCOMPARE(label != nullptr ? label->text() : button->text(), text);
+    }
+    if (!tooltip.isNull()) QCOMPARE(widget->toolTip(), tooltip);
+    session.windows.Close(form);
+    session.windows.Close(FormId::kForm7);
+  }
+
   void menuItemsLeadWhereTheySay_data() {
     QTest::addColumn<QString>("image");
     QTest::addColumn<QString>("item");
