@@ -288,6 +288,9 @@ QWidget* Form1::BuildCharacterPanel() {
     box->setObjectName(QString::fromUtf8(name));
     box->setFont(dialog);
     box->setMaxLength(4);
+    // Text composed by an input method (dead keys, compose) would arrive
+    // without a key press for the digit filter to refuse.
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->setToolTip(QString::fromUtf8(tooltip));
     box->setFixedWidth(NumberBoxWidth(dialog, 5));
     box->setAlignment(Qt::AlignRight);
