@@ -9,18 +9,9 @@
 #include "ui/ClickLabel.h"
 #include "ui/Fonts.h"
 #include "ui/PictureBox.h"
+#include "ui/WindowStyle.h"
 
 namespace quendaro {
-
-namespace {
-
-void Paint(QWidget* widget, const QColor& text) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, text);
-  widget->setPalette(palette);
-}
-
-}  // namespace
 
 Form7::Form7(Navigator* navigator, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
@@ -38,7 +29,7 @@ Form7::Form7(Navigator* navigator, QWidget* parent)
   auto* frame = new QFrame(this);
   frame->setFrameStyle(QFrame::Box | QFrame::Plain);
   frame->setLineWidth(2);
-  Paint(frame, ClassicColor(4));
+  SetTextColor(frame, ClassicColor(4));
 
   Image1 = new PictureBox(Picture::kLogo, 2.0, frame);
   Image1->setObjectName(QStringLiteral("Image1"));
@@ -48,18 +39,18 @@ Form7::Form7(Navigator* navigator, QWidget* parent)
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setFont(RoleFont(FontRole::kDecorative, 30, QFont::Bold));
   Label1->setAlignment(Qt::AlignCenter);
-  Paint(Label1, ClassicColor(14));
+  SetTextColor(Label1, ClassicColor(14));
 
   Label3 = new QLabel(QStringLiteral("V.1.00 c"), frame);
   Label3->setObjectName(QStringLiteral("Label3"));
   Label3->setFont(RoleFont(FontRole::kSerif, 13, QFont::Bold));
-  Paint(Label3, ClassicColor(15));
+  SetTextColor(Label3, ClassicColor(15));
 
   Label4 = new ClickLabel(QStringLiteral("FOR  Win95"), frame);
   Label4->setObjectName(QStringLiteral("Label4"));
   Label4->setFont(RoleFont(FontRole::kSerif, 13, QFont::Bold));
   Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  Paint(Label4, ClassicColor(12));
+  SetTextColor(Label4, ClassicColor(12));
 
   Label2 = new QLabel(
       QStringLiteral(
@@ -68,14 +59,14 @@ Form7::Form7(Navigator* navigator, QWidget* parent)
   Label2->setObjectName(QStringLiteral("Label2"));
   Label2->setFont(RoleFont(FontRole::kSerif, 10));
   Label2->setAlignment(Qt::AlignCenter);
-  Paint(Label2, ClassicColor(7));
+  SetTextColor(Label2, ClassicColor(7));
 
   Label5 = new QLabel(
       QStringLiteral("Scriveteci: morvellan.software@example.org"), frame);
   Label5->setObjectName(QStringLiteral("Label5"));
   Label5->setFont(RoleFont(FontRole::kSerif, 10));
   Label5->setAlignment(Qt::AlignCenter);
-  Paint(Label5, ClassicColor(7));
+  SetTextColor(Label5, ClassicColor(7));
 
   auto* version = new QHBoxLayout;
   version->addWidget(Label3);

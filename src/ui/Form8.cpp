@@ -9,6 +9,7 @@
 #include "ui/ClickLabel.h"
 #include "ui/Fonts.h"
 #include "ui/PictureBox.h"
+#include "ui/WindowStyle.h"
 
 namespace quendaro {
 
@@ -17,12 +18,6 @@ namespace {
 // The icons are drawn small; half as large again reads well on today's
 // screens without losing the look of a row of icons.
 constexpr qreal kIconScale = 1.5;
-
-void Paint(QWidget* widget, const QColor& text) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, text);
-  widget->setPalette(palette);
-}
 
 }  // namespace
 
@@ -44,11 +39,11 @@ Form8::Form8(Navigator* navigator, QWidget* parent)
   Label5->setFont(RoleFont(FontRole::kSerif, 12));
   Label5->setWordWrap(true);
   Label5->setAlignment(Qt::AlignCenter);
-  Paint(Label5, ClassicColor(15));
+  SetTextColor(Label5, ClassicColor(15));
 
   auto* rule = new QFrame(this);
   rule->setFrameStyle(QFrame::HLine | QFrame::Plain);
-  Paint(rule, ClassicColor(4));
+  SetTextColor(rule, ClassicColor(4));
 
   struct Choice {
     PictureBox*& image;
@@ -76,11 +71,11 @@ Form8::Form8(Navigator* navigator, QWidget* parent)
   for (const Choice& choice : choices) {
     choice.image = new PictureBox(choice.picture, kIconScale, this);
     choice.image->setObjectName(QString::fromLatin1(choice.image_name));
-    Paint(choice.image, ClassicColor(15));
+    SetTextColor(choice.image, ClassicColor(15));
     choice.label = new ClickLabel(choice.caption, this);
     choice.label->setObjectName(QString::fromLatin1(choice.label_name));
     choice.label->setFont(RoleFont(FontRole::kDecorative, 16, QFont::Bold));
-    Paint(choice.label, ClassicColor(14));
+    SetTextColor(choice.label, ClassicColor(14));
     grid->addWidget(choice.image, row, 0);
     grid->addWidget(choice.label, row, 1);
     ++row;
@@ -124,7 +119,7 @@ void Form8::Label3_Click() { Open(FormId::kForm3, Label3, Image3); }
 void Form8::Label4_Click() { Leave(); }
 
 void Form8::Mark(ClickLabel* label, PictureBox* image) {
-  Paint(label, ClassicColor(12));
+  SetTextColor(label, ClassicColor(12));
   image->SetBorderStyle(PictureBox::BorderStyle::kFixedSingle);
   // Paint the mark now: the menu may be gone before the next paint.
   label->repaint();
