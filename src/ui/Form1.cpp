@@ -9,8 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -23,6 +21,7 @@
 #include "ui/AboutTexts.h"
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
+#include "ui/MenuBar.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -172,35 +171,20 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
 }
 
 void Form1::BuildMenuBar() {
-  QMenuBar* bar = menuBar();
-  struct Item {
-    const char* name;
-    const char* caption;
-    void (Form1::*handler)();
-  };
-  const auto add_menu = [&](const QString& title,
-                            std::initializer_list<Item> items) {
-    QMenu* menu = bar->addMenu(title);
-    for (const Item& item : items) {
-      QAction* action = menu->addAction(QString::fromUtf8(item.caption));
-      action->setObjectName(QString::fromUtf8(item.name));
-      connect(action, &QAction::triggered, this, item.handler);
-    }
-  };
-  add_menu(QStringLiteral("&File"),
-           {{"menu00", "Menù principale", &Form1::menu00_Click},
-            {"menu02", "Esci", &Form1::menu02_Click}});
-  add_menu(
-      QStringLiteral("&Opzioni"),
+  AddMenu(this, QStringLiteral("&File"),
+          {{"menu00", "Menù principale", &Form1::menu00_Click},
+           {"menu02", "Esci", &Form1::menu02_Click}});
+  AddMenu(
+      this, QStringLiteral("&Opzioni"),
       {{"name", "G&eneratore di nomi", &Form1::name_Click},
        {"pf", "&Tira punti ferita(PF)", &Form1::pf_Click},
        {"tes", "&Generatore di tesori", &Form1::tes_Click},
        {"genarm", "Ge&neratore di armi intelligenti", &Form1::genarm_Click}});
-  add_menu(QStringLiteral("&?"),
-           {{"about", "&About..", &Form1::about_Click},
-            {"wts", "&Morvellan Soft.", &Form1::wts_Click},
-            {"cred", "&Crediti", &Form1::cred_Click}});
-  SetMenuFont(bar);
+  AddMenu(this, QStringLiteral("&?"),
+          {{"about", "&About..", &Form1::about_Click},
+           {"wts", "&Morvellan Soft.", &Form1::wts_Click},
+           {"cred", "&Crediti", &Form1::cred_Click}});
+  SetMenuFont(menuBar());
 }
 
 QWidget* Form1::BuildTitle() {

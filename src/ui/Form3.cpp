@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -14,6 +13,7 @@
 #include "ui/AboutTexts.h"
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
+#include "ui/MenuBar.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -179,23 +179,16 @@ Form3::Form3(RandomSource& random, Platform& platform, Navigator* navigator,
 }
 
 void Form3::BuildMenuBar() {
-  auto add_item = [this](QMenu* menu, const char* name,
-                         std::string_view caption, void (Form3::*handler)()) {
-    QAction* action = menu->addAction(FromUtf8(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, handler);
-  };
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  add_item(file, "init", "Menù principale", &Form3::init_Click);
-  add_item(file, "ex", "Esci", &Form3::ex_Click);
-  QMenu* options = menuBar()->addMenu(QStringLiteral("&Opzioni"));
-  add_item(options, "pgpng", "Generatore &PG/PNG", &Form3::pgpng_Click);
-  add_item(options, "arm", "Ge&neratore di armi intelligenti",
-           &Form3::arm_Click);
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
-  add_item(help, "about", "&About...", &Form3::about_Click);
-  add_item(help, "soft", "&Morvellan Soft.", &Form3::soft_Click);
-  add_item(help, "cred", "&Crediti", &Form3::cred_Click);
+  AddMenu(this, QStringLiteral("&File"),
+          {{"init", "Menù principale", &Form3::init_Click},
+           {"ex", "Esci", &Form3::ex_Click}});
+  AddMenu(this, QStringLiteral("&Opzioni"),
+          {{"pgpng", "Generatore &PG/PNG", &Form3::pgpng_Click},
+           {"arm", "Ge&neratore di armi intelligenti", &Form3::arm_Click}});
+  AddMenu(this, QStringLiteral("&?"),
+          {{"about", "&About...", &Form3::about_Click},
+           {"soft", "&Morvellan Soft.", &Form3::soft_Click},
+           {"cred", "&Crediti", &Form3::cred_Click}});
   SetMenuFont(menuBar());
 }
 

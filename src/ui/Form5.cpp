@@ -6,8 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -21,6 +19,7 @@
 #include "ui/AboutTexts.h"
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
+#include "ui/MenuBar.h"
 #include "ui/WindowStyle.h"
 #include "weapon/WeaponResult.h"
 
@@ -180,32 +179,17 @@ Form5::Form5(RandomSource& random, Platform& platform, Navigator* navigator,
 }
 
 void Form5::BuildMenuBar() {
-  QMenuBar* bar = menuBar();
-  struct Item {
-    const char* name;
-    const char* caption;
-    void (Form5::*handler)();
-  };
-  const auto add_menu = [&](const QString& title,
-                            std::initializer_list<Item> items) {
-    QMenu* menu = bar->addMenu(title);
-    for (const Item& item : items) {
-      QAction* action = menu->addAction(QString::fromUtf8(item.caption));
-      action->setObjectName(QString::fromLatin1(item.name));
-      connect(action, &QAction::triggered, this, item.handler);
-    }
-  };
-  add_menu(QStringLiteral("&File"),
-           {{"scher1", "Menù principale", &Form5::scher1_Click},
-            {"exit", "Esci", &Form5::exit_Click}});
-  add_menu(QStringLiteral("&Opzioni"),
-           {{"tes", "&Generatore di tesori", &Form5::tes_Click},
-            {"gen", "Generatore &PG/PNG", &Form5::gen_Click}});
-  add_menu(QStringLiteral("&?"),
-           {{"about", "&About...", &Form5::about_Click},
-            {"wts", "&Morvellan Soft.", &Form5::wts_Click},
-            {"cred", "&Crediti", &Form5::cred_Click}});
-  SetMenuFont(bar);
+  AddMenu(this, QStringLiteral("&File"),
+          {{"scher1", "Menù principale", &Form5::scher1_Click},
+           {"exit", "Esci", &Form5::exit_Click}});
+  AddMenu(this, QStringLiteral("&Opzioni"),
+          {{"tes", "&Generatore di tesori", &Form5::tes_Click},
+           {"gen", "Generatore &PG/PNG", &Form5::gen_Click}});
+  AddMenu(this, QStringLiteral("&?"),
+          {{"about", "&About...", &Form5::about_Click},
+           {"wts", "&Morvellan Soft.", &Form5::wts_Click},
+           {"cred", "&Crediti", &Form5::cred_Click}});
+  SetMenuFont(menuBar());
 }
 
 QWidget* Form5::BuildDataBox() {
