@@ -86,7 +86,7 @@ std::string CharacterCommand::Help() const {
          "    The average uses the locale's decimal separator.\n";
 }
 
-std::vector<OptionSpec> CharacterCommand::Options() const {
+std::vector<Option> CharacterCommand::Options() const {
   return {{"race", true},   {"class", true}, {"alignment", true},
           {"sex", true},    {"name", true},  {"age", true},
           {"height", true}, {"weight", true}};

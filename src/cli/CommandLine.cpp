@@ -38,9 +38,9 @@ std::variant<Invocation, UsageError> ParseCommandLine(
     ++next;
   }
 
-  std::vector<OptionSpec> specs;
+  std::vector<Option> own_options;
   if (invocation.subcommand != nullptr) {
-    specs = invocation.subcommand->Options();
+    own_options = invocation.subcommand->Options();
   }
   OptionValues values;
   for (; next < arguments.size(); ++next) {
@@ -60,15 +60,16 @@ std::variant<Invocation, UsageError> ParseCommandLine(
         std::find(std::begin(kCommonFlags), std::end(kCommonFlags), name) !=
         std::end(kCommonFlags);
     const bool is_common_value = name == "count" || name == "seed";
-    const auto spec =
-        std::find_if(specs.begin(), specs.end(),
-                     [&](const OptionSpec& s) { return s.name == name; });
-    const bool is_own = spec != specs.end();
+    const auto own_option =
+        std::find_if(own_options.begin(), own_options.end(),
+                     [&](const Option& option) { return option.name == name; });
+    const bool is_own = own_option != own_options.end();
     if (!is_flag && !is_common_value && !is_own) {
       return UsageError{"unknown option '--" + name + "'"};
     }
 
-    const bool takes_value = is_common_value || (is_own && spec->takesValue);
+    const bool takes_value =
+        is_common_value || (is_own && own_option->takes_value);
     std::string value;
     if (takes_value) {
       if (inline_value) {

@@ -56,7 +56,7 @@ std::string HitPointsCommand::Help() const {
          "    Text: \"PF: \" and the hit points. JSON: {\"hitPoints\"}.\n";
 }
 
-std::vector<OptionSpec> HitPointsCommand::Options() const {
+std::vector<Option> HitPointsCommand::Options() const {
   return {{"group", true}, {"level", true}, {"reroll", false}};
 }
 

@@ -33,7 +33,7 @@ std::string NameCommand::Help() const {
          "    JSON: {\"name\", \"warning\" (null when none)}.\n";
 }
 
-std::vector<OptionSpec> NameCommand::Options() const { return {{"sex", true}}; }
+std::vector<Option> NameCommand::Options() const { return {{"sex", true}}; }
 
 std::optional<std::string> NameCommand::Configure(const OptionValues& values) {
   choice_ = NameChoice::kNone;

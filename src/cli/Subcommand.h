@@ -12,9 +12,9 @@
 namespace quendaro::cli {
 
 // An option of a subcommand: "--race T" takes a value, "--reroll" does not.
-struct OptionSpec {
+struct Option {
   std::string_view name;  // without the dashes
-  bool takesValue;
+  bool takes_value;
 };
 
 // The values given on the command line, by option name; a flag maps to "".
@@ -31,7 +31,7 @@ class Subcommand {
   virtual std::string_view Synopsis() const = 0;
   // The manual page: what it does, every option, the texts it accepts.
   virtual std::string Help() const = 0;
-  virtual std::vector<OptionSpec> Options() const = 0;
+  virtual std::vector<Option> Options() const = 0;
 
   // Takes the option values; returns a usage error naming the problem.
   virtual std::optional<std::string> Configure(const OptionValues& values) = 0;

@@ -62,8 +62,8 @@ std::string TreasureCommand::Help() const {
          "I]}.\n";
 }
 
-std::vector<OptionSpec> TreasureCommand::Options() const {
-  std::vector<OptionSpec> options;
+std::vector<Option> TreasureCommand::Options() const {
+  std::vector<Option> options;
   for (std::string_view letter : kLetters) options.push_back({letter, true});
   return options;
 }

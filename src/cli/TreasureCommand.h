@@ -12,7 +12,7 @@ class TreasureCommand final : public Subcommand {
   std::string_view Name() const override { return "treasure"; }
   std::string_view Synopsis() const override;
   std::string Help() const override;
-  std::vector<OptionSpec> Options() const override;
+  std::vector<Option> Options() const override;
   std::optional<std::string> Configure(const OptionValues& values) override;
   void Run(RandomSource& random) override;
   Record LastRecord() const override;

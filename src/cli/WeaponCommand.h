@@ -11,7 +11,7 @@ class WeaponCommand final : public Subcommand {
   std::string_view Name() const override { return "weapon"; }
   std::string_view Synopsis() const override { return "quendaro-cli weapon"; }
   std::string Help() const override;
-  std::vector<OptionSpec> Options() const override { return {}; }
+  std::vector<Option> Options() const override { return {}; }
   std::optional<std::string> Configure(const OptionValues&) override {
     return std::nullopt;
   }
