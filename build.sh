@@ -18,8 +18,8 @@ cd "$(dirname "$0")"
 # the fuzzing and benchmarks of fuzz/run.sh and bench/run.sh.
 readonly PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
-  libgtest-dev libgmock-dev
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
+  libgtest-dev libgmock-dev poppler-utils
   fonts-dejavu-core fonts-liberation2 fonts-quattrocento
   locales
   clang libclang-rt-14-dev libbenchmark-dev
