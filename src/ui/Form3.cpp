@@ -14,6 +14,8 @@
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
 #include "ui/MenuBar.h"
+#include "ui/ResultActions.h"
+#include "ui/ResultTexts.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -144,6 +146,7 @@ Form3::Form3(RandomSource& random, Platform& platform, Navigator* navigator,
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(
       FromUtf8("Quendaro 32 v.1.00 C -  Generatore di tesori della tana"));
+  results_ = new ResultActions(*this, platform_, navigator_);
   BuildMenuBar();
 
   auto* page = new QVBoxLayout(SetDeskAsCentralWidget(this).sheet);
@@ -179,9 +182,10 @@ Form3::Form3(RandomSource& random, Platform& platform, Navigator* navigator,
 }
 
 void Form3::BuildMenuBar() {
-  AddMenu(this, QStringLiteral("&File"),
-          {{"init", "Menù principale", &Form3::init_Click},
-           {"ex", "Esci", &Form3::ex_Click}});
+  QMenu* file = AddMenu(this, QStringLiteral("&File"),
+                        {{"init", "Menù principale", &Form3::init_Click},
+                         {"ex", "Esci", &Form3::ex_Click}});
+  results_->AddFileItems(*file, file->actions().back());
   AddMenu(this, QStringLiteral("&Opzioni"),
           {{"pgpng", "Generatore &PG/PNG", &Form3::pgpng_Click},
            {"arm", "Ge&neratore di armi intelligenti", &Form3::arm_Click}});
@@ -368,6 +372,7 @@ void Form3::Command1_Click() {
     totals_[static_cast<std::size_t>(kind)]->setText(
         QString::fromStdString(result.totals[static_cast<std::size_t>(kind)]));
   }
+  results_->Publish(TreasureDocument(counts, result));
 }
 
 void Form3::Command2_Click() {
@@ -376,6 +381,7 @@ void Form3::Command2_Click() {
   // starts from 0 rather than from the count before clearing.
   for (QSpinBox* spinner : spinners_) spinner->setValue(0);
   Command2->setEnabled(false);
+  results_->Withdraw();
 }
 
 void Form3::init_Click() {

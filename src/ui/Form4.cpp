@@ -14,6 +14,8 @@
 #include <cmath>
 #include <string_view>
 
+#include "ui/ResultActions.h"
+#include "ui/ResultTexts.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -68,6 +70,10 @@ Form4::Form4(RandomSource& random, Platform& platform, Navigator* navigator,
   setWindowTitle(Text(kCaption));
   MakeSheet(this);
   BuildLayout();
+  results_ = new ResultActions(*this, platform_, navigator_);
+  for (QLineEdit* box : {Text5, Text6, Text7, Text8}) {
+    results_->AddCopyMenu(*box);
+  }
 
   connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
@@ -224,9 +230,14 @@ void Form4::Form_Load() {
 
 void Form4::RollInto(ClassGroup group, QLineEdit* box) {
   const HitPointRoller roller(platform_.DecimalSeparator());
-  box->setText(QString::fromStdString(
-      roller.RollHitPoints(group, Combo1->currentText().toStdString(),
-                           Check1->isChecked(), random_)));
+  const std::string level = Combo1->currentText().toStdString();
+  const std::string hit_points =
+      roller.RollHitPoints(group, level, Check1->isChecked(), random_);
+  box->setText(QString::fromStdString(hit_points));
+  if (!hit_points.empty()) {
+    results_->Publish(
+        HitPointDocument(group, level, Check1->isChecked(), hit_points));
+  }
 }
 
 void Form4::Command1_Click() { RollInto(ClassGroup::kMilitare, Text5); }
