@@ -14,6 +14,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "presentation/HitPointPresentation.h"
 #include "ui/ResultActions.h"
 #include "ui/ResultTexts.h"
 #include "ui/WindowStyle.h"
@@ -230,14 +231,11 @@ void Form4::Form_Load() {
 
 void Form4::RollInto(ClassGroup group, QLineEdit* box) {
   const HitPointRoller roller(platform_.DecimalSeparator());
-  const std::string level = Combo1->currentText().toStdString();
-  const std::string hit_points =
-      roller.RollHitPoints(group, level, Check1->isChecked(), random_);
-  box->setText(QString::fromStdString(hit_points));
-  if (!hit_points.empty()) {
-    results_->Publish(
-        HitPointDocument(group, level, Check1->isChecked(), hit_points));
-  }
+  const HitPointResult result = roller.RollHitPoints(
+      group, Combo1->currentText().toStdString(), Check1->isChecked(), random_);
+  box->setText(QString::fromStdString(WindowText(result)));
+  // A level that is no level draws nothing and leaves nothing to keep.
+  if (result.hit_points) results_->Publish(HitPointDocument(result));
 }
 
 void Form4::Command1_Click() { RollInto(ClassGroup::kMilitare, Text5); }

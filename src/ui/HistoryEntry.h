@@ -11,14 +11,15 @@
 namespace quendaro {
 
 // The history entry of one generation, as HistoryStore keeps it: the time,
-// the generator, the one-line summary, the result's plain text, the window's
-// inputs and shown texts, and the JSON record. Fields added later (the roll
+// the generator, the one-line summary, the result's plain text, Markdown and
+// HTML as they were made, the window's inputs and shown texts, and the JSON
+// record. Fields added later (the roll
 // steps, "rolls") are kept as they come.
 QJsonObject MakeHistoryEntry(const ResultDocument& document,
                              const QDateTime& time, const QJsonObject& inputs,
                              const QJsonObject& shown);
 
-// The result of a stored entry, in every format, made again from its record.
+// The result of a stored entry, in every format, as it was kept.
 ResultDocument DocumentFromEntry(const QJsonObject& entry);
 
 // The window a generator's entries reopen in.
