@@ -51,8 +51,14 @@ QString FailureMessage(const QString& path, const QString& reason) {
 }
 
 QString SuggestedPath(const ResultDocument& document, const QString& suffix) {
-  const QString stem =
-      document.file_stem.isEmpty() ? document.generator : document.file_stem;
+  QString stem = document.file_stem.trimmed().isEmpty() ? document.generator
+                                                        : document.file_stem;
+  // A typed name may hold characters no file name takes on some desktop.
+  for (QChar& c : stem) {
+    if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.unicode() < 0x20) {
+      c = u'_';
+    }
+  }
   return QDir(LastFolder()).filePath(stem + suffix);
 }
 
@@ -114,8 +120,10 @@ bool WriteFile(const ResultDocument& document, FileFormat format,
                const QString& path, QString* error) {
   QSaveFile file(path);
   const QByteArray bytes = Bytes(document, format);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-      !file.commit()) {
+  // The bytes are flushed and checked before the commit, so that a full disk
+  // never replaces a good file with a short one.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+      file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
     if (error != nullptr) *error = file.errorString();
     file.cancelWriting();
     return false;
