@@ -85,13 +85,17 @@ ResultDocument TreasureDocument(const TreasureResult& result) {
   for (std::string_view line : result.magic_lines) {
     if (!line.empty()) ++magic_lines;
   }
+  const QString magic =
+      magic_lines == 1
+          ? QStringLiteral("1 riga di oggetti magici")
+          : QStringLiteral("%1 righe di oggetti magici").arg(magic_lines);
   const QString summary =
-      QStringLiteral("%1: %2 mo, %3 gemme, %4 righe di oggetti magici")
+      QStringLiteral("%1: %2 mo, %3 gemme, %4")
           .arg(types.isEmpty() ? QStringLiteral("nessun tipo")
                                : types.join(u' '))
           .arg(result.Total(TreasureKind::kGold))
           .arg(result.Total(TreasureKind::kGems))
-          .arg(magic_lines);
+          .arg(magic);
   return Document("treasure", result, summary);
 }
 
