@@ -22,8 +22,8 @@ cd "$(dirname "$0")"
 # fuzz/run.sh and bench/run.sh.
 readonly PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
-  libgtest-dev libgmock-dev
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
+  libgtest-dev libgmock-dev poppler-utils
   nlohmann-json3-dev python3-jsonschema
   appstream desktop-file-utils dpkg-dev file lintian
   fonts-dejavu-core fonts-liberation2 fonts-quattrocento

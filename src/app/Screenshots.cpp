@@ -10,13 +10,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
 
 #include "random/RandomSource.h"
+#include "ui/HistoryStore.h"
 #include "ui/Navigator.h"
 #include "ui/Pictures.h"
 #include "ui/Platform.h"
+#include "ui/ResultActions.h"
+#include "ui/ResultOutput.h"
 #include "ui/WindowManager.h"
 
 namespace {
@@ -74,6 +78,11 @@ int main(int argc, char* argv[]) {
   ConsolePlatform platform;
   quendaro::RandomSource random;
   quendaro::WindowManager windows(random, platform);
+  // A history of this run only, so that the picture shows these results.
+  const QTemporaryDir history_folder;
+  quendaro::HistoryStore history(
+      history_folder.filePath(QStringLiteral("cronologia.jsonl")));
+  windows.SetHistory(&history);
   windows.Start();
   bool saved =
       Save(windows.Window(FormId::kForm7), folder, QStringLiteral("logo.png"));
@@ -100,6 +109,15 @@ int main(int argc, char* argv[]) {
     roll->click();
   }
   saved &= Save(character, folder, QStringLiteral("character-window.png"));
+  // The character's PDF sheet; the script turns its page into a picture.
+  if (auto* results = character->findChild<quendaro::ResultActions*>()) {
+    QString error;
+    saved &=
+        results->Current().has_value() &&
+        quendaro::result_output::WritePdf(
+            *results->Current(),
+            folder.filePath(QStringLiteral("character-sheet.pdf")), &error);
+  }
 
   // The two small tools, opened from the character window's menu.
   windows.OpenOwned(FormId::kForm4, character);
@@ -133,5 +151,9 @@ int main(int argc, char* argv[]) {
   Type(weapon, "Text1", QStringLiteral("Lamaluna"));
   Click(weapon, "Command1");
   saved &= Save(weapon, folder, QStringLiteral("weapon-window.png"));
+
+  windows.ShowHistory();
+  saved &=
+      Save(windows.History(), folder, QStringLiteral("history-window.png"));
   return saved ? 0 : 1;
 }

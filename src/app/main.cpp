@@ -1,10 +1,13 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 #include <optional>
 
 #include "app/StartupBenchmark.h"
 #include "common/Version.h"
 #include "random/RandomSource.h"
+#include "ui/HistoryStore.h"
 #include "ui/Pictures.h"
 #include "ui/Platform.h"
 #include "ui/WindowManager.h"
@@ -17,6 +20,14 @@ int main(int argc, char* argv[]) {
                         static_cast<qsizetype>(quendaro::kVersion.size())));
   // A Wayland desktop matches the windows to the menu entry by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral(QUENDARO_APP_ID));
+  QApplication::setOrganizationName(QStringLiteral("Quendaro"));
+  // Qt's own texts (context menus, file and print dialogs) in Italian, like
+  // the rest of the program.
+  QTranslator qt_texts;
+  if (qt_texts.load(QStringLiteral("qtbase_it"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qt_texts);
+  }
   QApplication::setWindowIcon(quendaro::ProgramIcon());
   // The character window may be hidden while others are on screen, and an
   // owned window may outlive the window that opened it: the window manager
@@ -26,6 +37,9 @@ int main(int argc, char* argv[]) {
   quendaro::DesktopPlatform platform;
   quendaro::RandomSource random;
   quendaro::WindowManager windows(random, platform);
+  quendaro::HistoryStore history(quendaro::HistoryStore::DefaultPath());
+  windows.SetHistory(&history);
+  windows.RememberPlaces(true);
   QObject::connect(&windows, &quendaro::WindowManager::LastWindowClosed, &app,
                    &QCoreApplication::quit);
 

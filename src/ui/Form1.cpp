@@ -23,6 +23,8 @@
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
 #include "ui/MenuBar.h"
+#include "ui/ResultActions.h"
+#include "ui/ResultTexts.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -109,6 +111,7 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
   setWindowTitle(QStringLiteral("Quendaro 32  v. 1.00 C -  Generatore PG-PNG"));
   setFont(RoleFont(FontRole::kDecorative, kDecorativePoints));
 
+  results_ = new ResultActions(*this, platform_, navigator_);
   BuildMenuBar();
 
   // The character sheet lies on a dark desk, centred. It grows with the
@@ -172,9 +175,10 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
 }
 
 void Form1::BuildMenuBar() {
-  AddMenu(this, QStringLiteral("&File"),
-          {{"menu00", "Menù principale", &Form1::menu00_Click},
-           {"menu02", "Esci", &Form1::menu02_Click}});
+  QMenu* file = AddMenu(this, QStringLiteral("&File"),
+                        {{"menu00", "Menù principale", &Form1::menu00_Click},
+                         {"menu02", "Esci", &Form1::menu02_Click}});
+  results_->AddFileItems(*file, file->actions().back());
   AddMenu(
       this, QStringLiteral("&Opzioni"),
       {{"name", "G&eneratore di nomi", &Form1::name_Click},
@@ -578,6 +582,7 @@ void Form1::Command1_Click() {
     Text12->setText(QString::fromStdString(preset.age));
     combo4->setEditText(QString::fromStdString(preset.sex));
   }
+  results_->Publish(CharacterDocument(sheet, separator));
 }
 
 void Form1::Command2_Click() {
@@ -596,6 +601,7 @@ void Form1::Command2_Click() {
     label->clear();
   }
   Command2->setEnabled(false);
+  results_->Withdraw();
 }
 
 // An emptied race, class or alignment box gets its placeholder back at once,

@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace quendaro {
 
+class ResultActions;
+
 // The character window, "Generatore PG-PNG": the game master picks race,
 // class and alignment, types name, age, height and weight, and "Tira i dadi"
 // asks the CharacterGenerator for a character, shows its messages one box at
@@ -66,6 +68,8 @@ class Form1 : public QMainWindow {
   RandomSource& random_;
   Platform& platform_;
   Navigator* navigator_;
+  // Copying, saving and printing the latest result, and its history.
+  ResultActions* results_ = nullptr;
 
   QComboBox* Combo1 = nullptr;
   QComboBox* Combo2 = nullptr;

@@ -10,6 +10,8 @@
 
 #include "names/NameGenerator.h"
 #include "ui/Fonts.h"
+#include "ui/ResultActions.h"
+#include "ui/ResultTexts.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -45,6 +47,8 @@ Form2::Form2(RandomSource& random, Platform& platform, Navigator* navigator,
   setWindowTitle(Text(kCaption));
   MakeSheet(this);
   BuildLayout();
+  results_ = new ResultActions(*this, platform_, navigator_);
+  results_->AddCopyMenu(*Label1);
 
   connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
@@ -91,7 +95,8 @@ void Form2::BuildLayout() {
   Label1->setFont(RoleFont(FontRole::kSerif, 16, QFont::Bold));
   MakeResultBox(Label1);
   Label1->setAlignment(Qt::AlignCenter);
-  Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  Label1->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                  Qt::TextSelectableByKeyboard);
   // Room for the longest names (Thornthirelithae) so the
   // window does not jump as names come and go.
   Label1->setMinimumWidth(Label1->fontMetrics().horizontalAdvance(
@@ -129,11 +134,17 @@ void Form2::Command1_Click() {
     if (navigator_ != nullptr) navigator_->Show(FormId::kForm1);
   }
   Label1->setText(QString::fromStdString(result.name));
+  if (!result.warning) {
+    results_->Publish(NameDocument(result));
+  } else {
+    results_->Withdraw();
+  }
 }
 
 void Form2::Command2_Click() {
   Label1->clear();
   Command2->setEnabled(false);
+  results_->Withdraw();
 }
 
 }  // namespace quendaro

@@ -13,6 +13,8 @@ class QRadioButton;
 
 namespace quendaro {
 
+class ResultActions;
+
 // The name generator, "Genera-Nomi": the user picks male or female names in
 // the "Nomi" frame and "Genera" shows one drawn by the NameGenerator. With
 // neither picked the window warns and sends the user back to the character
@@ -35,6 +37,8 @@ class Form2 : public QWidget {
   RandomSource& random_;
   Platform& platform_;
   Navigator* navigator_;
+  // Copying, saving and printing the latest result, and its history.
+  ResultActions* results_ = nullptr;
 
   QGroupBox* Frame1 = nullptr;
   QRadioButton* Option1 = nullptr;

@@ -15,6 +15,8 @@
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
 #include "ui/MenuBar.h"
+#include "ui/ResultActions.h"
+#include "ui/ResultTexts.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -145,6 +147,7 @@ Form3::Form3(RandomSource& random, Platform& platform, Navigator* navigator,
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(
       FromUtf8("Quendaro 32 v.1.00 C -  Generatore di tesori della tana"));
+  results_ = new ResultActions(*this, platform_, navigator_);
   BuildMenuBar();
 
   auto* page = new QVBoxLayout(SetDeskAsCentralWidget(this).sheet);
@@ -180,9 +183,10 @@ Form3::Form3(RandomSource& random, Platform& platform, Navigator* navigator,
 }
 
 void Form3::BuildMenuBar() {
-  AddMenu(this, QStringLiteral("&File"),
-          {{"init", "Menù principale", &Form3::init_Click},
-           {"ex", "Esci", &Form3::ex_Click}});
+  QMenu* file = AddMenu(this, QStringLiteral("&File"),
+                        {{"init", "Menù principale", &Form3::init_Click},
+                         {"ex", "Esci", &Form3::ex_Click}});
+  results_->AddFileItems(*file, file->actions().back());
   AddMenu(this, QStringLiteral("&Opzioni"),
           {{"pgpng", "Generatore &PG/PNG", &Form3::pgpng_Click},
            {"arm", "Ge&neratore di armi intelligenti", &Form3::arm_Click}});
@@ -356,8 +360,8 @@ void Form3::Command1_Click() {
         ParseWholeNumber(text.toStdString(), platform_.DecimalSeparator())
             .value_or(0);
   }
-  const TreasureWindowTexts texts =
-      WindowTexts(generator_.Generate(counts, random_));
+  const TreasureResult result = generator_.Generate(counts, random_);
+  const TreasureWindowTexts texts = WindowTexts(result);
 
   for (std::size_t type = 0; type < texts.magic_lines.size(); ++type) {
     const std::string& line = texts.magic_lines[type];
@@ -368,6 +372,7 @@ void Form3::Command1_Click() {
   for (std::size_t kind = 0; kind < texts.totals.size(); ++kind) {
     totals_[kind]->setText(QString::fromStdString(texts.totals[kind]));
   }
+  results_->Publish(TreasureDocument(result));
 }
 
 void Form3::Command2_Click() {
@@ -376,6 +381,7 @@ void Form3::Command2_Click() {
   // starts from 0 rather than from the count before clearing.
   for (QSpinBox* spinner : spinners_) spinner->setValue(0);
   Command2->setEnabled(false);
+  results_->Withdraw();
 }
 
 void Form3::init_Click() {

@@ -17,6 +17,8 @@ class QSpinBox;
 
 namespace quendaro {
 
+class ResultActions;
+
 // The lair-treasure window, "Generatore di tesori della tana": the game master
 // sets how many times each lair type A to I is present, and "Genera tesoro"
 // asks the TreasureGenerator for the coins, gems, art objects and magic-item
@@ -59,6 +61,8 @@ class Form3 : public QMainWindow {
   RandomSource& random_;
   Platform& platform_;
   Navigator* navigator_;
+  // Copying, saving and printing the latest result, and its history.
+  ResultActions* results_ = nullptr;
   TreasureGenerator generator_;
 
   // In type order A to I: the count boxes Text1 .. Text9 and their spinners

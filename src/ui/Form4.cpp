@@ -15,6 +15,8 @@
 #include <string_view>
 
 #include "presentation/HitPointPresentation.h"
+#include "ui/ResultActions.h"
+#include "ui/ResultTexts.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -69,6 +71,10 @@ Form4::Form4(RandomSource& random, Platform& platform, Navigator* navigator,
   setWindowTitle(Text(kCaption));
   MakeSheet(this);
   BuildLayout();
+  results_ = new ResultActions(*this, platform_, navigator_);
+  for (QLineEdit* box : {Text5, Text6, Text7, Text8}) {
+    results_->AddCopyMenu(*box);
+  }
 
   connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
@@ -225,9 +231,11 @@ void Form4::Form_Load() {
 
 void Form4::RollInto(ClassGroup group, QLineEdit* box) {
   const HitPointRoller roller(platform_.DecimalSeparator());
-  box->setText(QString::fromStdString(WindowText(
-      roller.RollHitPoints(group, Combo1->currentText().toStdString(),
-                           Check1->isChecked(), random_))));
+  const HitPointResult result = roller.RollHitPoints(
+      group, Combo1->currentText().toStdString(), Check1->isChecked(), random_);
+  box->setText(QString::fromStdString(WindowText(result)));
+  // A level that is no level draws nothing and leaves nothing to keep.
+  if (result.hit_points) results_->Publish(HitPointDocument(result));
 }
 
 void Form4::Command1_Click() { RollInto(ClassGroup::kMilitare, Text5); }

@@ -18,6 +18,8 @@ class QPushButton;
 
 namespace quendaro {
 
+class ResultActions;
+
 // The hit-point roller, "Tira Punti-ferita (PF)": one row per class group,
 // each with its roll button, its hit die, the rolled hit points and a button
 // that clears that row alone. The level box and the reroll option apply to
@@ -51,6 +53,8 @@ class Form4 : public QWidget {
   RandomSource& random_;
   Platform& platform_;
   Navigator* navigator_;
+  // Copying, saving and printing the latest result, and its history.
+  ResultActions* results_ = nullptr;
 
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;

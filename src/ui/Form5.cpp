@@ -21,6 +21,8 @@
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
 #include "ui/MenuBar.h"
+#include "ui/ResultActions.h"
+#include "ui/ResultTexts.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -83,6 +85,9 @@ QLabel* NewOutput(const char* name, QWidget* parent) {
   QLabel* label = NewLabel(name, {}, parent);
   SetTextColor(label, ResultColor());
   label->setMinimumHeight(QFontMetrics(label->font()).height());
+  // A result can be selected and copied like any text.
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                 Qt::TextSelectableByKeyboard);
   return label;
 }
 
@@ -146,6 +151,7 @@ Form5::Form5(RandomSource& random, Platform& platform, Navigator* navigator,
       navigator_(navigator) {
   setObjectName(QStringLiteral("Form5"));
   setWindowTitle(ToQt(kCaption));
+  results_ = new ResultActions(*this, platform_, navigator_);
   BuildMenuBar();
 
   // Columns and rows share the space as the design's twips do: the ability
@@ -179,9 +185,10 @@ Form5::Form5(RandomSource& random, Platform& platform, Navigator* navigator,
 }
 
 void Form5::BuildMenuBar() {
-  AddMenu(this, QStringLiteral("&File"),
-          {{"scher1", "Menù principale", &Form5::scher1_Click},
-           {"exit", "Esci", &Form5::exit_Click}});
+  QMenu* file = AddMenu(this, QStringLiteral("&File"),
+                        {{"scher1", "Menù principale", &Form5::scher1_Click},
+                         {"exit", "Esci", &Form5::exit_Click}});
+  results_->AddFileItems(*file, file->actions().back());
   AddMenu(this, QStringLiteral("&Opzioni"),
           {{"tes", "&Generatore di tesori", &Form5::tes_Click},
            {"gen", "Generatore &PG/PNG", &Form5::gen_Click}});
@@ -379,7 +386,8 @@ void Form5::Command1_Click() {
     label->clear();
   }
 
-  const WeaponWindowTexts weapon = WindowTexts(generator_.Generate(random_));
+  const WeaponResult result = generator_.Generate(random_);
+  const WeaponWindowTexts weapon = WindowTexts(result);
 
   SetCaption(Label23, weapon.languages);
   SetCaption(Label25, weapon.bonus);
@@ -396,6 +404,7 @@ void Form5::Command1_Click() {
   // weapon's purpose never shows beside this one.
   SetCaption(Label19, weapon.special_purpose);
   SetCaption(Label20, weapon.special_purpose_power);
+  results_->Publish(WeaponDocument(result));
 }
 
 void Form5::Command2_Click() {
@@ -408,6 +417,7 @@ void Form5::Command2_Click() {
   Combo1->setCurrentIndex(-1);
   Combo1->setEditText(ToQt(kNoType));
   Command2->setEnabled(false);
+  results_->Withdraw();
 }
 
 void Form5::combo1_Change() {

@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace quendaro {
 
+class ResultActions;
+
 // The intelligent-weapon window, "Generatore di armi intelligenti": "Genera
 // Arma" asks the WeaponGenerator for a weapon and writes its texts into the
 // labels; "Cancella" empties them. The name and type boxes are the game
@@ -51,6 +53,8 @@ class Form5 : public QMainWindow {
   RandomSource& random_;
   Platform& platform_;
   Navigator* navigator_;
+  // Copying, saving and printing the latest result, and its history.
+  ResultActions* results_ = nullptr;
   WeaponGenerator generator_;
 
   QLabel* Label1 = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+class QJsonObject;
 class QWidget;
 
 namespace quendaro {
@@ -39,6 +40,16 @@ class Navigator {
 
   // Closes `target` if it is open.
   virtual void Close(FormId target) = 0;
+
+  // A window made a result: `entry` is its history entry (see HistoryStore).
+  // Without a history nothing is kept.
+  virtual void Generated(const QJsonObject& /*entry*/) {}
+
+  // Shows the history window, "Cronologia".
+  virtual void ShowHistory() {}
+
+  // Puts a history entry back into the window of its generator.
+  virtual void Reopen(const QJsonObject& /*entry*/) {}
 };
 
 }  // namespace quendaro

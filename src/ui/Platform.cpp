@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace quendaro {
 
@@ -11,6 +12,15 @@ void DesktopPlatform::ShowMessage(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok,
                   parent);
   box.exec();
+}
+
+bool Platform::Ask(QWidget* parent, const QString& question) {
+  QMessageBox box(QMessageBox::Question, QString(), question,
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(QMessageBox::No);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+  return box.exec() == QMessageBox::Yes;
 }
 
 void DesktopPlatform::Beep() { QApplication::beep(); }

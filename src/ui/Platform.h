@@ -21,6 +21,10 @@ class Platform {
 
   virtual void Beep() = 0;
 
+  // A modal yes/no question; true when the user answers "Sì". The desktop's
+  // box by default.
+  virtual bool Ask(QWidget* parent, const QString& question);
+
   // The regional decimal separator, a comma under Italian settings. The
   // generators take it as a plain char; a separator outside ASCII falls back
   // to the point.

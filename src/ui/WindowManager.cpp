@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QJsonObject>
 #include <QScreen>
+#include <QSettings>
 
 #include "ui/Form1.h"
 #include "ui/Form2.h"
@@ -12,12 +14,20 @@
 #include "ui/Form6.h"
 #include "ui/Form7.h"
 #include "ui/Form8.h"
+#include "ui/HistoryEntry.h"
+#include "ui/HistoryStore.h"
+#include "ui/HistoryWindow.h"
+#include "ui/ResultActions.h"
 
 namespace quendaro {
 
 namespace {
 
 std::size_t IndexOf(FormId form) { return static_cast<std::size_t>(form); }
+
+QString PlaceKey(FormId form) {
+  return QStringLiteral("windows/Form%1").arg(static_cast<int>(form) + 1);
+}
 
 bool OpensMaximized(FormId form) {
   switch (form) {
@@ -47,6 +57,7 @@ WindowManager::WindowManager(RandomSource& random, Platform& platform,
     : QObject(parent), random_(random), platform_(platform) {}
 
 WindowManager::~WindowManager() {
+  delete history_window_.data();
   // Owned windows go with their owners, so some pointers may have cleared by
   // the time the loop reaches them.
   for (QPointer<QWidget>& window : windows_) {
@@ -102,6 +113,7 @@ QWidget* WindowManager::Instance(FormId form) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->installEventFilter(this);
     slot = window;
+    RestorePlace(form, *window);
   }
   return slot.data();
 }
@@ -134,7 +146,8 @@ void WindowManager::Present(FormId form, QWidget* window) {
     // Bringing an open window forward leaves its size as the user made it,
     // only undoing a minimise.
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-  } else if (OpensMaximized(form)) {
+  } else if (OpensMaximized(form) &&
+             !window->property("quendaro_placed").toBool()) {
     window->showMaximized();
   } else {
     if (window->parentWidget() == nullptr &&
@@ -156,6 +169,16 @@ void WindowManager::Present(FormId form, QWidget* window) {
 
 bool WindowManager::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::Close) return false;
+  if (watched == history_window_.data()) {
+    static_cast<QObject*>(watched)->event(event);
+    if (event->isAccepted()) {
+      QSettings().setValue(QStringLiteral("windows/History"),
+                           history_window_->saveGeometry());
+      history_window_ = nullptr;
+      if (closing_depth_ == 0) EndIfNothingShown();
+    }
+    return true;
+  }
   for (std::size_t index = 0; index < kFormCount; ++index) {
     QWidget* window = windows_[index].data();
     if (window != watched) continue;
@@ -169,6 +192,7 @@ bool WindowManager::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WindowManager::Closed(FormId form, QWidget* window) {
+  SavePlace(form, *window);
   // Forgotten at once: the instance is deleted only later, and a showing in
   // between must build a fresh one.
   windows_[IndexOf(form)] = nullptr;
@@ -185,16 +209,81 @@ void WindowManager::EndIfNothingShown() {
   for (const QPointer<QWidget>& window : windows_) {
     if (window != nullptr && window->isVisible()) return;
   }
+  if (history_window_ != nullptr && history_window_->isVisible()) return;
   // A hidden character window must not keep a program running with nothing
   // on screen.
   ++closing_depth_;
   for (const QPointer<QWidget>& window : windows_) {
     if (window != nullptr) window->close();
   }
+  if (history_window_ != nullptr) history_window_->close();
   --closing_depth_;
   if (!ended_) {
     ended_ = true;
     emit LastWindowClosed();
+  }
+}
+
+void WindowManager::SetHistory(HistoryStore* store) { history_store_ = store; }
+
+QWidget* WindowManager::History() const { return history_window_.data(); }
+
+void WindowManager::Generated(const QJsonObject& entry) {
+  if (history_store_ == nullptr) return;
+  QString error;
+  if (!history_store_->Append(entry, &error)) {
+    if (!history_failure_told_) {
+      history_failure_told_ = true;
+      platform_.ShowMessage(nullptr, error);
+    }
+    return;
+  }
+  if (history_window_ != nullptr) history_window_->Refresh();
+}
+
+void WindowManager::ShowHistory() {
+  if (history_store_ == nullptr) return;
+  if (history_window_ == nullptr) {
+    history_window_ = new HistoryWindow(*history_store_, platform_, this);
+    history_window_->setAttribute(Qt::WA_DeleteOnClose);
+    history_window_->installEventFilter(this);
+    if (remember_places_) {
+      history_window_->restoreGeometry(
+          QSettings().value(QStringLiteral("windows/History")).toByteArray());
+    }
+  } else {
+    history_window_->Refresh();
+  }
+  history_window_->show();
+  history_window_->setWindowState(history_window_->windowState() &
+                                  ~Qt::WindowMinimized);
+  history_window_->raise();
+  history_window_->activateWindow();
+}
+
+void WindowManager::Reopen(const QJsonObject& entry) {
+  const std::optional<FormId> form =
+      FormOfGenerator(entry.value(QStringLiteral("generator")).toString());
+  if (!form) return;
+  Show(*form);
+  if (auto* results = Window(*form)->findChild<ResultActions*>(
+          QString(), Qt::FindDirectChildrenOnly)) {
+    results->Reopen(entry);
+  }
+}
+
+void WindowManager::RestorePlace(FormId form, QWidget& window) {
+  if (!remember_places_) return;
+  const QByteArray place = QSettings().value(PlaceKey(form)).toByteArray();
+  if (!place.isEmpty() && window.restoreGeometry(place)) {
+    // Shown as it was left, maximized or not, rather than maximized anew.
+    window.setProperty("quendaro_placed", true);
+  }
+}
+
+void WindowManager::SavePlace(FormId form, const QWidget& window) {
+  if (remember_places_) {
+    QSettings().setValue(PlaceKey(form), window.saveGeometry());
   }
 }
 

@@ -10,7 +10,12 @@
 #include "ui/Navigator.h"
 #include "ui/Platform.h"
 
+class QJsonObject;
+
 namespace quendaro {
+
+class HistoryStore;
+class HistoryWindow;
 
 // The program's windows and the ways between them. There is one instance of
 // each form at most: it is built when first shown and destroyed when closed,
@@ -40,6 +45,19 @@ class WindowManager final : public QObject, public Navigator {
   void OpenOwned(FormId target, QWidget* owner) override;
   void ShowAndHide(FormId target, QWidget* origin) override;
   void Close(FormId target) override;
+  void Generated(const QJsonObject& entry) override;
+  void ShowHistory() override;
+  void Reopen(const QJsonObject& entry) override;
+
+  // Keeps every generation in `store` from now on; without one nothing is
+  // kept and the history window stays empty.
+  void SetHistory(HistoryStore* store);
+
+  // Remembers where each window was and how large, across runs (QSettings).
+  void RememberPlaces(bool remember) { remember_places_ = remember; }
+
+  // The history window while it is open.
+  QWidget* History() const;
 
   // The live instance of `form`, shown or hidden; null when it is closed.
   QWidget* Window(FormId form) const;
@@ -59,6 +77,8 @@ class WindowManager final : public QObject, public Navigator {
   void Present(FormId form, QWidget* window);
   void Closed(FormId form, QWidget* window);
   void EndIfNothingShown();
+  void RestorePlace(FormId form, QWidget& window);
+  void SavePlace(FormId form, const QWidget& window);
 
   RandomSource& random_;
   Platform& platform_;
@@ -67,6 +87,11 @@ class WindowManager final : public QObject, public Navigator {
   // once the last of them has gone.
   int closing_depth_ = 0;
   bool ended_ = false;
+  HistoryStore* history_store_ = nullptr;
+  QPointer<HistoryWindow> history_window_;
+  bool remember_places_ = false;
+  // A failed history write is told once, not after every generation.
+  bool history_failure_told_ = false;
 };
 
 }  // namespace quendaro

@@ -81,6 +81,9 @@ void MakeResultBox(QLabel* label) {
   label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   SetTextColor(label, ResultColor());
   FillBackground(label, QColor(kOutputColor));
+  // A result can be selected and copied like any text.
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                 Qt::TextSelectableByKeyboard);
 }
 
 void SetMenuFont(QMenuBar* bar) {

@@ -12,7 +12,14 @@ void RecordingPlatform::Beep() {
   events << QStringLiteral("beep");
 }
 
+bool RecordingPlatform::Ask(QWidget*, const QString& question) {
+  questions << question;
+  events << question;
+  return answer;
+}
+
 void RecordingPlatform::Clear() {
+  questions.clear();
   messages.clear();
   events.clear();
   beeps = 0;

@@ -15,6 +15,8 @@ class RecordingPlatform final : public Platform {
 
   void ShowMessage(QWidget* parent, const QString& text) override;
   void Beep() override;
+  // Records the question and gives `answer`.
+  bool Ask(QWidget* parent, const QString& question) override;
   char DecimalSeparator() const override { return decimal_separator_; }
 
   void SetDecimalSeparator(char separator) { decimal_separator_ = separator; }
@@ -22,6 +24,8 @@ class RecordingPlatform final : public Platform {
 
   QStringList messages;
   int beeps = 0;
+  QStringList questions;
+  bool answer = true;
   // Beeps and messages in the order they came, e.g. {"beep", "Inserisci..."}.
   QStringList events;
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+namespace quendaro {
+
+// One result as it leaves a window: its texts in each format a game master
+// can keep, and its JSON record. The window makes it once, after a
+// generation; copying, saving, printing and the history all read it.
+struct ResultDocument {
+  QString generator;  // "character", "treasure", "weapon", "hitpoints", "name"
+  // One line for the history's list, e.g. "Umano Paladino, FOR 17 … CAR 18".
+  QString summary;
+  QString plain_text;
+  QString markdown;
+  // A whole HTML document, for printing and for the PDF sheet.
+  QString html;
+  QJsonObject record;
+  // A name for a saved file, without folder or extension.
+  QString file_stem;
+};
+
+}  // namespace quendaro

@@ -1,0 +1,415 @@
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+#include <memory>
+
+#include "random/RandomSource.h"
+#include "support/RecordingPlatform.h"
+#include "support/WindowTesting.h"
+#include "ui/Form1.h"
+#include "ui/Form3.h"
+#include "ui/Form5.h"
+#include "ui/HistoryStore.h"
+#include "ui/WindowManager.h"
+
+namespace quendaro {
+
+using testing::Child;
+using testing::Click;
+using testing::RecordingPlatform;
+using testing::ShowAndWait;
+
+namespace {
+
+QMenu* FileMenu(QMainWindow& window) {
+  for (QAction* action : window.menuBar()->actions()) {
+    if (action->text() == QStringLiteral("&File")) return action->menu();
+  }
+  qFatal("no File menu");
+  return nullptr;
+}
+
+QStringList Captions(const QMenu& menu) {
+  QStringList captions;
+  for (const QAction* action : menu.actions()) {
+    captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+  }
+  return captions;
+}
+
+// Answers the next file dialog with `path`, as a user who types the name
+// and presses Return.
+void AnswerFileDialog(const QString& path) {
+  QTimer::singleShot(0, qApp, [path] {
+    auto* dialog =
+        qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    QVERIFY(dialog != nullptr);
+    dialog->selectFile(path);
+    // An existing file is replaced only after a "Yes" to the dialog's
+    // question.
+    QTimer::singleShot(0, qApp, [] {
+      if (auto* box =
+              qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        box->button(QMessageBox::Yes)->click();
+      }
+    });
+    static_cast<QDialog*>(dialog)->accept();  // as Return would
+  });
+}
+
+void Trigger(QObject& window, const char* action) {
+  Child<QAction>(window, action)->trigger();
+}
+
+std::unique_ptr<QMainWindow> MakeWindow(int form, RandomSource& random,
+                                        RecordingPlatform& platform) {
+  switch (form) {
+    case 1:
+      return std::make_unique<Form1>(random, platform);
+    case 3:
+      return std::make_unique<Form3>(random, platform);
+    default:
+      return std::make_unique<Form5>(random, platform);
+  }
+}
+
+// A character of a fixed seed, rolled as a game master would.
+void RollCharacter(Form1& window) {
+  Child<QLineEdit>(window, "Text11")->setText(QStringLiteral("Aldor"));
+  Child<QComboBox>(window, "Combo1")->setEditText(QStringLiteral("Umano"));
+  Child<QComboBox>(window, "Combo2")->setEditText(QStringLiteral("Guerriero"));
+  Child<QComboBox>(window, "Combo3")
+      ->setEditText(QStringLiteral("Legale buono"));
+  Child<QComboBox>(window, "combo4")->setEditText(QStringLiteral("Maschio"));
+  Child<QLineEdit>(window, "Text12")->setText(QStringLiteral("20"));
+  Click(window, "Command1");
+}
+
+QString PdfText(const QString& path, const QStringList& options = {}) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"),
+                QStringList(options) << QStringLiteral("-layout") << path
+                                     << QStringLiteral("-"));
+  process.waitForFinished(60000);
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int PdfPages(const QString& path) {
+  QProcess process;
+  process.start(QStringLiteral("pdfinfo"), {path});
+  process.waitForFinished(60000);
+  for (const QString& line :
+       QString::fromUtf8(process.readAllStandardOutput()).split(u'\n')) {
+    if (line.startsWith(QLatin1String("Pages:"))) {
+      return line.mid(6).trimmed().toInt();
+    }
+  }
+  return -1;
+}
+
+}  // namespace
+
+class ResultsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+  void init() { folder_ = std::make_unique<QTemporaryDir>(); }
+
+  void FileMenuHoldsTheResultItemsBeforeEsci_data() {
+    QTest::addColumn<int>("form");
+    QTest::newRow("Form1") << 1;
+    QTest::newRow("Form3") << 3;
+    QTest::newRow("Form5") << 5;
+  }
+
+  void FileMenuHoldsTheResultItemsBeforeEsci() {
+    QFETCH(int, form);
+    RandomSource random(7);
+    RecordingPlatform platform;
+    const std::unique_ptr<QMainWindow> window =
+        MakeWindow(form, random, platform);
+    const QMenu& menu = *FileMenu(*window);
+    QCOMPARE(
+        Captions(menu),
+        (QStringList{
+            QStringLiteral("Menù principale"), "-",
+            QStringLiteral("Copia risultato"),
+            QStringLiteral("Salva con nome..."), QStringLiteral("Stampa..."),
+            QStringLiteral("Esporta PDF..."), QStringLiteral("Cronologia..."),
+            "-", QStringLiteral("Esci")}));
+    QCOMPARE(Child<QAction>(*window, "copia")->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+    QCOMPARE(Child<QAction>(*window, "salva")->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+S")));
+    QCOMPARE(Child<QAction>(*window, "stampa")->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+P")));
+    QCOMPARE(Child<QAction>(*window, "cronologia")->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+H")));
+    // Nothing to copy, save or print before the first generation.
+    for (const char* item : {"copia", "salva", "stampa", "pdf"}) {
+      QVERIFY2(!Child<QAction>(*window, item)->isEnabled(), item);
+    }
+    QVERIFY(ShowAndWait(*window));
+    Click(*window, "Command1");
+    platform.Clear();
+    for (const char* item : {"copia", "salva", "stampa", "pdf"}) {
+      QVERIFY2(Child<QAction>(*window, item)->isEnabled(), item);
+    }
+    // Clearing the window leaves nothing to copy again.
+    if (Child<QPushButton>(*window, "Command2")->isEnabled()) {
+      Click(*window, "Command2");
+      QVERIFY(!Child<QAction>(*window, "copia")->isEnabled());
+    }
+  }
+
+  void CopyPutsTextMarkdownAndTheRecordOnTheClipboard() {
+    RandomSource random(11);
+    RecordingPlatform platform;
+    Form5 window(random, platform);
+    QVERIFY(ShowAndWait(window));
+    Click(window, "Command1");
+    QApplication::clipboard()->clear();
+    QTest::keyClick(&window, Qt::Key_C,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    QVERIFY(data != nullptr);
+    QVERIFY(data->text().contains(Child<QLabel>(window, "Label1")->text()));
+    QVERIFY(data->hasFormat(QStringLiteral("text/markdown")));
+    const QJsonObject record =
+        QJsonDocument::fromJson(data->data(QStringLiteral("application/json")))
+            .object();
+    QCOMPARE(record[QStringLiteral("schema")].toInt(), 1);
+    QCOMPARE(record[QStringLiteral("generator")].toString(),
+             QStringLiteral("weapon"));
+    QCOMPARE(record[QStringLiteral("result")][QStringLiteral("ego")].toInt(),
+             Child<QLabel>(window, "Label27")->text().toInt());
+  }
+
+  void SaveWritesTheChosenFormat_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("text") << "tesoro.txt"
+                          << "Monete di rame";
+    QTest::newRow("markdown") << "tesoro.md"
+                              << "|";
+    QTest::newRow("json") << "tesoro.json"
+                          << "\"schema\":1";
+  }
+
+  void SaveWritesTheChosenFormat() {
+    QFETCH(QString, file);
+    QFETCH(QString, expected);
+    RandomSource random(3);
+    RecordingPlatform platform;
+    Form3 window(random, platform);
+    QVERIFY(ShowAndWait(window));
+    Click(window, "Command1");
+    const QString path = folder_->filePath(file);
+    AnswerFileDialog(path);
+    Trigger(window, "salva");
+    QVERIFY(platform.messages.isEmpty());
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(saved.readAll()).contains(expected));
+  }
+
+  // A save that cannot be written leaves the file already there as it was
+  // and says why, naming the file.
+  void FailedSaveKeepsTheOldFileAndSaysSo() {
+    RandomSource random(5);
+    RecordingPlatform platform;
+    Form5 window(random, platform);
+    QVERIFY(ShowAndWait(window));
+    Click(window, "Command1");
+    const QString path = folder_->filePath(QStringLiteral("arma.txt"));
+    {
+      QFile old(path);
+      QVERIFY(old.open(QIODevice::WriteOnly));
+      old.write("la vecchia arma");
+    }
+    QVERIFY(QFile::setPermissions(folder_->path(),
+                                  QFile::ReadOwner | QFile::ExeOwner));
+    // The superuser writes into read-only folders; a file-size limit of
+    // nothing stops every write, as a full disk would.
+    rlimit old_limit{};
+    getrlimit(RLIMIT_FSIZE, &old_limit);
+    const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+    if (geteuid() == 0) {
+      rlimit none = old_limit;
+      none.rlim_cur = 0;
+      setrlimit(RLIMIT_FSIZE, &none);
+    }
+    AnswerFileDialog(path);
+    Trigger(window, "salva");
+    setrlimit(RLIMIT_FSIZE, &old_limit);
+    std::signal(SIGXFSZ, old_handler);
+    QFile::setPermissions(folder_->path(), QFile::ReadOwner |
+                                               QFile::WriteOwner |
+                                               QFile::ExeOwner);
+    QCOMPARE(platform.messages.size(), 1);
+    QVERIFY(platform.messages.front().startsWith(
+        QStringLiteral("Impossibile salvare il file")));
+    QVERIFY(platform.messages.front().contains(path));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("la vecchia arma"));
+  }
+
+  // The sheet a game master puts in a binder: one A4 page with the name,
+  // the six scores and the ability rows under their headings.
+  void CharacterPdfHoldsTheWholeSheetOnOnePage() {
+    RandomSource random(42);
+    RecordingPlatform platform;
+    Form1 window(random, platform);
+    QVERIFY(ShowAndWait(window));
+    RollCharacter(window);
+    const QString path = folder_->filePath(QStringLiteral("aldor.pdf"));
+    AnswerFileDialog(path);
+    Trigger(window, "pdf");
+    QVERIFY(platform.messages.isEmpty() || !platform.messages.back().startsWith(
+                                               QStringLiteral("Impossibile")));
+    QCOMPARE(PdfPages(path), 1);
+    const QString text = PdfText(path);
+    QVERIFY2(text.contains(QStringLiteral("Aldor")), qPrintable(text));
+    for (const char* score :
+         {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7"}) {
+      const QString value = Child<QLineEdit>(window, score)->text();
+      QVERIFY(!value.isEmpty());
+      QVERIFY2(text.contains(value), score);
+    }
+    for (const char* heading : {"Prob. di", "Danni", "Aprire porte", "Reazione",
+                                "Modificatore PF", "Shock"}) {
+      QVERIFY2(text.contains(QString::fromUtf8(heading)), qPrintable(text));
+    }
+  }
+
+  // Every generation goes to the history; after a restart the history
+  // window lists it, and "Riapri" puts it back into its window.
+  void HistorySurvivesARestartAndReopens() {
+    const QString path = folder_->filePath(QStringLiteral("cronologia.jsonl"));
+    QString first_gold;
+    QString first_count;
+    {
+      RandomSource random(9);
+      RecordingPlatform platform;
+      WindowManager windows(random, platform);
+      HistoryStore store(path);
+      windows.SetHistory(&store);
+      windows.Show(FormId::kForm3);
+      QWidget* treasure = windows.Window(FormId::kForm3);
+      QVERIFY(QTest::qWaitForWindowExposed(treasure));
+      Child<QLineEdit>(*treasure, "Text1")->setText(QStringLiteral("3"));
+      Click(*treasure, "Command1");
+      first_gold = Child<QLabel>(*treasure, "Label13")->text();
+      first_count = Child<QLineEdit>(*treasure, "Text1")->text();
+      QCOMPARE(store.Load().entries.size(), std::size_t{1});
+    }
+    RandomSource random(10);
+    RecordingPlatform platform;
+    WindowManager windows(random, platform);
+    HistoryStore store(path);
+    windows.SetHistory(&store);
+    windows.ShowHistory();
+    QWidget* history = windows.History();
+    QVERIFY(history != nullptr);
+    auto* list = Child<QListWidget>(*history, "entries");
+    QCOMPARE(list->count(), 1);
+    QVERIFY(list->item(0)->text().contains(QStringLiteral("Tesoro")));
+    QVERIFY(!Child<QPlainTextEdit>(*history, "text")->toPlainText().isEmpty());
+    Click(*history, "reopen");
+    QWidget* treasure = windows.Window(FormId::kForm3);
+    QVERIFY(treasure != nullptr);
+    QCOMPARE(Child<QLabel>(*treasure, "Label13")->text(), first_gold);
+    QCOMPARE(Child<QLineEdit>(*treasure, "Text1")->text(), first_count);
+    QVERIFY(Child<QPushButton>(*treasure, "Command2")->isEnabled());
+    QVERIFY(Child<QAction>(*treasure, "copia")->isEnabled());
+  }
+
+  void HistoryWindowCountsDamagedLinesAndFilters() {
+    const QString path = folder_->filePath(QStringLiteral("cronologia.jsonl"));
+    RandomSource random(12);
+    RecordingPlatform platform;
+    WindowManager windows(random, platform);
+    HistoryStore store(path);
+    windows.SetHistory(&store);
+    windows.Show(FormId::kForm5);
+    Click(*windows.Window(FormId::kForm5), "Command1");
+    {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::Append));
+      file.write("questa riga non è JSON\n{\"time\":\"2026-12-08T1");
+    }
+    windows.Show(FormId::kForm3);
+    Click(*windows.Window(FormId::kForm3), "Command1");
+    windows.ShowHistory();
+    QWidget* history = windows.History();
+    auto* list = Child<QListWidget>(*history, "entries");
+    QCOMPARE(list->count(), 2);
+    // Newest first.
+    QVERIFY(list->item(0)->text().contains(QStringLiteral("Tesoro")));
+    QVERIFY(Child<QLabel>(*history, "skipped")
+                ->text()
+                .startsWith(QStringLiteral("2 righe")));
+    auto* filter = Child<QComboBox>(*history, "filter");
+    filter->setCurrentIndex(
+        filter->findText(QStringLiteral("Arma intelligente")));
+    QCOMPARE(list->count(), 1);
+    QVERIFY(list->item(0)->text().contains(QStringLiteral("Arma")));
+  }
+
+  void ClearingTheHistoryAsksFirst() {
+    const QString path = folder_->filePath(QStringLiteral("cronologia.jsonl"));
+    RandomSource random(13);
+    RecordingPlatform platform;
+    WindowManager windows(random, platform);
+    HistoryStore store(path);
+    windows.SetHistory(&store);
+    windows.Show(FormId::kForm3);
+    Click(*windows.Window(FormId::kForm3), "Command1");
+    windows.ShowHistory();
+    QWidget* history = windows.History();
+    platform.answer = false;
+    Click(*history, "clear");
+    QCOMPARE(platform.questions.size(), 1);
+    QCOMPARE(Child<QListWidget>(*history, "entries")->count(), 1);
+    platform.answer = true;
+    Click(*history, "clear");
+    QCOMPARE(Child<QListWidget>(*history, "entries")->count(), 0);
+    QVERIFY(store.Load().entries.empty());
+  }
+
+ private:
+  std::unique_ptr<QTemporaryDir> folder_;
+};
+
+}  // namespace quendaro
+
+QTEST_MAIN(quendaro::ResultsTest)
+#include "ResultsTest.moc"
