@@ -30,7 +30,8 @@ NpcHitPoints RollNpcHitPoints(std::string_view character_class, int level,
   int sum = 0;
   for (ClassGroup group : HitPointGroupsOf(character_class)) {
     const int hit_points =
-        std::stoi(roller.RollHitPoints(group, level_text, false, random));
+        roller.RollHitPoints(group, level_text, false, random)
+            .hit_points.value();
     rolled.by_class.push_back({group, hit_points});
     sum += hit_points;
   }
@@ -46,13 +47,13 @@ Npc NpcGenerator::Generate(int level, RandomSource& random) const {
   Npc npc;
   npc.identity = PickNpcIdentity(random);
   const LegalChoices& choices = npc.identity.choices;
-  npc.request.race = choices.race;
-  npc.request.characterClass = choices.character_class;
-  npc.request.alignment = choices.alignment;
-  npc.request.sex = choices.sex;
-  npc.request.name = npc.identity.name;
-  npc.character =
-      CharacterGenerator(decimal_separator_).Generate(npc.request, random);
+  CharacterRequest request;
+  request.race = choices.race;
+  request.character_class = choices.character_class;
+  request.alignment = choices.alignment;
+  request.sex = choices.sex;
+  request.name = npc.identity.name;
+  npc.character = CharacterGenerator().Generate(request, random);
   npc.level = level;
   npc.hit_points = RollNpcHitPoints(choices.character_class, level, random);
   return npc;

@@ -37,11 +37,10 @@ struct NpcIdentity {
 // "Maschio" and female for "Femmina" (three or four draws).
 NpcIdentity PickNpcIdentity(RandomSource& random);
 
-// A whole non-player character: who it is, the request that rolled it, the
-// character as "Tira i dadi" rolls it, and its hit points at `level`.
+// A whole non-player character: who it is, the character as "Tira i dadi"
+// rolls it (with the request it was given), and its hit points at `level`.
 struct Npc {
   NpcIdentity identity;
-  CharacterRequest request;
   CharacterSheet character;
   int level = 1;
   NpcHitPoints hit_points;
@@ -64,14 +63,7 @@ NpcHitPoints RollNpcHitPoints(std::string_view character_class, int level,
 // The class rules never refuse the pick, so the character has no message.
 class NpcGenerator {
  public:
-  // `decimal_separator` writes the character's average.
-  explicit NpcGenerator(char decimal_separator = '.')
-      : decimal_separator_(decimal_separator) {}
-
   Npc Generate(int level, RandomSource& random) const;
-
- private:
-  char decimal_separator_;
 };
 
 }  // namespace quendaro

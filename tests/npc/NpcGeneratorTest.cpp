@@ -94,7 +94,7 @@ TEST(NpcGeneratorTest, TheNameFollowsThePickedSex) {
 std::uint64_t FrozenClock() { return 0; }
 
 TEST(NpcGeneratorTest, EveryNpcIsAWholeCharacterWithoutAMessage) {
-  const NpcGenerator generator(',');
+  const NpcGenerator generator;
   for (std::uint64_t seed = 0; seed < 500; ++seed) {
     RandomSource random(seed, &FrozenClock);
     const int level = static_cast<int>(seed % 20) + 1;
@@ -104,11 +104,11 @@ TEST(NpcGeneratorTest, EveryNpcIsAWholeCharacterWithoutAMessage) {
                  std::string(choices.race) + ", " +
                  std::string(choices.alignment));
     EXPECT_TRUE(npc.character.messages.empty());
-    EXPECT_EQ(npc.request.race, choices.race);
-    EXPECT_EQ(npc.request.characterClass, choices.character_class);
-    EXPECT_EQ(npc.request.alignment, choices.alignment);
-    EXPECT_EQ(npc.request.sex, choices.sex);
-    EXPECT_EQ(npc.request.name, npc.identity.name);
+    EXPECT_EQ(npc.character.request.race, choices.race);
+    EXPECT_EQ(npc.character.request.character_class, choices.character_class);
+    EXPECT_EQ(npc.character.request.alignment, choices.alignment);
+    EXPECT_EQ(npc.character.request.sex, choices.sex);
+    EXPECT_EQ(npc.character.request.name, npc.identity.name);
     EXPECT_FALSE(npc.identity.name.empty());
     EXPECT_EQ(npc.level, level);
 
