@@ -60,6 +60,10 @@ std::string_view AbilityCaption(Ability ability) {
   return kAbilityCaptions[static_cast<std::size_t>(ability)];
 }
 
+std::string ScoreText(const CharacterSheet& sheet, Ability ability) {
+  return ScoreWithPercentile(sheet, static_cast<std::size_t>(ability));
+}
+
 CharacterWindowTexts WindowTexts(const CharacterSheet& sheet,
                                  char decimal_separator) {
   CharacterWindowTexts texts;
@@ -77,10 +81,9 @@ CharacterWindowTexts WindowTexts(const CharacterSheet& sheet,
   texts.total = WholeText(sheet.total);
   texts.average = SingleText(sheet.average, decimal_separator);
   if (sheet.preset) {
-    texts.preset =
-        PresetTexts{sheet.character_class, sheet.race,   sheet.alignment,
-                    sheet.height,          sheet.weight, sheet.age,
-                    sheet.sex};
+    texts.preset = PresetTexts{
+        sheet.character_class, sheet.race, sheet.alignment, sheet.height,
+        sheet.weight,          sheet.age,  sheet.sex};
   }
   return texts;
 }
@@ -118,8 +121,9 @@ std::string Markdown(const CharacterSheet& sheet, char decimal_separator) {
   }
   if (!sheet.messages.empty()) md += "\n";
 
-  md += "| Razza | Classe | Allineamento | Sesso | Età | Categoria d'età | "
-        "Altezza | Peso |\n|---|---|---|---|---|---|---|---|\n|";
+  md +=
+      "| Razza | Classe | Allineamento | Sesso | Età | Categoria d'età | "
+      "Altezza | Peso |\n|---|---|---|---|---|---|---|---|\n|";
   const auto particulars = Particulars(sheet);
   for (std::size_t i = 1; i < particulars.size(); ++i) {
     md += " " + MarkdownText(particulars[i].second) + " |";
@@ -164,8 +168,8 @@ std::string Html(const CharacterSheet& sheet, char decimal_separator) {
 
   body += "<h2>Dati</h2>\n<table>\n";
   for (const auto& [caption, value] : Particulars(sheet)) {
-    body += "<tr><th>" + std::string(caption) + "</th><td>" +
-            HtmlText(value) + "</td></tr>\n";
+    body += "<tr><th>" + std::string(caption) + "</th><td>" + HtmlText(value) +
+            "</td></tr>\n";
     if (caption == "Età") {
       body += "<tr><th>Categoria d'età</th><td>" +
               HtmlText(sheet.age_category) + "</td></tr>\n";
@@ -233,9 +237,9 @@ Json ResultJson(const CharacterSheet& sheet) {
   result["height"] = NumberOrNull(sheet.height_cm);
   result["weight"] = NumberOrNull(sheet.weight_kg);
   result["scores"] = std::move(scores);
-  result["exceptionalStrength"] =
-      sheet.exceptional_strength ? Json(*sheet.exceptional_strength)
-                                 : Json(nullptr);
+  result["exceptionalStrength"] = sheet.exceptional_strength
+                                      ? Json(*sheet.exceptional_strength)
+                                      : Json(nullptr);
   result["total"] = sheet.total;
   result["average"] = ShownNumber(sheet.average);
   result["rows"] = std::move(rows);
@@ -249,9 +253,12 @@ Json DisplayJson(const CharacterSheet& sheet) {
   Json preset = nullptr;
   if (shown.preset) {
     const PresetTexts& p = *shown.preset;
-    preset = Json{{"class", p.character_class}, {"race", p.race},
-                  {"alignment", p.alignment},   {"height", p.height},
-                  {"weight", p.weight},         {"age", p.age},
+    preset = Json{{"class", p.character_class},
+                  {"race", p.race},
+                  {"alignment", p.alignment},
+                  {"height", p.height},
+                  {"weight", p.weight},
+                  {"age", p.age},
                   {"sex", p.sex}};
   }
   Json display;
