@@ -38,17 +38,18 @@ std::string Title(const CharacterSheet& sheet) {
                             : "Personaggio: " + sheet.name;
 }
 
-// The inputs as the window shows them afterwards, caption and text.
-std::array<std::pair<std::string_view, std::string>, 8> Particulars(
+// The particulars as the window shows them afterwards, caption and text; the
+// name comes first and heads the sheet.
+std::array<std::pair<std::string_view, std::string>, 9> Particulars(
     const CharacterSheet& sheet) {
-  std::string age = sheet.age + " anni";
   return {{
       {"Nome", sheet.name},
       {"Razza", sheet.race},
       {"Classe", sheet.character_class},
       {"Allineamento", sheet.alignment},
       {"Sesso", sheet.sex},
-      {"Età", age},
+      {"Età", sheet.age + " anni"},
+      {"Categoria d'età", sheet.age_category},
       {"Altezza", sheet.height.empty() ? "" : sheet.height + " cm"},
       {"Peso", sheet.weight.empty() ? "" : sheet.weight + " Kg"},
   }};
@@ -121,15 +122,14 @@ std::string Markdown(const CharacterSheet& sheet, char decimal_separator) {
   }
   if (!sheet.messages.empty()) md += "\n";
 
-  md +=
-      "| Razza | Classe | Allineamento | Sesso | Età | Categoria d'età | "
-      "Altezza | Peso |\n|---|---|---|---|---|---|---|---|\n|";
   const auto particulars = Particulars(sheet);
+  std::string headings = "|", rule = "|", values = "|";
   for (std::size_t i = 1; i < particulars.size(); ++i) {
-    md += " " + MarkdownText(particulars[i].second) + " |";
-    if (i == 5) md += " " + MarkdownText(sheet.age_category) + " |";
+    headings += " " + std::string(particulars[i].first) + " |";
+    rule += "---|";
+    values += " " + MarkdownText(particulars[i].second) + " |";
   }
-  md += "\n\n";
+  md += headings + "\n" + rule + "\n" + values + "\n\n";
 
   md += "| Abilità | Punteggio | Tabella |\n|---|---|---|\n";
   for (std::size_t i = 0; i < kAbilityCount; ++i) {
@@ -168,12 +168,8 @@ std::string Html(const CharacterSheet& sheet, char decimal_separator) {
 
   body += "<h2>Dati</h2>\n<table>\n";
   for (const auto& [caption, value] : Particulars(sheet)) {
-    body += "<tr><th>" + std::string(caption) + "</th><td>" + HtmlText(value) +
+    body += "<tr><th>" + HtmlText(caption) + "</th><td>" + HtmlText(value) +
             "</td></tr>\n";
-    if (caption == "Età") {
-      body += "<tr><th>Categoria d'età</th><td>" +
-              HtmlText(sheet.age_category) + "</td></tr>\n";
-    }
   }
   body += "</table>\n";
 
