@@ -183,7 +183,7 @@ void Form1::BuildMenuBar() {
            {"pf", "&Tira punti ferita(PF)", &Form1::pf_Click},
            {"tes", "&Generatore di tesori", &Form1::tes_Click},
            {"genarm", "Ge&neratore di armi intelligenti", &Form1::genarm_Click},
-           {"png", "PNG casuale", &Form1::png_Click}});
+           {"png", "&PNG casuale", &Form1::png_Click}});
   findChild<QAction*>(QStringLiteral("png"))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
   AddMenu(this, QStringLiteral("&?"),

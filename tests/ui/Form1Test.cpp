@@ -480,7 +480,7 @@ void Form1Test::menuBarHoldsEveryItem_data() {
       {"pf", "&Tira punti ferita(PF)"},
       {"tes", "&Generatore di tesori"},
       {"genarm", "Ge&neratore di armi intelligenti"},
-      {"png", "PNG casuale"},
+      {"png", "&PNG casuale"},
       {"about", "&About.."},
       {"wts", "&Morvellan Soft."},
       {"cred", "&Crediti"},
@@ -519,7 +519,7 @@ void Form1Test::helpItemsShowTheirTexts() {
 
 void Form1Test::randomNpcIsInTheOptionsMenuWithItsShortcut() {
   auto* action = Find<QAction>("png");
-  QCOMPARE(action->text(), QStringLiteral("PNG casuale"));
+  QCOMPARE(action->text(), QStringLiteral("&PNG casuale"));
   QCOMPARE(action->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
   QMenu* options = nullptr;
   for (QAction* menu : window_->menuBar()->actions()) {
