@@ -77,9 +77,9 @@ package_and_check() {
   deb=$(cd "$build_dir" && ls -t quendaro_*.deb | head -n 1)
   mv "$build_dir/$deb" .
 
-  local unpacked
+  # Global, not local: the EXIT trap removes it however the checks end.
   unpacked=$(mktemp -d)
-  trap 'rm -rf "$unpacked"' RETURN
+  trap 'rm -rf "$unpacked"' EXIT
   dpkg-deb -x "$deb" "$unpacked"
   local binary
   for binary in "$unpacked"/usr/bin/*; do
