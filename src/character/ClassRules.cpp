@@ -426,4 +426,16 @@ ClassOutcome ApplyClassRule(const AbilityScores& scores,
   return outcome;
 }
 
+bool ClassAcceptsRace(std::string_view character_class, std::string_view race) {
+  const ClassRule* rule = FindClassRule(character_class);
+  return rule == nullptr || !Breaks(rule->race, MemberOf(kRaceMembers, race));
+}
+
+bool ClassAcceptsAlignment(std::string_view character_class,
+                           std::string_view alignment) {
+  const ClassRule* rule = FindClassRule(character_class);
+  return rule == nullptr ||
+         !Breaks(rule->alignment, MemberOf(kAlignmentMembers, alignment));
+}
+
 }  // namespace quendaro

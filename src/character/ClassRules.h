@@ -26,4 +26,12 @@ ClassOutcome ApplyClassRule(const AbilityScores& scores,
                             std::string_view character_class,
                             std::string_view race, std::string_view alignment);
 
+// Whether the race rule of the class lets a character of `race` take it, and
+// whether its alignment rule lets one of `alignment` take it: together, which
+// choices ApplyClassRule accepts without a message. A class with no such rule,
+// or a text outside the 41 classes, accepts every text.
+bool ClassAcceptsRace(std::string_view character_class, std::string_view race);
+bool ClassAcceptsAlignment(std::string_view character_class,
+                           std::string_view alignment);
+
 }  // namespace quendaro

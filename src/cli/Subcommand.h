@@ -46,6 +46,10 @@ class Subcommand {
   virtual std::string LastText() const = 0;
   // The last result as Markdown, to paste into notes or a wiki.
   virtual std::string LastMarkdown() const = 0;
+  // For a generator whose Markdown results are rows of one table: the table's
+  // heading, written once before the first row. Empty for results that each
+  // stand on their own.
+  virtual std::string MarkdownHeader() const { return {}; }
 };
 
 }  // namespace quendaro::cli

@@ -12,6 +12,7 @@
 #include "cli/CommandLine.h"
 #include "cli/HitPointsCommand.h"
 #include "cli/NameCommand.h"
+#include "cli/NpcCommand.h"
 #include "cli/Output.h"
 #include "cli/Statistics.h"
 #include "cli/TreasureCommand.h"
@@ -108,6 +109,7 @@ int Run(int argc, char* argv[]) {
   subcommands.push_back(std::make_unique<WeaponCommand>());
   subcommands.push_back(std::make_unique<HitPointsCommand>(separator));
   subcommands.push_back(std::make_unique<NameCommand>());
+  subcommands.push_back(std::make_unique<NpcCommand>(separator));
 
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   auto parsed = ParseCommandLine(arguments, subcommands);
@@ -165,8 +167,12 @@ int Run(int argc, char* argv[]) {
         out.Line(JsonLine(subcommand.LastRecord(invocation.seed, index)));
         break;
       case OutputFormat::kMarkdown: {
-        std::string block = subcommand.LastMarkdown();
-        if (i + 1 == invocation.count) block.pop_back();
+        // Results of their own stand apart by a blank line; the rows of one
+        // table follow one another under its heading.
+        const std::string header = subcommand.MarkdownHeader();
+        std::string block =
+            (i == 0 ? header : std::string()) + subcommand.LastMarkdown();
+        if (!header.empty() || i + 1 == invocation.count) block.pop_back();
         out.Line(block);
         break;
       }

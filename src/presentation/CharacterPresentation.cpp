@@ -61,6 +61,10 @@ std::string_view AbilityCaption(Ability ability) {
   return kAbilityCaptions[static_cast<std::size_t>(ability)];
 }
 
+std::string ScoreText(const CharacterSheet& sheet, Ability ability) {
+  return ScoreWithPercentile(sheet, static_cast<std::size_t>(ability));
+}
+
 CharacterWindowTexts WindowTexts(const CharacterSheet& sheet,
                                  char decimal_separator) {
   CharacterWindowTexts texts;

@@ -42,6 +42,10 @@ struct CharacterWindowTexts {
 // "FORZA" .. "CARISMA".
 std::string_view AbilityCaption(Ability ability);
 
+// A score as a game master writes it: "17", or "18/76" with the exceptional
+// strength.
+std::string ScoreText(const CharacterSheet& sheet, Ability ability);
+
 CharacterWindowTexts WindowTexts(const CharacterSheet& sheet,
                                  char decimal_separator);
 

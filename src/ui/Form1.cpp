@@ -1,5 +1,6 @@
 #include "ui/Form1.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
@@ -7,6 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +20,7 @@
 
 #include "character/CharacterChoices.h"
 #include "character/CharacterGenerator.h"
+#include "npc/NpcGenerator.h"
 #include "presentation/CharacterPresentation.h"
 #include "ui/AboutTexts.h"
 #include "ui/ClassicColors.h"
@@ -184,7 +187,10 @@ void Form1::BuildMenuBar() {
       {{"name", "G&eneratore di nomi", &Form1::name_Click},
        {"pf", "&Tira punti ferita(PF)", &Form1::pf_Click},
        {"tes", "&Generatore di tesori", &Form1::tes_Click},
-       {"genarm", "Ge&neratore di armi intelligenti", &Form1::genarm_Click}});
+       {"genarm", "Ge&neratore di armi intelligenti", &Form1::genarm_Click},
+       {"png", "&PNG casuale", &Form1::png_Click}});
+  findChild<QAction*>(QStringLiteral("png"))
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
   AddMenu(this, QStringLiteral("&?"),
           {{"about", "&About..", &Form1::about_Click},
            {"wts", "&Morvellan Soft.", &Form1::wts_Click},
@@ -583,6 +589,20 @@ void Form1::Command1_Click() {
     combo4->setEditText(QString::fromStdString(preset.sex));
   }
   results_->Publish(CharacterDocument(sheet, separator));
+}
+
+// A whole non-player character in one go: the pick and its name fill the
+// boxes as the game master would, then the roll is that of "Tira i dadi".
+// The pick always keeps the class rules; age, height and weight stay as
+// typed, so only an age the race cannot reach still raises its message.
+void Form1::png_Click() {
+  const NpcIdentity npc = PickNpcIdentity(random_);
+  Combo1->setEditText(ToQt(npc.choices.race));
+  Combo2->setEditText(ToQt(npc.choices.character_class));
+  Combo3->setEditText(ToQt(npc.choices.alignment));
+  combo4->setEditText(ToQt(npc.choices.sex));
+  Text11->setText(QString::fromStdString(npc.name));
+  Command1_Click();
 }
 
 void Form1::Command2_Click() {

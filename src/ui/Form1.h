@@ -47,6 +47,7 @@ class Form1 : public QMainWindow {
   void pf_Click();
   void tes_Click();
   void genarm_Click();
+  void png_Click();  // "PNG casuale"
   void about_Click();
   void wts_Click();
   void cred_Click();

@@ -19,6 +19,9 @@
 #include <string_view>
 #include <vector>
 
+#include "character/CharacterChoices.h"
+#include "character/ClassRules.h"
+
 extern char** environ;
 
 namespace {
@@ -134,6 +137,7 @@ TEST(QuendaroCliTest, EverySubcommandWritesItsJsonKeys) {
       {{"hitpoints", "--group", "Esperto di magia", "--level", "7"},
        {"hitPoints"}},
       {{"name", "--sex", "m"}, {"name", "warning"}},
+      {{"npc", "--level", "3"}, {"character", "level", "hitPoints"}},
   };
   for (const Case& c : cases) {
     std::vector<std::string> arguments = c.arguments;
@@ -222,6 +226,12 @@ TEST(QuendaroCliTest, UsageErrorsExitTwoAndWriteNothing) {
       {"hitpoints", "--group", "Militare"},
       {"weapon", "--json", "--explain"},
       {"weapon", "extra"},
+      {"npc", "--level", "0"},
+      {"npc", "--level", "21"},
+      {"npc", "--level", "2.5"},
+      {"npc", "--level", "tre"},
+      {"npc", "--level"},
+      {"npc", "--race", "Umano"},
   };
   for (const auto& arguments : cases) {
     const CliRun run = RunCli(arguments);
@@ -365,6 +375,61 @@ TEST(QuendaroCliTest, ItalianLocaleWritesAndReadsTheComma) {
       RunCli({"character", "--name", "Orvo", "--json"}, italian).out);
   EXPECT_EQ(orvo["display"]["average"], "13.66667");
   EXPECT_EQ(orvo["result"]["average"], 13.66667);
+}
+
+TEST(QuendaroCliTest, TenThousandNpcsNeverBreakAClassRule) {
+  const CliRun run =
+      RunCli({"npc", "--count", "10000", "--seed", "20", "--json"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 10000u);
+  std::set<std::string> races;
+  std::set<std::string> classes;
+  for (const std::string& line : lines) {
+    const auto record = nlohmann::json::parse(line);
+    const auto& character = record["result"]["character"];
+    const std::string race = character["race"];
+    const std::string character_class = character["class"];
+    const std::string alignment = character["alignment"];
+    ASSERT_TRUE(character["messages"].empty()) << line;
+    ASSERT_TRUE(quendaro::ClassAcceptsRace(character_class, race)) << line;
+    ASSERT_TRUE(quendaro::ClassAcceptsAlignment(character_class, alignment))
+        << line;
+    ASSERT_GT(character["total"].get<int>(), 0) << line;
+    ASSERT_EQ(record["result"]["level"], 1);
+    ASSERT_GE(record["result"]["hitPoints"].get<int>(), 1);
+    races.insert(race);
+    classes.insert(character_class);
+  }
+  // Every race and every class comes up: the rarest class, one a single race
+  // may take, is picked about once in 850 NPCs.
+  EXPECT_EQ(races.size(), quendaro::kRaceChoices.size());
+  EXPECT_EQ(classes.size(), quendaro::kClassChoices.size());
+}
+
+TEST(QuendaroCliTest, NpcMarkdownIsOnePartyTable) {
+  const CliRun run = RunCli({"npc", "--count", "6", "--format", "markdown",
+                             "--seed", "1", "--level", "4"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 8u) << run.out;
+  EXPECT_EQ(lines[0],
+            "| Nome | Razza | Classe | Allineamento | Sesso | Livello | PF | "
+            "FOR | DES | COS | INT | SAG | CAR |");
+  EXPECT_EQ(lines[1], "|---|---|---|---|---|---|---|---|---|---|---|---|---|");
+  for (std::size_t i = 2; i < lines.size(); ++i) {
+    std::vector<std::string> cells;
+    std::istringstream row(lines[i].substr(1));
+    for (std::string cell; std::getline(row, cell, '|');) {
+      cells.push_back(cell.substr(1, cell.size() - 2));
+    }
+    ASSERT_EQ(cells.size(), 13u) << lines[i];
+    EXPECT_FALSE(cells[0].empty()) << lines[i];
+    EXPECT_TRUE(cells[4] == "Maschio" || cells[4] == "Femmina") << lines[i];
+    EXPECT_EQ(cells[5], "4") << lines[i];
+    EXPECT_GE(std::stoi(cells[6]), 1) << lines[i];
+  }
+  EXPECT_TRUE(run.out.ends_with("|\n")) << run.out;
 }
 
 }  // namespace

@@ -39,6 +39,10 @@ CASES = {
                 "--format", "markdown"],
     "name.jsonl": ["name", "--sex", "m", "--seed", "15", "--count", "3",
                    "--json"],
+    "npc.txt": ["npc", "--level", "3", "--seed", "16", "--count", "2"],
+    "npc.md": ["npc", "--seed", "1", "--count", "6", "--format", "markdown"],
+    "npc.jsonl": ["npc", "--level", "9", "--seed", "17", "--count", "3",
+                  "--json"],
 }
 
 

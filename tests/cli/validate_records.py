@@ -32,6 +32,9 @@ COMMANDS = [
     ["name", "--sex", "m", "--count", "50"],
     ["name", "--sex", "f", "--count", "50"],
     ["name"],
+    ["npc", "--count", "300"],
+    ["npc", "--level", "20", "--count", "300"],
+    ["npc", "--level", "7", "--count", "6", "--format", "json"],
 ]
 
 

@@ -3,13 +3,19 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
 
+#include "character/CharacterChoices.h"
+#include "character/ClassRules.h"
+#include "npc/NpcGenerator.h"
 #include "random/RandomSource.h"
 #include "support/Draws.h"
 #include "support/RecordingPlatform.h"
+#include "support/WindowTesting.h"
 #include "ui/AboutTexts.h"
 #include "ui/Form1.h"
 
@@ -33,6 +39,19 @@ const char* const kRowLabels[] = {"Label23", "Label24", "Label25",
 std::vector<float> HumanDrawsTotalling77() {
   return {DrawFor(12, 7, 13), DrawFor(13, 6, 13), DrawFor(13, 6, 13),
           DrawFor(14, 5, 13), DrawFor(14, 5, 13), DrawFor(14, 5, 12)};
+}
+
+// Every reseed falls within one tick, so a seeded window rolls the same
+// character every time.
+std::uint64_t FrozenClock() { return 1'700'000'000'000'000'000ULL; }
+
+template <std::size_t N>
+bool IsOneOf(const std::array<std::string_view, N>& choices,
+             const QString& text) {
+  const QByteArray utf8 = text.toUtf8();
+  return std::find(choices.begin(), choices.end(),
+                   std::string_view(utf8.constData(), utf8.size())) !=
+         choices.end();
 }
 
 }  // namespace
@@ -63,6 +82,9 @@ class Form1Test : public QObject {
   void menuBarHoldsEveryItem();
   void helpItemsShowTheirTexts_data();
   void helpItemsShowTheirTexts();
+  void randomNpcIsInTheOptionsMenuWithItsShortcut();
+  void randomNpcFillsTheBoxesAndRollsAWholeSheet();
+  void randomNpcRollsAsTiraIDadiDoes();
 
  private:
   template <typename T>
@@ -458,6 +480,7 @@ void Form1Test::menuBarHoldsEveryItem_data() {
       {"pf", "&Tira punti ferita(PF)"},
       {"tes", "&Generatore di tesori"},
       {"genarm", "Ge&neratore di armi intelligenti"},
+      {"png", "&PNG casuale"},
       {"about", "&About.."},
       {"wts", "&Morvellan Soft."},
       {"cred", "&Crediti"},
@@ -492,6 +515,100 @@ void Form1Test::helpItemsShowTheirTexts() {
   QFETCH(QString, text);
   window_->findChild<QAction*>(name)->trigger();
   QCOMPARE(platform_->messages, QStringList({text}));
+}
+
+void Form1Test::randomNpcIsInTheOptionsMenuWithItsShortcut() {
+  auto* action = Find<QAction>("png");
+  QCOMPARE(action->text(), QStringLiteral("&PNG casuale"));
+  QCOMPARE(action->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+  QMenu* options = nullptr;
+  for (QAction* menu : window_->menuBar()->actions()) {
+    if (menu->text() == QStringLiteral("&Opzioni")) options = menu->menu();
+  }
+  QVERIFY(options != nullptr);
+  QVERIFY(options->actions().contains(action));
+}
+
+void Form1Test::randomNpcFillsTheBoxesAndRollsAWholeSheet() {
+  TypeNumber("Text12", QStringLiteral("30"));
+  TypeNumber("Text8", QStringLiteral("180"));
+  TypeNumber("Text9", QStringLiteral("75"));
+  window_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+
+  for (int press = 0; press < 40; ++press) {
+    QTest::keyClick(Find<QLineEdit>("Text11"), Qt::Key_N, Qt::ControlModifier);
+
+    QCOMPARE(platform_->messages, QStringList());
+    const QString race = TextOf("Combo1");
+    const QString character_class = TextOf("Combo2");
+    const QString alignment = TextOf("Combo3");
+    QVERIFY2(IsOneOf(kRaceChoices, race), qPrintable(race));
+    QVERIFY2(IsOneOf(kClassChoices, character_class),
+             qPrintable(character_class));
+    QVERIFY2(IsOneOf(kAlignmentChoices, alignment), qPrintable(alignment));
+    QVERIFY(
+        ClassAcceptsRace(character_class.toStdString(), race.toStdString()));
+    QVERIFY(ClassAcceptsAlignment(character_class.toStdString(),
+                                  alignment.toStdString()));
+    QVERIFY(IsOneOf(kSexChoices, TextOf("combo4")));
+    QVERIFY(!TextOf("Text11").isEmpty());
+
+    for (const char* box : kScoreBoxes) {
+      QVERIFY(TextOf(box).toInt() > 0);
+    }
+    QVERIFY(TextOf("Label35").toInt() > 0);
+    QVERIFY(!TextOf("Label30").isEmpty());
+    QVERIFY(!TextOf("Label22").isEmpty());
+    QVERIFY(Find<QPushButton>("Command2")->isEnabled());
+    QCOMPARE(TextOf("Text12"), QStringLiteral("30"));
+    QCOMPARE(TextOf("Text8"), QStringLiteral("180"));
+    QCOMPARE(TextOf("Text9"), QStringLiteral("75"));
+  }
+}
+
+// Two windows on the same sequence: one makes its NPC from the menu, the
+// other is given the same pick by hand and rolls with "Tira i dadi". Both
+// show the same sheet, text for text.
+void Form1Test::randomNpcRollsAsTiraIDadiDoes() {
+  const char* const shown[] = {
+      "Combo1",  "Combo2",  "Combo3",  "combo4",  "Text11",  "Text2",
+      "Text3",   "Text4",   "Text5",   "Text6",   "Text7",   "Text10",
+      "Text12",  "Label22", "Label23", "Label24", "Label25", "Label26",
+      "Label27", "Label28", "Label30", "Label35"};
+  const auto text_of = [](const Form1& window, const char* name) {
+    QObject* child = window.findChild<QObject*>(QString::fromLatin1(name));
+    if (auto* box = qobject_cast<QLineEdit*>(child)) return box->text();
+    if (auto* label = qobject_cast<QLabel*>(child)) return label->text();
+    return qobject_cast<QComboBox*>(child)->currentText();
+  };
+  const auto qt = [](std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  };
+  for (std::uint64_t seed : {3u, 18u, 1989u}) {
+    RandomSource by_menu_random(seed, &FrozenClock);
+    Form1 by_menu(by_menu_random, *platform_);
+    QVERIFY(testing::ShowAndWait(by_menu));
+    by_menu.findChild<QAction*>(QStringLiteral("png"))->trigger();
+
+    window_.reset();
+    random_ = std::make_unique<RandomSource>(seed, &FrozenClock);
+    const NpcIdentity npc = PickNpcIdentity(*random_);
+    window_ = std::make_unique<Form1>(*random_, *platform_);
+    QVERIFY(testing::ShowAndWait(*window_));
+    Choose("Combo1", qt(npc.choices.race));
+    Choose("Combo2", qt(npc.choices.character_class));
+    Choose("Combo3", qt(npc.choices.alignment));
+    Choose("combo4", qt(npc.choices.sex));
+    TypeName(QString::fromStdString(npc.name));
+    Press("Command1");
+
+    QCOMPARE(platform_->messages, QStringList());
+    QVERIFY(TextOf("Text2").toInt() > 0);
+    for (const char* name : shown) {
+      QCOMPARE(text_of(by_menu, name), text_of(*window_, name));
+    }
+  }
 }
 
 }  // namespace quendaro

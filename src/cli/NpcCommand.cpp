@@ -1,0 +1,89 @@
+#include "cli/NpcCommand.h"
+
+#include "common/NumberText.h"
+#include "presentation/NpcPresentation.h"
+
+namespace quendaro::cli {
+
+std::string_view NpcCommand::Synopsis() const {
+  return "quendaro-cli npc [--level N]";
+}
+
+std::string NpcCommand::Help() const {
+  return "NAME\n"
+         "    quendaro-cli npc - whole non-player characters, a party in one "
+         "command\n"
+         "\n"
+         "SYNOPSIS\n"
+         "    quendaro-cli npc [--level N] [--count N] [--seed S] "
+         "[--format F] [--stats]\n"
+         "                     [--explain]\n"
+         "\n"
+         "DESCRIPTION\n"
+         "    Picks a race, a class that the race may take, an alignment "
+         "that the\n"
+         "    class allows and a sex, each evenly among what the class "
+         "rules leave\n"
+         "    open, so that no rule ever refuses the character. Then a name "
+         "for that\n"
+         "    sex, as the name generator makes it; the character, as "
+         "\"character\"\n"
+         "    rolls it (age 1, no height or weight); and the hit points at "
+         "the level,\n"
+         "    as the hit-point roller rolls them for the class's group "
+         "(\"Militare\",\n"
+         "    \"Vagabondo\", \"Sacerdote\" or \"Esperto di magia\"), without "
+         "the reroll\n"
+         "    option and without the constitution bonus. A multi-class "
+         "character rolls\n"
+         "    for each of its classes and gets their average, rounded down.\n"
+         "\n"
+         "OPTIONS\n"
+         "    --level N      the level, a whole number from 1 to 20; "
+         "default 1\n"
+         "\n"
+         "OUTPUT\n"
+         "    Text: the character as \"character\" writes it, then "
+         "\"LIVELLO\" and \"PF\"\n"
+         "    with each class's roll. Markdown: one table for the whole run, "
+         "one row\n"
+         "    per character. JSON: the record described in the README, "
+         "\"generator\":\n"
+         "    \"npc\", with the character, level and hit points in "
+         "\"result\".\n";
+}
+
+std::vector<Option> NpcCommand::Options() const { return {{"level", true}}; }
+
+std::optional<std::string> NpcCommand::Configure(const OptionValues& values) {
+  level_ = kLowestNpcLevel;
+  if (const auto found = values.find("level"); found != values.end()) {
+    const std::optional<int> level =
+        ParseWholeNumber(found->second, decimal_separator_);
+    if (!level || *level < kLowestNpcLevel || *level > kHighestNpcLevel) {
+      return "--level must be a whole number from 1 to 20, not '" +
+             found->second + "'";
+    }
+    level_ = *level;
+  }
+  return std::nullopt;
+}
+
+void NpcCommand::Run(RandomSource& random) {
+  last_ = generator_.Generate(level_, random);
+}
+
+Json NpcCommand::LastRecord(std::optional<std::int64_t> seed,
+                            std::uint64_t index) const {
+  return Record(last_, seed, index);
+}
+
+std::string NpcCommand::LastText() const {
+  return PlainText(last_, decimal_separator_);
+}
+
+std::string NpcCommand::MarkdownHeader() const { return NpcMarkdownHeader(); }
+
+std::string NpcCommand::LastMarkdown() const { return Markdown(last_); }
+
+}  // namespace quendaro::cli

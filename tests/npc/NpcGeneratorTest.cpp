@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "hitpoints/HitPointTable.h"
+#include "npc/HitPointGroups.h"
+#include "npc/NpcGenerator.h"
+#include "random/RandomSource.h"
+#include "support/Draws.h"
+
+namespace quendaro {
+namespace {
+
+using testing::DrawFor;
+using testing::kLargestDraw;
+using testing::kSmallestDraw;
+
+std::vector<int> ByClass(const NpcHitPoints& rolled) {
+  std::vector<int> hit_points;
+  for (const ClassHitPoints& one : rolled.by_class) {
+    hit_points.push_back(one.hit_points);
+  }
+  return hit_points;
+}
+
+TEST(NpcGeneratorTest, MultiClassHitPointsAreTheAverageRoundedDown) {
+  struct Case {
+    std::string_view character_class;
+    int level;
+    std::vector<float> draws;
+    std::vector<int> by_class;
+    int hit_points;
+  };
+  const std::vector<Case> cases = {
+      // Warrior 1-10, wizard 1-4, rogue 1-6: 19 / 3 drops the third.
+      {"Guerriero/mago/ladro",
+       1,
+       {DrawFor(10, 1, 10), DrawFor(4, 1, 4), DrawFor(6, 1, 5)},
+       {10, 4, 5},
+       6},
+      // Priest 1-8, wizard 1-4: 3 / 2 drops the half.
+      {"Chierico/mago", 1, {kSmallestDraw, DrawFor(4, 1, 2)}, {1, 2}, 1},
+      // Priest 18-72 + 8 and warrior 18-90 + 12 at level 13.
+      {"Chierico/ranger", 13, {kLargestDraw, kLargestDraw}, {80, 102}, 91},
+      {"Guerriero(puro)", 13, {kLargestDraw}, {102}, 102},
+      {"Invocatore/evocatore", 20, {kSmallestDraw}, {28}, 28},
+      {"Pirata/fuorilegge", 2, {kLargestDraw}, {20}, 20},
+  };
+  for (const Case& c : cases) {
+    RandomSource random(1);
+    random.ScriptDraws(c.draws);
+    const NpcHitPoints rolled =
+        RollNpcHitPoints(c.character_class, c.level, random);
+    EXPECT_EQ(random.ScriptedDrawsLeft(), 0u) << c.character_class;
+    EXPECT_EQ(random.DrawCount(), c.draws.size()) << c.character_class;
+    EXPECT_EQ(ByClass(rolled), c.by_class) << c.character_class;
+    EXPECT_EQ(rolled.hit_points, c.hit_points) << c.character_class;
+  }
+}
+
+TEST(NpcGeneratorTest, AClassOutsideTheListHasNoHitPointsAndDrawsNothing) {
+  RandomSource random(1);
+  const NpcHitPoints rolled = RollNpcHitPoints("nessuna", 5, random);
+  EXPECT_TRUE(rolled.by_class.empty());
+  EXPECT_EQ(rolled.hit_points, 0);
+  EXPECT_EQ(random.DrawCount(), 0u);
+}
+
+TEST(NpcGeneratorTest, TheNameFollowsThePickedSex) {
+  // Race, class, alignment, then the sex; the name's first part "Ghu", its
+  // second part from the first row and no third part.
+  const std::vector<float> name = {DrawFor(99, 1, 1), DrawFor(99, 1, 1),
+                                   DrawFor(99, 1, 50)};
+  struct Case {
+    float sex_draw;
+    std::string_view sex;
+    std::string_view name;
+  };
+  for (const Case& c : {Case{kSmallestDraw, "Maschio", "Ghunthar"},
+                        Case{kLargestDraw, "Femmina", "Ghunthire"}}) {
+    RandomSource random(1);
+    std::vector<float> draws = {0, 0, 0, c.sex_draw};
+    draws.insert(draws.end(), name.begin(), name.end());
+    random.ScriptDraws(draws);
+    const NpcIdentity identity = PickNpcIdentity(random);
+    EXPECT_EQ(identity.choices.sex, c.sex);
+    EXPECT_EQ(identity.name, c.name);
+    EXPECT_EQ(random.ScriptedDrawsLeft(), 0u);
+  }
+}
+
+std::uint64_t FrozenClock() { return 0; }
+
+TEST(NpcGeneratorTest, EveryNpcIsAWholeCharacterWithoutAMessage) {
+  const NpcGenerator generator;
+  for (std::uint64_t seed = 0; seed < 500; ++seed) {
+    RandomSource random(seed, &FrozenClock);
+    const int level = static_cast<int>(seed % 20) + 1;
+    const Npc npc = generator.Generate(level, random);
+    const LegalChoices& choices = npc.identity.choices;
+    SCOPED_TRACE(std::string(choices.character_class) + ", " +
+                 std::string(choices.race) + ", " +
+                 std::string(choices.alignment));
+    EXPECT_TRUE(npc.character.messages.empty());
+    EXPECT_EQ(npc.character.request.race, choices.race);
+    EXPECT_EQ(npc.character.request.character_class, choices.character_class);
+    EXPECT_EQ(npc.character.request.alignment, choices.alignment);
+    EXPECT_EQ(npc.character.request.sex, choices.sex);
+    EXPECT_EQ(npc.character.request.name, npc.identity.name);
+    EXPECT_FALSE(npc.identity.name.empty());
+    EXPECT_EQ(npc.level, level);
+
+    const auto groups = HitPointGroupsOf(choices.character_class);
+    ASSERT_EQ(npc.hit_points.by_class.size(), groups.size());
+    int sum = 0;
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+      const ClassHitPoints& one = npc.hit_points.by_class[i];
+      EXPECT_EQ(one.group, groups[i]);
+      const HitPointRange& range = HitPointRangeFor(groups[i], level, false);
+      EXPECT_GE(one.hit_points, range.low + range.addition);
+      EXPECT_LE(one.hit_points, range.high + range.addition);
+      sum += one.hit_points;
+    }
+    EXPECT_EQ(npc.hit_points.hit_points, sum / static_cast<int>(groups.size()));
+  }
+}
+
+}  // namespace
+}  // namespace quendaro
