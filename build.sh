@@ -22,6 +22,7 @@ readonly PACKAGES=(
   libgtest-dev libgmock-dev
   fonts-dejavu-core fonts-liberation2 fonts-quattrocento
   locales
+  libcli11-dev nlohmann-json3-dev
   clang libclang-rt-14-dev libbenchmark-dev
 )
 

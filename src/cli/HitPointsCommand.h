@@ -18,7 +18,8 @@ class HitPointsCommand final : public Subcommand {
   std::string_view Synopsis() const override;
   std::string Help() const override;
   std::vector<Option> Options() const override;
-  std::optional<std::string> Configure(const OptionValues& values) override;
+  std::optional<std::string> Configure(const OptionValues& values,
+                                       InputMode mode) override;
   void Run(RandomSource& random) override;
   Record LastRecord() const override;
   std::string LastText() const override;

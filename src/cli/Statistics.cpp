@@ -55,13 +55,13 @@ void Statistics::AddText(const std::string& path, const std::string& text) {
   auto [it, inserted] = fields_.try_emplace(path);
   if (inserted) order_.push_back(path);
   Field& field = it->second;
-  ++field.texts[text];
   if (text.empty()) {
     ++field.empties;
     return;
   }
   const std::optional<double> number = ParseNumber(text, decimal_separator_);
   if (!number) {
+    ++field.texts[text];
     ++field.others;
     return;
   }
@@ -97,10 +97,23 @@ Value Statistics::Summary() const {
       }
     } else {
       Value::Object texts;
+      if (field.empties > 0) {
+        texts.emplace_back("", Value::Number(Percent(field.empties)));
+      }
       for (const auto& [text, times] : field.texts) {
         texts.emplace_back(text, Value::Number(Percent(times)));
       }
       summary.emplace_back("texts", Value(std::move(texts)));
+      if (field.numbers > 0) {
+        summary.emplace_back(
+            "numbers",
+            Value(Value::Object{
+                {"share", Value::Number(Percent(field.numbers))},
+                {"min", Value::Number(field.minimum)},
+                {"mean",
+                 Value::Number(field.sum / static_cast<double>(field.numbers))},
+                {"max", Value::Number(field.maximum)}}));
+      }
     }
     fields.emplace_back(path, Value(std::move(summary)));
   }
@@ -129,12 +142,19 @@ std::string Statistics::Text() const {
     // Most frequent first, as a game master reads such a list.
     std::vector<std::pair<std::string, std::size_t>> texts(field.texts.begin(),
                                                            field.texts.end());
+    if (field.empties > 0) texts.emplace_back("", field.empties);
     std::stable_sort(
         texts.begin(), texts.end(),
         [](const auto& a, const auto& b) { return a.second > b.second; });
     for (const auto& [text, times] : texts) {
       out += "  " + Decimal(Percent(times), sep) + " %  " +
              (text.empty() ? "(vuoto)" : text) + "\n";
+    }
+    if (field.numbers > 0) {
+      out += "  " + Decimal(Percent(field.numbers), sep) +
+             " %  numeri: minimo " + Decimal(field.minimum, sep) + ", media " +
+             Decimal(field.sum / static_cast<double>(field.numbers), sep) +
+             ", massimo " + Decimal(field.maximum, sep) + "\n";
     }
   }
   return out;

@@ -12,8 +12,11 @@ namespace quendaro::cli {
 // Sums up many generations field by field, so that a game master sees at
 // once what a kind of lair yields on average or how often a weapon has a
 // special purpose. A field whose texts are all numbers (empty texts aside)
-// gets its minimum, mean and maximum; any other field the share of each text.
-// Nested fields are named by their path: "totals.gold", "scores[0]".
+// gets its minimum, mean and maximum; any other field the share of each text,
+// with the numbers among them summed up the same way. Numbers are never
+// kept one by one, so a numeric field costs the same after ten results or
+// ten million. Nested fields are named by their path: "totals.gold",
+// "scores[0]".
 class Statistics {
  public:
   explicit Statistics(char decimal_separator)
@@ -38,7 +41,7 @@ class Statistics {
     double minimum = 0;
     double maximum = 0;
     double sum = 0;
-    std::map<std::string, std::size_t> texts;
+    std::map<std::string, std::size_t> texts;  // texts that are no number
   };
 
   void AddValue(const std::string& path, const Value& value);

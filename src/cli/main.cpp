@@ -13,6 +13,7 @@
 #include "cli/HitPointsCommand.h"
 #include "cli/NameCommand.h"
 #include "cli/Output.h"
+#include "cli/SafeText.h"
 #include "cli/Statistics.h"
 #include "cli/TreasureCommand.h"
 #include "cli/Version.h"
@@ -70,9 +71,14 @@ std::string GeneralHelp(const std::vector<std::unique_ptr<Subcommand>>& all) {
   }
   help +=
       "\n"
+      "  quendaro-cli help [SUBCOMMAND]\n"
+      "\n"
+      "Options go after the subcommand; '--' ends them.\n"
+      "\n"
       "Common options:\n"
       "  --count N    run N generations in a row on one random sequence "
-      "(1 to 100000)\n"
+      "(1 to\n"
+      "               9223372036854775807); the output streams as it goes\n"
       "  --seed S     start from a state derived from the whole number S and "
       "freeze the\n"
       "               clock, so that the same command prints the same output\n"
@@ -81,14 +87,30 @@ std::string GeneralHelp(const std::vector<std::unique_ptr<Subcommand>>& all) {
       "results\n"
       "  --explain    after each result, the rolls it made (text output "
       "only)\n"
-      "  --help       this page; 'quendaro-cli SUBCOMMAND --help' for one "
+      "  --as-typed   take every text and number exactly as the window "
+      "takes what is\n"
+      "               typed into its box, with the window's outcome: the way "
+      "to\n"
+      "               reproduce the window exactly\n"
+      "  -h, --help   this page; 'quendaro-cli help SUBCOMMAND' for one "
       "generator\n"
-      "  --version    the program's version\n"
+      "  --version    the tool's and the program's version and licence\n"
       "\n"
-      "Without --seed the random sequence starts from the clock, as in the "
-      "program.\n"
-      "The average and the hit-point level use the decimal separator of the\n"
-      "numeric locale (LC_ALL, LC_NUMERIC, LANG).\n"
+      "The texts of the window's lists (race, class, alignment, sex, group) "
+      "may be\n"
+      "written in any case, without accents, blanks or punctuation: "
+      "\"caotico buono\"\n"
+      "is \"Caotico/buono\". A text that is on no list, or a number the "
+      "window would\n"
+      "not take, is a usage error naming the closest entries. Numbers read "
+      "the same\n"
+      "in every locale: the decimal mark may be '.' or ','.\n"
+      "\n"
+      "Without --seed the random sequence starts from the clock and the "
+      "system's\n"
+      "entropy. The average uses the decimal separator of the numeric "
+      "locale\n"
+      "(LC_ALL, LC_NUMERIC, LANG), as does every number under --as-typed.\n"
       "\n"
       "Exit status: 0 on success, 2 on a usage error.\n";
   return help;
@@ -137,8 +159,10 @@ int Run(int argc, char* argv[]) {
     random = std::make_unique<RandomSource>(
         static_cast<std::uint64_t>(*invocation.seed), &FrozenClock);
   } else {
-    // Like the program, a fresh run must not repeat the last one.
+    // Like the program, a fresh run must not repeat the last one, nor one
+    // started in the same instant.
     random = std::make_unique<RandomSource>();
+    random->MixEntropy();
     random->Reseed();
   }
   RollLog log;
@@ -146,8 +170,8 @@ int Run(int argc, char* argv[]) {
 
   Subcommand& subcommand = *invocation.subcommand;
   Statistics statistics(separator);
-  for (int i = 0; i < invocation.count && !out.ReaderGone() && !out.Failed();
-       ++i) {
+  for (std::int64_t i = 0;
+       i < invocation.count && !out.ReaderGone() && !out.Failed(); ++i) {
     subcommand.Run(*random);
     if (invocation.stats) {
       statistics.Add(subcommand.LastRecord());
@@ -157,7 +181,8 @@ int Run(int argc, char* argv[]) {
       std::string block = subcommand.LastText();
       if (invocation.explain) block += "\n" + log.Take();
       if (i + 1 < invocation.count) block += "\n";  // a blank line between
-      out.Line(block);
+      // The texts come from the arguments; none may steer the terminal.
+      out.Line(EscapeControls(block, true));
     }
   }
   if (invocation.stats) {
@@ -166,7 +191,7 @@ int Run(int argc, char* argv[]) {
     } else {
       std::string text = statistics.Text();
       text.pop_back();
-      out.Line(text);
+      out.Line(EscapeControls(text, true));
     }
   }
   out.Flush();
