@@ -63,9 +63,9 @@ std::string Reordered(const std::vector<std::string>& arguments,
 }  // namespace
 
 std::vector<Option> CommonOptions() {
-  return {{"count", true},  {"seed", true},     {"json", false},
-          {"stats", false}, {"explain", false}, {"as-typed", false},
-          {"help", false}};
+  return {{"count", true},     {"seed", true},   {"format", true},
+          {"json", false},     {"stats", false}, {"explain", false},
+          {"as-typed", false}, {"help", false}};
 }
 
 std::variant<Invocation, UsageError> ParseCommandLine(
@@ -253,12 +253,33 @@ std::variant<Invocation, UsageError> ParseCommandLine(
       return UsageError{"--seed needs a whole number, not " + Quoted(text)};
     }
   }
-  invocation.json = option("json")->count() > 0;
+  if (CLI::Option* format = option("format"); format->count() > 0) {
+    const std::string& text = format->results().front();
+    if (option("json")->count() > 0) {
+      return UsageError{"--json is --format json; give only one of them"};
+    }
+    if (text == "text") {
+      invocation.format = OutputFormat::kText;
+    } else if (text == "markdown") {
+      invocation.format = OutputFormat::kMarkdown;
+    } else if (text == "json") {
+      invocation.format = OutputFormat::kJson;
+    } else {
+      static constexpr std::string_view kFormats[] = {"text", "markdown",
+                                                      "json"};
+      return UsageError{"--format needs text, markdown or json, not " +
+                        Quoted(text) +
+                        DidYouMean(ClosestEntries(text, kFormats))};
+    }
+  }
+  if (option("json")->count() > 0) invocation.format = OutputFormat::kJson;
   invocation.stats = option("stats")->count() > 0;
   invocation.explain = option("explain")->count() > 0;
   invocation.as_typed = option("as-typed")->count() > 0;
-  if (invocation.explain && invocation.json) {
-    return UsageError{"--explain writes text; it cannot go with --json"};
+  if (invocation.explain && invocation.format != OutputFormat::kText) {
+    return UsageError{
+        "--explain writes text; it cannot go with --json or "
+        "--format markdown"};
   }
   if (invocation.explain && invocation.stats) {
     return UsageError{

@@ -18,6 +18,7 @@
 #include "cli/TreasureCommand.h"
 #include "cli/Version.h"
 #include "cli/WeaponCommand.h"
+#include "presentation/Record.h"
 
 namespace quendaro::cli {
 namespace {
@@ -82,7 +83,10 @@ std::string GeneralHelp(const std::vector<std::unique_ptr<Subcommand>>& all) {
       "  --seed S     start from a state derived from the whole number S and "
       "freeze the\n"
       "               clock, so that the same command prints the same output\n"
-      "  --json       one JSON object per generation per line (JSON Lines)\n"
+      "  --format F   text (the default), markdown, or json: one record per "
+      "generation\n"
+      "               per line (JSON Lines)\n"
+      "  --json       the same as --format json\n"
       "  --stats      one summary of all N generations instead of the "
       "results\n"
       "  --explain    after each result, the rolls it made (text output "
@@ -110,7 +114,11 @@ std::string GeneralHelp(const std::vector<std::unique_ptr<Subcommand>>& all) {
       "system's\n"
       "entropy. The average uses the decimal separator of the numeric "
       "locale\n"
-      "(LC_ALL, LC_NUMERIC, LANG), as does every number under --as-typed.\n"
+      "(LC_ALL, LC_NUMERIC, LANG) in text and Markdown, as does every "
+      "number under\n"
+      "--as-typed; JSON always uses the point, so a seed gives the same bytes "
+      "in\n"
+      "every locale.\n"
       "\n"
       "Exit status: 0 on success, 2 on a usage error.\n";
   return help;
@@ -173,21 +181,34 @@ int Run(int argc, char* argv[]) {
   for (std::int64_t i = 0;
        i < invocation.count && !out.ReaderGone() && !out.Failed(); ++i) {
     subcommand.Run(*random);
+    const auto index = static_cast<std::uint64_t>(i);
     if (invocation.stats) {
-      statistics.Add(subcommand.LastRecord());
-    } else if (invocation.json) {
-      out.Line(ToJson(Value(subcommand.LastRecord())));
-    } else {
-      std::string block = subcommand.LastText();
-      if (invocation.explain) block += "\n" + log.Take();
-      if (i + 1 < invocation.count) block += "\n";  // a blank line between
-      // The texts come from the arguments; none may steer the terminal.
-      out.Line(EscapeControls(block, true));
+      statistics.Add(subcommand.LastRecord(invocation.seed, index)["result"]);
+      continue;
+    }
+    switch (invocation.format) {
+      case OutputFormat::kJson:
+        out.Line(JsonLine(subcommand.LastRecord(invocation.seed, index)));
+        break;
+      case OutputFormat::kMarkdown: {
+        std::string block = subcommand.LastMarkdown();
+        if (i + 1 == invocation.count) block.pop_back();
+        out.Line(EscapeControls(block, true));
+        break;
+      }
+      case OutputFormat::kText: {
+        std::string block = subcommand.LastText();
+        if (invocation.explain) block += "\n" + log.Take();
+        if (i + 1 < invocation.count) block += "\n";  // a blank line between
+        // The texts come from the arguments; none may steer the terminal.
+        out.Line(EscapeControls(block, true));
+        break;
+      }
     }
   }
   if (invocation.stats) {
-    if (invocation.json) {
-      out.Line(ToJson(statistics.Summary()));
+    if (invocation.format == OutputFormat::kJson) {
+      out.Line(JsonLine(statistics.Summary()));
     } else {
       std::string text = statistics.Text();
       text.pop_back();

@@ -32,7 +32,7 @@ _quendaro_cli_sexes=("Maschio" "Femmina")
 _quendaro_cli_groups=("Militare" "Vagabondo" "Sacerdote" "Esperto di magia")
 
 _quendaro_cli_subcommands=(character treasure weapon hitpoints name help)
-_quendaro_cli_common=(--count --seed --json --stats --explain --as-typed --help)
+_quendaro_cli_common=(--count --seed --format --json --stats --explain --as-typed --help)
 
 # Adds to COMPREPLY, quoted, the words that start with $1 (case aside, as the
 # tool reads them); the rest of the arguments are the words.
@@ -90,6 +90,7 @@ _quendaro_cli() {
     hitpoints:--group) _quendaro_cli_offer "$cur" "${_quendaro_cli_groups[@]}"; return 0 ;;
     hitpoints:--level) _quendaro_cli_offer "$cur" {1..20}; return 0 ;;
     name:--sex) _quendaro_cli_offer "$cur" m f; return 0 ;;
+    *:--format) _quendaro_cli_offer "$cur" text markdown json; return 0 ;;
     treasure:--[A-I]) _quendaro_cli_offer "$cur" 0 1 2 3 4 5; return 0 ;;
     *:--name | *:--age | *:--height | *:--weight | *:--count | *:--seed) return 0 ;;
   esac
