@@ -35,6 +35,14 @@ void CheckNoControls(const std::string& text, bool line_breaks_allowed) {
   }
 }
 
+// JSON escapes the C0 controls; DEL is an ordinary character to it.
+void CheckJsonEscapes(const std::string& line) {
+  for (char c : line) {
+    Require(static_cast<unsigned char>(c) >= 0x20,
+            "a JSON line holds a raw control character");
+  }
+}
+
 }  // namespace
 }  // namespace quendaro::fuzzing
 
@@ -42,6 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
   using namespace quendaro;
   using namespace quendaro::cli;
+  using quendaro::fuzzing::CheckJsonEscapes;
   using quendaro::fuzzing::CheckNoControls;
   using quendaro::fuzzing::Require;
 
@@ -79,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     const Json record = invocation.subcommand->LastRecord(
         invocation.seed, static_cast<std::uint64_t>(i));
     const std::string line = JsonLine(record);
-    CheckNoControls(line, false);
+    CheckJsonEscapes(line);
     Require(Json::parse(line) == Json::parse(line), "a record that is no JSON");
     CheckNoControls(EscapeControls(invocation.subcommand->LastText(), true),
                     true);
@@ -89,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   }
   Require(statistics.Count() == static_cast<std::size_t>(runs),
           "the summary lost a result");
-  CheckNoControls(JsonLine(statistics.Summary()), false);
+  CheckJsonEscapes(JsonLine(statistics.Summary()));
   CheckNoControls(EscapeControls(statistics.Text(), true), true);
   return 0;
 }
