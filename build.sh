@@ -28,6 +28,7 @@ readonly PACKAGES=(
   appstream desktop-file-utils dpkg-dev file lintian
   fonts-dejavu-core fonts-liberation2 fonts-quattrocento
   locales
+  libcli11-dev nlohmann-json3-dev
   clang libclang-rt-14-dev libbenchmark-dev
 )
 

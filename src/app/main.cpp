@@ -36,6 +36,8 @@ int main(int argc, char* argv[]) {
 
   quendaro::DesktopPlatform platform;
   quendaro::RandomSource random;
+  // Two players who start the program in the same instant still roll apart.
+  random.MixEntropy();
   quendaro::WindowManager windows(random, platform);
   quendaro::HistoryStore history(quendaro::HistoryStore::DefaultPath());
   windows.SetHistory(&history);

@@ -3,11 +3,16 @@
 #include <array>
 
 #include "character/CharacterChoices.h"
+#include "cli/CheckedText.h"
+#include "cli/SafeText.h"
 #include "presentation/CharacterPresentation.h"
 
 namespace quendaro::cli {
 
 namespace {
+
+// The window's number boxes hold four digits.
+constexpr std::int64_t kLargestBoxNumber = 9999;
 
 template <std::size_t N>
 std::string ListOf(const std::array<std::string_view, N>& choices) {
@@ -37,6 +42,7 @@ std::string CharacterCommand::Help() const {
          "[--weight T]\n"
          "                           [--count N] [--seed S] [--json] "
          "[--stats] [--explain]\n"
+         "                           [--as-typed]\n"
          "\n"
          "DESCRIPTION\n"
          "    Checks race, class, alignment and age against the class rules, "
@@ -47,11 +53,17 @@ std::string CharacterCommand::Help() const {
          "row of\n"
          "    the ability tables, as \"Tira i dadi\" in the character window "
          "does.\n"
-         "    Every text is taken exactly as given: a text outside the lists "
-         "below\n"
-         "    matches no rule, as a typed text in the window does. Messages "
-         "never\n"
-         "    stop a generation; they come first in the output.\n"
+         "    A list text may be written in any case, without accents, "
+         "blanks or\n"
+         "    punctuation (\"elfo oscuro drow\" is \"Elfo oscuro(Drow)\"); "
+         "a text on no\n"
+         "    list is a usage error. With --as-typed every text is taken "
+         "exactly as\n"
+         "    typed into the window: a text outside the lists matches no "
+         "rule and\n"
+         "    rolls zeros, as in the window. Messages never stop a "
+         "generation; they\n"
+         "    come first in the output.\n"
          "\n"
          "OPTIONS\n"
          "    --race T       default \"nessuna\"; the races:\n" +
@@ -64,9 +76,14 @@ std::string CharacterCommand::Help() const {
          "(no rule reads it)\n"
          "    --name T       default empty; a few names call up a pre-set "
          "character\n"
-         "    --age T        default \"1\"; the age in years\n"
-         "    --height T     default empty; in cm (no rule reads it)\n"
-         "    --weight T     default empty; in kg (no rule reads it)\n"
+         "    --age N        default \"1\"; the age in years, 0 to 9999\n"
+         "    --height N     default empty; in cm, 0 to 9999 (no rule reads "
+         "it)\n"
+         "    --weight N     default empty; in kg, 0 to 9999 (no rule reads "
+         "it)\n"
+         "    --as-typed     every text and number exactly as the window "
+         "takes it:\n"
+         "                   the way to reproduce the window exactly\n"
          "\n"
          "OUTPUT\n"
          "    Text: the messages, then the character window's captions and "
@@ -85,21 +102,79 @@ std::vector<Option> CharacterCommand::Options() const {
 }
 
 std::optional<std::string> CharacterCommand::Configure(
-    const OptionValues& values) {
+    const OptionValues& values, InputMode mode) {
   request_ = CharacterRequest{};
-  const auto take = [&](std::string_view option, std::string& field) {
-    if (const auto found = values.find(option); found != values.end()) {
-      field = found->second;
-    }
+  const auto given = [&](std::string_view option) -> const std::string* {
+    const auto found = values.find(option);
+    return found == values.end() ? nullptr : &found->second;
   };
-  take("race", request_.race);
-  take("class", request_.character_class);
-  take("alignment", request_.alignment);
-  take("sex", request_.sex);
-  take("name", request_.name);
-  take("age", request_.age);
-  take("height", request_.height);
-  take("weight", request_.weight);
+  if (mode == InputMode::kAsTyped) {
+    const auto take = [&](std::string_view option, std::string& field) {
+      if (const std::string* value = given(option)) field = *value;
+    };
+    take("race", request_.race);
+    take("class", request_.character_class);
+    take("alignment", request_.alignment);
+    take("sex", request_.sex);
+    take("name", request_.name);
+    take("age", request_.age);
+    take("height", request_.height);
+    take("weight", request_.weight);
+    return std::nullopt;
+  }
+
+  const struct {
+    std::string_view option;
+    ChoiceList list;
+    std::string& field;
+  } choices[] = {
+      {"race", {"race", kRaceChoices, kNoRace}, request_.race},
+      {"class", {"class", kClassChoices, kNoClass}, request_.character_class},
+      {"alignment",
+       {"alignment", kAlignmentChoices, kNoAlignment},
+       request_.alignment},
+      {"sex", {"sex", kSexChoices, kNoSex}, request_.sex},
+  };
+  std::string error;
+  for (const auto& choice : choices) {
+    const std::string* value = given(choice.option);
+    if (value == nullptr) continue;
+    std::optional<std::string> entry = CheckChoice(choice.list, *value, error);
+    if (!entry) return error;
+    choice.field = std::move(*entry);
+  }
+
+  // The window's number boxes take up to four digits; an empty box is
+  // allowed (an empty age counts as the first year).
+  const struct {
+    std::string_view option;
+    std::string& field;
+  } numbers[] = {{"age", request_.age},
+                 {"height", request_.height},
+                 {"weight", request_.weight}};
+  for (const auto& number : numbers) {
+    const std::string* value = given(number.option);
+    if (value == nullptr) continue;
+    if (value->find_first_not_of(" \t") == std::string::npos) {
+      number.field.clear();
+      continue;
+    }
+    const std::optional<std::int64_t> whole =
+        ReadWholeNumber(*value, 0, kLargestBoxNumber);
+    if (!whole) {
+      return "--" + std::string(number.option) +
+             " needs a whole number from 0 to " +
+             std::to_string(kLargestBoxNumber) + ", not " + Quoted(*value);
+    }
+    number.field = std::to_string(*whole);
+  }
+
+  if (const std::string* name = given("name")) {
+    if (EscapeControls(*name, false) != *name) {
+      return "--name holds a control character: " + Quoted(*name);
+    }
+    request_.name = *name;
+  }
   return std::nullopt;
 }
 

@@ -22,11 +22,12 @@ enum class OutputFormat {
 // that a usage error leaves standard output untouched.
 struct Invocation {
   Subcommand* subcommand = nullptr;  // null for the bare --help / --version
-  int count = 1;
+  std::int64_t count = 1;
   std::optional<std::int64_t> seed;
   OutputFormat format = OutputFormat::kText;
   bool stats = false;
   bool explain = false;
+  bool as_typed = false;
   bool help = false;
   bool version = false;
 };
@@ -35,10 +36,13 @@ struct UsageError {
   std::string message;
 };
 
-inline constexpr int kMaxCount = 100000;
+// The options every subcommand takes beside its own, as "--name".
+std::vector<Option> CommonOptions();
 
-// Reads argv[1..]. The subcommand comes first; its options and the common
-// ones may follow in any order, as "--name value" or "--name=value".
+// Reads argv[1..]: the subcommand, then its options and the common ones in
+// any order, as "--name value" or "--name=value"; "--" ends the options.
+// Never exits the process and never writes anything, so that any caller,
+// a test included, can read any argument list.
 std::variant<Invocation, UsageError> ParseCommandLine(
     const std::vector<std::string>& arguments,
     const std::vector<std::unique_ptr<Subcommand>>& subcommands);

@@ -1,5 +1,11 @@
 #include "cli/HitPointsCommand.h"
 
+#include <algorithm>
+#include <array>
+
+#include "cli/CheckedText.h"
+#include "cli/SafeText.h"
+#include "hitpoints/HitPointTable.h"
 #include "presentation/HitPointPresentation.h"
 
 namespace quendaro::cli {
@@ -30,7 +36,7 @@ std::string HitPointsCommand::Help() const {
          "    quendaro-cli hitpoints --group GROUP --level T [--reroll] "
          "[--count N]\n"
          "                           [--seed S] [--json] [--stats] "
-         "[--explain]\n"
+         "[--explain] [--as-typed]\n"
          "\n"
          "DESCRIPTION\n"
          "    Rolls the hit points of a class group at a level 1 to 20 in "
@@ -39,16 +45,20 @@ std::string HitPointsCommand::Help() const {
          "\n"
          "OPTIONS\n"
          "    --group GROUP\n"
-         "        The class group, one of:\n" +
+         "        The class group (any case, accents or blanks), one of:\n" +
          groups +
-         "    --level T\n"
-         "        The level as typed in the window's level box. A text that "
-         "is not a\n"
-         "        whole number from 1 to 20 (read with the locale's decimal "
-         "separator,\n"
-         "        so \"3,0\" is level 3 under Italian settings) rolls "
-         "nothing and gives\n"
-         "        empty hit points.\n"
+         "    --level N\n"
+         "        The level, a whole number from 1 to 20 (\"7\", \" 7 \" "
+         "and \"7.0\" or\n"
+         "        \"7,0\" are level 7 in any locale).\n"
+         "    --as-typed\n"
+         "        The level exactly as typed in the window's level box, the "
+         "way to\n"
+         "        reproduce the window exactly: a text that is not a whole "
+         "number from\n"
+         "        1 to 20 (read with the locale's decimal separator) rolls "
+         "nothing and\n"
+         "        gives empty hit points; the group must be its caption.\n"
          "    --reroll\n"
          "        \"Ritira se il punteggio è minore della metà\": the "
          "narrower range that\n"
@@ -66,23 +76,44 @@ std::vector<Option> HitPointsCommand::Options() const {
 }
 
 std::optional<std::string> HitPointsCommand::Configure(
-    const OptionValues& values) {
+    const OptionValues& values, InputMode mode) {
   const auto group = values.find("group");
   if (group == values.end()) return "hitpoints needs --group";
   const auto level = values.find("level");
   if (level == values.end()) return "hitpoints needs --level";
-  bool known = false;
+
+  // The window's group is a button, so a group is always one of the four;
+  // as typed it must be the caption itself.
+  std::array<std::string_view, kClassGroupCount> captions;
+  for (std::size_t i = 0; i < captions.size(); ++i) {
+    captions[i] = ClassGroupCaption(kGroups[i]);
+  }
+  std::optional<std::string> caption;
+  std::string error;
+  if (mode == InputMode::kChecked) {
+    caption = CheckChoice({"group", captions, ""}, group->second, error);
+  } else if (std::find(captions.begin(), captions.end(), group->second) !=
+             captions.end()) {
+    caption = group->second;
+  } else {
+    error = "unknown group " + Quoted(group->second) +
+            DidYouMean(ClosestEntries(group->second, captions));
+  }
+  if (!caption) return error;
   for (ClassGroup candidate : kGroups) {
-    if (ClassGroupCaption(candidate) == group->second) {
-      group_ = candidate;
-      known = true;
-    }
+    if (ClassGroupCaption(candidate) == *caption) group_ = candidate;
   }
-  if (!known) {
-    return "unknown group '" + group->second +
-           "': use Militare, Vagabondo, Sacerdote or \"Esperto di magia\"";
+
+  if (mode == InputMode::kAsTyped) {
+    level_ = level->second;
+  } else if (const std::optional<std::int64_t> whole =
+                 ReadWholeNumber(level->second, kLowestLevel, kHighestLevel)) {
+    level_ = std::to_string(*whole);
+  } else {
+    return "--level needs a whole number from " + std::to_string(kLowestLevel) +
+           " to " + std::to_string(kHighestLevel) + ", not " +
+           Quoted(level->second);
   }
-  level_ = level->second;
   reroll_ = values.contains("reroll");
   return std::nullopt;
 }

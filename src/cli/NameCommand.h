@@ -12,7 +12,8 @@ class NameCommand final : public Subcommand {
   std::string_view Synopsis() const override;
   std::string Help() const override;
   std::vector<Option> Options() const override;
-  std::optional<std::string> Configure(const OptionValues& values) override;
+  std::optional<std::string> Configure(const OptionValues& values,
+                                       InputMode mode) override;
   void Run(RandomSource& random) override;
   Json LastRecord(std::optional<std::int64_t> seed,
                   std::uint64_t index) const override;

@@ -1,5 +1,7 @@
 #include "cli/NpcCommand.h"
 
+#include "cli/CheckedText.h"
+#include "cli/SafeText.h"
 #include "common/NumberText.h"
 #include "presentation/NpcPresentation.h"
 
@@ -55,16 +57,21 @@ std::string NpcCommand::Help() const {
 
 std::vector<Option> NpcCommand::Options() const { return {{"level", true}}; }
 
-std::optional<std::string> NpcCommand::Configure(const OptionValues& values) {
+// An NPC has no window to copy, so its level is always checked, as a level
+// of the hit-point window is outside --as-typed.
+std::optional<std::string> NpcCommand::Configure(const OptionValues& values,
+                                                 InputMode /*mode*/) {
   level_ = kLowestNpcLevel;
   if (const auto found = values.find("level"); found != values.end()) {
-    const std::optional<int> level =
-        ParseWholeNumber(found->second, decimal_separator_);
-    if (!level || *level < kLowestNpcLevel || *level > kHighestNpcLevel) {
-      return "--level must be a whole number from 1 to 20, not '" +
-             found->second + "'";
+    const std::optional<std::int64_t> level =
+        ReadWholeNumber(found->second, kLowestNpcLevel, kHighestNpcLevel);
+    if (!level) {
+      return "--level needs a whole number from " +
+             std::to_string(kLowestNpcLevel) + " to " +
+             std::to_string(kHighestNpcLevel) + ", not " +
+             Quoted(found->second);
     }
-    level_ = *level;
+    level_ = static_cast<int>(*level);
   }
   return std::nullopt;
 }

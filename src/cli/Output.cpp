@@ -1,5 +1,6 @@
 #include "cli/Output.h"
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -24,6 +25,12 @@ bool Output::Flush() {
       written += static_cast<std::size_t>(n);
     } else if (errno == EPIPE) {
       reader_gone_ = true;
+    } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+      // A non-blocking descriptor whose reader is slow: wait until it has
+      // room again rather than give up on the rest of the output.
+      pollfd ready = {fd_, POLLOUT, 0};
+      while (::poll(&ready, 1, -1) < 0 && errno == EINTR) {
+      }
     } else if (errno != EINTR) {
       failed_ = true;
       std::fprintf(stderr, "quendaro-cli: cannot write the output: %s\n",

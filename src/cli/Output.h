@@ -8,7 +8,8 @@ namespace quendaro::cli {
 // Standard output in whole lines. Lines are gathered and written in large
 // blocks that always end at a line's end, so a reader never sees half a line.
 // When the reader goes away (`| head -1`) the output closes quietly and the
-// program stops generating; any other write error is reported once.
+// program stops generating; a full non-blocking descriptor is waited for;
+// any other write error is reported once.
 class Output {
  public:
   explicit Output(int fd) : fd_(fd) {}

@@ -21,6 +21,13 @@ struct Option {
 // The values given on the command line, by option name; a flag maps to "".
 using OptionValues = std::map<std::string, std::string, std::less<>>;
 
+// How the option values are read. Checked, a list text must name one of the
+// window's entries (case, accents, blanks and punctuation aside) and a number
+// must be one the window would take. As typed, every text goes to the
+// generator exactly as if typed into the window's box, with the window's
+// outcome for texts it does not know.
+enum class InputMode { kChecked, kAsTyped };
+
 // One of the tool's generators as the command line offers it: its options,
 // its help page, and one generation at a time as a record and as text.
 class Subcommand {
@@ -35,7 +42,8 @@ class Subcommand {
   virtual std::vector<Option> Options() const = 0;
 
   // Takes the option values; returns a usage error naming the problem.
-  virtual std::optional<std::string> Configure(const OptionValues& values) = 0;
+  virtual std::optional<std::string> Configure(const OptionValues& values,
+                                               InputMode mode) = 0;
 
   // One generation; its result is kept until the next.
   virtual void Run(RandomSource& random) = 0;

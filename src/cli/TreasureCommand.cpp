@@ -1,8 +1,9 @@
 #include "cli/TreasureCommand.h"
 
 #include <array>
-#include <charconv>
 
+#include "cli/CheckedText.h"
+#include "cli/SafeText.h"
 #include "presentation/TreasurePresentation.h"
 
 namespace quendaro::cli {
@@ -57,22 +58,21 @@ std::vector<Option> TreasureCommand::Options() const {
 }
 
 std::optional<std::string> TreasureCommand::Configure(
-    const OptionValues& values) {
+    const OptionValues& values, InputMode) {
   counts_.fill(0);
   for (std::size_t type = 0; type < kLetters.size(); ++type) {
     const auto found = values.find(kLetters[type]);
     if (found == values.end()) continue;
+    // The window picks the count from a list, so even as typed only the
+    // list's counts make sense.
     const std::string& text = found->second;
-    int count = -1;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), count);
-    if (text.empty() || error != std::errc() ||
-        end != text.data() + text.size() || count < 0 ||
-        count > kMaxTreasureCount) {
+    const std::optional<std::int64_t> count =
+        ReadWholeNumber(text, 0, kMaxTreasureCount);
+    if (!count) {
       return "--" + std::string(kLetters[type]) +
-             " needs a count from 0 to 5, not '" + text + "'";
+             " needs a count from 0 to 5, not " + Quoted(text);
     }
-    counts_[type] = count;
+    counts_[type] = static_cast<int>(*count);
   }
   return std::nullopt;
 }

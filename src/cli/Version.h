@@ -4,7 +4,8 @@
 
 namespace quendaro::cli {
 
-// "Quendaro 32 1.00 C" and the version of this build of the tool.
+// The version of this build of the tool, the program's own name and
+// version ("Quendaro 32 1.00 C") and its licence, one to a line.
 std::string VersionText();
 
 }  // namespace quendaro::cli

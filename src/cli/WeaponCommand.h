@@ -12,7 +12,8 @@ class WeaponCommand final : public Subcommand {
   std::string_view Synopsis() const override { return "quendaro-cli weapon"; }
   std::string Help() const override;
   std::vector<Option> Options() const override { return {}; }
-  std::optional<std::string> Configure(const OptionValues&) override {
+  std::optional<std::string> Configure(const OptionValues&,
+                                       InputMode) override {
     return std::nullopt;
   }
   void Run(RandomSource& random) override;

@@ -14,6 +14,7 @@
 #include "cli/NameCommand.h"
 #include "cli/NpcCommand.h"
 #include "cli/Output.h"
+#include "cli/SafeText.h"
 #include "cli/Statistics.h"
 #include "cli/TreasureCommand.h"
 #include "cli/Version.h"
@@ -72,9 +73,14 @@ std::string GeneralHelp(const std::vector<std::unique_ptr<Subcommand>>& all) {
   }
   help +=
       "\n"
+      "  quendaro-cli help [SUBCOMMAND]\n"
+      "\n"
+      "Options go after the subcommand; '--' ends them.\n"
+      "\n"
       "Common options:\n"
       "  --count N    run N generations in a row on one random sequence "
-      "(1 to 100000)\n"
+      "(1 to\n"
+      "               9223372036854775807); the output streams as it goes\n"
       "  --seed S     start from a state derived from the whole number S and "
       "freeze the\n"
       "               clock, so that the same command prints the same output\n"
@@ -86,16 +92,34 @@ std::string GeneralHelp(const std::vector<std::unique_ptr<Subcommand>>& all) {
       "results\n"
       "  --explain    after each result, the rolls it made (text output "
       "only)\n"
-      "  --help       this page; 'quendaro-cli SUBCOMMAND --help' for one "
+      "  --as-typed   take every text and number exactly as the window "
+      "takes what is\n"
+      "               typed into its box, with the window's outcome: the way "
+      "to\n"
+      "               reproduce the window exactly\n"
+      "  -h, --help   this page; 'quendaro-cli help SUBCOMMAND' for one "
       "generator\n"
-      "  --version    the program's version\n"
+      "  --version    the tool's and the program's version and licence\n"
       "\n"
-      "Without --seed the random sequence starts from the clock, as in the "
-      "program.\n"
-      "The text and Markdown output and the hit-point level use the decimal\n"
-      "separator of the numeric locale (LC_ALL, LC_NUMERIC, LANG); JSON "
-      "always\n"
-      "uses the point, so a seed gives the same bytes in every locale.\n"
+      "The texts of the window's lists (race, class, alignment, sex, group) "
+      "may be\n"
+      "written in any case, without accents, blanks or punctuation: "
+      "\"caotico buono\"\n"
+      "is \"Caotico/buono\". A text that is on no list, or a number the "
+      "window would\n"
+      "not take, is a usage error naming the closest entries. Numbers read "
+      "the same\n"
+      "in every locale: the decimal mark may be '.' or ','.\n"
+      "\n"
+      "Without --seed the random sequence starts from the clock and the "
+      "system's\n"
+      "entropy. The average uses the decimal separator of the numeric "
+      "locale\n"
+      "(LC_ALL, LC_NUMERIC, LANG) in text and Markdown, as does every "
+      "number under\n"
+      "--as-typed; JSON always uses the point, so a seed gives the same bytes "
+      "in\n"
+      "every locale.\n"
       "\n"
       "Exit status: 0 on success, 2 on a usage error.\n";
   return help;
@@ -145,8 +169,10 @@ int Run(int argc, char* argv[]) {
     random = std::make_unique<RandomSource>(
         static_cast<std::uint64_t>(*invocation.seed), &FrozenClock);
   } else {
-    // Like the program, a fresh run must not repeat the last one.
+    // Like the program, a fresh run must not repeat the last one, nor one
+    // started in the same instant.
     random = std::make_unique<RandomSource>();
+    random->MixEntropy();
     random->Reseed();
   }
   RollLog log;
@@ -154,8 +180,8 @@ int Run(int argc, char* argv[]) {
 
   Subcommand& subcommand = *invocation.subcommand;
   Statistics statistics(separator);
-  for (int i = 0; i < invocation.count && !out.ReaderGone() && !out.Failed();
-       ++i) {
+  for (std::int64_t i = 0;
+       i < invocation.count && !out.ReaderGone() && !out.Failed(); ++i) {
     subcommand.Run(*random);
     const auto index = static_cast<std::uint64_t>(i);
     if (invocation.stats) {
@@ -173,14 +199,15 @@ int Run(int argc, char* argv[]) {
         std::string block =
             (i == 0 ? header : std::string()) + subcommand.LastMarkdown();
         if (!header.empty() || i + 1 == invocation.count) block.pop_back();
-        out.Line(block);
+        out.Line(EscapeControls(block, true));
         break;
       }
       case OutputFormat::kText: {
         std::string block = subcommand.LastText();
         if (invocation.explain) block += "\n" + log.Take();
         if (i + 1 < invocation.count) block += "\n";  // a blank line between
-        out.Line(block);
+        // The texts come from the arguments; none may steer the terminal.
+        out.Line(EscapeControls(block, true));
         break;
       }
     }
@@ -191,7 +218,7 @@ int Run(int argc, char* argv[]) {
     } else {
       std::string text = statistics.Text();
       text.pop_back();
-      out.Line(text);
+      out.Line(EscapeControls(text, true));
     }
   }
   out.Flush();

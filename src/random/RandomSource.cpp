@@ -1,5 +1,7 @@
 #include "random/RandomSource.h"
 
+#include <sys/random.h>
+
 #include <cassert>
 #include <chrono>
 #include <cmath>
@@ -30,7 +32,8 @@ constexpr std::uint64_t Mix(std::uint64_t z) {
 }  // namespace
 
 RandomSource::RandomSource() : clock_(&SystemClock) {
-  // PCG32's own seeding procedure, so that the fixed state is the published one.
+  // PCG32's own seeding procedure, so that the fixed state is the published
+  // one.
   increment_ = (kInitialStream << 1u) | 1u;
   NextBits();
   state_ += kInitialState;
@@ -74,6 +77,20 @@ void RandomSource::Reseed() {
   state_ = Mix(state_ ^ Mix(clock_()));
   NextBits();
   if (observer_ != nullptr) observer_->OnReseed();
+}
+
+bool RandomSource::MixEntropy() {
+  std::uint64_t entropy = 0;
+  // Never blocks: a system still gathering entropy at boot gives none, and
+  // the clock alone seeds the run as before.
+  if (getrandom(&entropy, sizeof entropy, GRND_NONBLOCK) !=
+      static_cast<ssize_t>(sizeof entropy)) {
+    return false;
+  }
+  state_ = Mix(state_ ^ Mix(entropy));
+  increment_ = (Mix(increment_ ^ entropy) << 1u) | 1u;
+  NextBits();
+  return true;
 }
 
 int RandomSource::Roll(int count, int low) {

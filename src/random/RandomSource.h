@@ -49,6 +49,11 @@ class RandomSource {
   // the prior state, so reseeds within one clock tick still move apart.
   void Reseed();
 
+  // Mixes eight bytes of the operating system's entropy (getrandom) into the
+  // state, so that a start without a seed cannot be guessed from the clock.
+  // False, with the state untouched, when the system has none to give.
+  bool MixEntropy();
+
   // Int(r * count + low) for one fresh draw r: a whole number in
   // low .. low + count - 1, each equally likely. The product and the sum are
   // taken in double precision from the single-precision draw.
@@ -63,7 +68,9 @@ class RandomSource {
   // are used up the source goes on with its own sequence. Reseeds leave a
   // script untouched.
   void ScriptDraws(std::vector<float> draws);
-  std::size_t ScriptedDrawsLeft() const { return script_.size() - script_next_; }
+  std::size_t ScriptedDrawsLeft() const {
+    return script_.size() - script_next_;
+  }
 
   // How many draws and reseeds the source has made so far.
   std::size_t DrawCount() const { return draw_count_; }

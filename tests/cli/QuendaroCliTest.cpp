@@ -39,14 +39,24 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
+// How the test reads the tool's standard output.
+enum class Reader {
+  kAll,        // everything, as fast as it comes
+  kFirstLine,  // one line, then its end of the pipe closes, as `| head -1`
+  // A pipe left non-blocking, as some shells and event loops pass it on,
+  // read only after the tool has long filled it.
+  kLateOnNonBlocking,
+};
+
 // Runs the tool with `arguments` and, added to the test's own, `environment`.
-// With `first_line_only` the reader takes one line and then closes its end
-// of the pipe, as `| head -1` does.
 CliRun RunCli(const std::vector<std::string>& arguments,
               const std::vector<std::string>& environment = {},
-              bool first_line_only = false) {
+              Reader reader = Reader::kAll) {
   int out_pipe[2];
   if (pipe(out_pipe) != 0) std::abort();
+  if (reader == Reader::kLateOnNonBlocking) {
+    fcntl(out_pipe[1], F_SETFL, fcntl(out_pipe[1], F_GETFL) | O_NONBLOCK);
+  }
   char err_name[] = "/tmp/quendaro-cli-err-XXXXXX";
   const int err_fd = mkstemp(err_name);
   if (err_fd < 0) std::abort();
@@ -91,10 +101,12 @@ CliRun RunCli(const std::vector<std::string>& arguments,
   close(err_fd);
 
   CliRun run;
+  if (reader == Reader::kLateOnNonBlocking) usleep(300 * 1000);
   char buffer[4096];
   for (ssize_t n; (n = read(out_pipe[0], buffer, sizeof buffer)) > 0;) {
     run.out.append(buffer, static_cast<std::size_t>(n));
-    if (first_line_only && run.out.find('\n') != std::string::npos) {
+    if (reader == Reader::kFirstLine &&
+        run.out.find('\n') != std::string::npos) {
       run.out.resize(run.out.find('\n') + 1);
       break;
     }
@@ -164,8 +176,8 @@ TEST(QuendaroCliTest, EverySubcommandWritesItsJsonKeys) {
 TEST(QuendaroCliTest, TypedTextsReachTheJsonIntact) {
   // A name with quotes, a backslash and bytes that are no UTF-8 must still
   // give one valid JSON line per generation.
-  const CliRun run =
-      RunCli({"character", "--race", "elfo \"alto\" \\ \xff\xfe", "--json"});
+  const CliRun run = RunCli({"character", "--as-typed", "--race",
+                             "elfo \"alto\" \\ \xff\xfe", "--json"});
   ASSERT_EQ(run.status, 0) << run.err;
   const std::vector<std::string> lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 1u);
@@ -214,7 +226,7 @@ TEST(QuendaroCliTest, UsageErrorsExitTwoAndWriteNothing) {
       {"name", "--colour", "red"},
       {"name", "--sex", "x"},
       {"name", "--count", "0"},
-      {"name", "--count", "100001"},
+      {"name", "--count", "9223372036854775808"},
       {"name", "--count", "ten"},
       {"name", "--count"},
       {"name", "--seed", "1.5"},
@@ -245,9 +257,9 @@ TEST(QuendaroCliTest, UsageErrorsExitTwoAndWriteNothing) {
   }
 }
 
-TEST(QuendaroCliTest, ALevelThatIsNoLevelIsNoUsageError) {
-  const CliRun run =
-      RunCli({"hitpoints", "--group", "Sacerdote", "--level", "abc", "--json"});
+TEST(QuendaroCliTest, AsTypedALevelThatIsNoLevelIsNoUsageError) {
+  const CliRun run = RunCli({"hitpoints", "--as-typed", "--group", "Sacerdote",
+                             "--level", "abc", "--json"});
   EXPECT_EQ(run.status, 0);
   const auto record = nlohmann::json::parse(run.out);
   EXPECT_TRUE(record["result"]["hitPoints"].is_null());
@@ -256,8 +268,8 @@ TEST(QuendaroCliTest, ALevelThatIsNoLevelIsNoUsageError) {
 }
 
 TEST(QuendaroCliTest, AClosedPipeEndsTheRunQuietly) {
-  const CliRun run =
-      RunCli({"name", "--sex", "m", "--count", "100000"}, {}, true);
+  const CliRun run = RunCli({"name", "--sex", "m", "--count", "100000"}, {},
+                            Reader::kFirstLine);
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(Lines(run.out).size(), 1u);
@@ -295,10 +307,15 @@ TEST(QuendaroCliTest, StatsSummariseInsteadOfListing) {
   EXPECT_NEAR(magic["texts"]["3 qualsiasi"]["percent"].get<double>(), 30, 5);
 }
 
-TEST(QuendaroCliTest, VersionNamesTheProduct) {
+TEST(QuendaroCliTest, VersionNamesTheToolTheProductAndTheLicence) {
   const CliRun run = RunCli({"--version"});
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(Lines(run.out).at(0), "Quendaro 32 1.00 C");
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 3u) << run.out;
+  EXPECT_EQ(lines[0].rfind("quendaro-cli " QUENDARO_VERSION, 0), 0u)
+      << lines[0];
+  EXPECT_EQ(lines[1], "Quendaro 32 1.00 C");
+  EXPECT_NE(lines[2].find("GPL-3.0-or-later"), std::string::npos) << lines[2];
 }
 
 // The tool's version is the build's, the same number as the program and the
@@ -306,7 +323,7 @@ TEST(QuendaroCliTest, VersionNamesTheProduct) {
 TEST(QuendaroCliTest, VersionIsTheBuildsVersion) {
   const CliRun run = RunCli({"--version"});
   ASSERT_EQ(run.status, 0);
-  const std::string expected = "quendaro-cli " QUENDARO_PROJECT_VERSION;
+  const std::string expected = "quendaro-cli " QUENDARO_VERSION;
   bool found = false;
   for (const std::string& line : Lines(run.out)) {
     if (line == expected || line.rfind(expected + " ", 0) == 0) found = true;
@@ -351,10 +368,31 @@ TEST(QuendaroCliTest, ItalianLocaleWritesAndReadsTheComma) {
   // the locale's comma, the JSON the point in every locale.
   const CliRun text = RunCli({"character", "--name", "Orvo"}, italian);
   EXPECT_NE(text.out.find("MEDIA : 13,66667"), std::string::npos) << text.out;
-  const CliRun level =
-      RunCli({"hitpoints", "--group", "Militare", "--level", "3,0", "--json"},
-             italian);
+  const CliRun level = RunCli({"hitpoints", "--as-typed", "--group", "Militare",
+                               "--level", "3,0", "--json"},
+                              italian);
   EXPECT_EQ(nlohmann::json::parse(level.out)["result"]["level"], 3);
+  // As typed, the window's box reads only the locale's separator.
+  const CliRun dotted = RunCli({"hitpoints", "--as-typed", "--group",
+                                "Militare", "--level", "3.0", "--json"},
+                               italian);
+  EXPECT_TRUE(
+      nlohmann::json::parse(dotted.out)["result"]["hitPoints"].is_null())
+      << dotted.out;
+  // Checked, a number reads the same with either mark in either locale.
+  for (const std::vector<std::string>& locale :
+       {italian, std::vector<std::string>{"LC_ALL=C"}}) {
+    for (const char* typed : {"3.0", "3,0"}) {
+      const CliRun checked = RunCli({"hitpoints", "--group", "Militare",
+                                     "--level", typed, "--seed", "9", "--json"},
+                                    locale);
+      EXPECT_EQ(checked.status, 0) << typed << checked.err;
+      EXPECT_EQ(checked.out, RunCli({"hitpoints", "--group", "Militare",
+                                     "--level", "3", "--seed", "9", "--json"})
+                                 .out)
+          << typed;
+    }
+  }
 
   for (const std::vector<std::string>& command :
        std::vector<std::vector<std::string>>{
@@ -430,6 +468,251 @@ TEST(QuendaroCliTest, NpcMarkdownIsOnePartyTable) {
     EXPECT_GE(std::stoi(cells[6]), 1) << lines[i];
   }
   EXPECT_TRUE(run.out.ends_with("|\n")) << run.out;
+}
+
+// A usage error: exit 2, nothing on standard output and one line on standard
+// error, which holds `expected`.
+void ExpectUsageError(const std::vector<std::string>& arguments,
+                      const std::string& expected) {
+  const CliRun run = RunCli(arguments);
+  std::string shown;
+  for (const auto& a : arguments) shown += "[" + a + "] ";
+  EXPECT_EQ(run.status, 2) << shown;
+  EXPECT_EQ(run.out, "") << shown;
+  const std::vector<std::string> err = Lines(run.err);
+  ASSERT_EQ(err.size(), 1u) << shown << run.err;
+  EXPECT_NE(err[0].find(expected), std::string::npos) << shown << "\n"
+                                                      << err[0];
+}
+
+// The value of a caption line of the text output ("Razza: Umano" gives
+// "Umano"), or "" when there is none.
+std::string Shown(const CliRun& run, const std::string& caption) {
+  for (const std::string& line : Lines(run.out)) {
+    if (line.rfind(caption, 0) == 0) return line.substr(caption.size());
+  }
+  return "";
+}
+
+TEST(QuendaroCliBadTextsTest, ListTextsMatchWhateverTheirCaseAccentsAndBlanks) {
+  struct Case {
+    std::string option, typed, caption, entry;
+  };
+  const std::vector<Case> cases = {
+      {"--race", "umano", "Razza: ", "Umano"},
+      {"--race", "ELFO OSCURO DROW", "Razza: ", "Elfo oscuro(Drow)"},
+      {"--race", "halfling polare furchin spelljammer",
+       "Razza: ", "Halfling polare(Furchin)(Spelljammer)"},
+      {"--class", "LADRO", "Classe: ", "Ladro"},
+      {"--class", "guerriero mago ladro", "Classe: ", "Guerriero/mago/ladro"},
+      {"--alignment", "caotico buono", "Allineamento: ", "Caotico/buono"},
+      {"--alignment", "Neutrale puro", "Allineamento: ", "Neutrale(puro)"},
+      {"--sex", "fèmmina", "SESSO: ", "Femmina"},
+      {"--race", "Nessuna", "Razza: ", "nessuna"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = RunCli({"character", c.option, c.typed, "--seed", "1"});
+    EXPECT_EQ(run.status, 0) << c.typed << run.err;
+    EXPECT_EQ(Shown(run, c.caption), c.entry) << c.typed;
+  }
+  // The group and the name tool's sex are lists too.
+  EXPECT_EQ(RunCli({"hitpoints", "--group", "esperto di magia", "--level", "3"})
+                .status,
+            0);
+  EXPECT_EQ(RunCli({"name", "--sex", "Femminili"}).status, 0);
+  EXPECT_EQ(Shown(RunCli({"name", "--sex", "nessuno"}), "Nome: "), "");
+}
+
+TEST(QuendaroCliBadTextsTest, TextsOnNoListNameTheClosestEntries) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"character", "--race", "Elfo altissimo"},
+       "unknown race 'Elfo altissimo'; did you mean 'Elfo alto'?"},
+      {{"character", "--class", "Guerriero"},
+       "unknown class 'Guerriero'; did you mean 'Guerriero(puro)'"},
+      {{"character", "--class", "ladri"}, "did you mean 'Ladro'?"},
+      {{"character", "--alignment", "Legale bueno"},
+       "unknown alignment 'Legale bueno'; did you mean 'Legale/buono'?"},
+      {{"character", "--sex", "maschile"}, "did you mean 'Maschio'?"},
+      {{"character", "--race", ""}, "unknown race ''"},
+      {{"hitpoints", "--group", "magia", "--level", "1"},
+       "unknown group 'magia'; did you mean 'Esperto di magia'?"},
+      {{"name", "--sex", "x"}, "unknown sex 'x'; did you mean 'm' or 'f'?"},
+  };
+  for (const auto& [arguments, expected] : cases) {
+    ExpectUsageError(arguments, expected);
+  }
+}
+
+TEST(QuendaroCliBadTextsTest, AsTypedKeepsTheWindowsOutcome) {
+  // Texts the window's lists do not hold roll a sheet of zeros, with no
+  // message, exactly as typed into the window.
+  const CliRun race = RunCli(
+      {"character", "--as-typed", "--race", "umano", "--class", "ladro"});
+  EXPECT_EQ(race.status, 0) << race.err;
+  EXPECT_EQ(Lines(race.out).at(0), "Nome: ");
+  EXPECT_EQ(Shown(race, "Razza: "), "umano");
+  EXPECT_EQ(Shown(race, "FORZA: "), "0");
+  EXPECT_EQ(Shown(race, "TOTALE : "), "0");
+  // An age the window cannot read goes through untouched.
+  const CliRun age =
+      RunCli({"character", "--as-typed", "--age", "vent'anni", "--seed", "2"});
+  EXPECT_EQ(age.status, 0) << age.err;
+  // A level out of range rolls nothing.
+  const CliRun level = RunCli(
+      {"hitpoints", "--as-typed", "--group", "Militare", "--level", "30"});
+  EXPECT_EQ(level.status, 0);
+  EXPECT_EQ(level.out, "PF: \n");
+}
+
+TEST(QuendaroCliBadNumbersTest, NumbersOutsideTheWindowsRangeAreRefused) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"hitpoints", "--group", "Militare", "--level", "30"},
+       "--level needs a whole number from 1 to 20, not '30'"},
+      {{"hitpoints", "--group", "Militare", "--level", "0"}, "not '0'"},
+      {{"hitpoints", "--group", "Militare", "--level", "abc"}, "not 'abc'"},
+      {{"hitpoints", "--group", "Militare", "--level", ""}, "not ''"},
+      {{"hitpoints", "--group", "Militare", "--level", "2.5"}, "not '2.5'"},
+      {{"character", "--age", "vent'anni"},
+       "--age needs a whole number from 0 to 9999, not 'vent'anni'"},
+      {{"character", "--age", "-1"}, "--age needs"},
+      {{"character", "--height", "10000"}, "--height needs"},
+      {{"character", "--weight", "70 kg"}, "--weight needs"},
+      {{"name", "--count", "0"}, "--count needs a whole number from 1 to"},
+      {{"name", "--count", "9223372036854775808"}, "--count needs"},
+      {{"name", "--seed", "dodici"}, "--seed needs a whole number"},
+  };
+  for (const auto& [arguments, expected] : cases) {
+    ExpectUsageError(arguments, expected);
+  }
+}
+
+TEST(QuendaroCliBadNumbersTest, WholeNumbersReadWithBlanksAndZeroDecimals) {
+  const std::string level_seven = RunCli({"hitpoints", "--group", "Vagabondo",
+                                          "--level", "7", "--seed", "4"})
+                                      .out;
+  for (const char* typed : {" 7 ", "7.0", "7,0", "+7"}) {
+    const CliRun run = RunCli(
+        {"hitpoints", "--group", "Vagabondo", "--level", typed, "--seed", "4"});
+    EXPECT_EQ(run.status, 0) << typed << run.err;
+    EXPECT_EQ(run.out, level_seven) << typed;
+  }
+  const CliRun age = RunCli({"character", "--race", "Umano", "--age", "20,0",
+                             "--height", "", "--seed", "1"});
+  EXPECT_EQ(age.status, 0) << age.err;
+  EXPECT_EQ(Shown(age, "ETA' : ").rfind("20 anni", 0), 0u) << age.out;
+  // The largest count is taken; the output streams, so a closed pipe ends it.
+  const CliRun most =
+      RunCli({"name", "--sex", "m", "--count", "9223372036854775807"}, {},
+             Reader::kFirstLine);
+  EXPECT_EQ(most.status, 0) << most.err;
+  EXPECT_EQ(most.err, "");
+}
+
+TEST(QuendaroCliConventionsTest, HelpComesEveryUsualWay) {
+  const std::string general = RunCli({"--help"}).out;
+  ASSERT_NE(general, "");
+  for (const std::vector<std::string>& arguments :
+       std::vector<std::vector<std::string>>{{"-h"}, {"help"}}) {
+    const CliRun run = RunCli(arguments);
+    EXPECT_EQ(run.status, 0) << arguments[0];
+    EXPECT_EQ(run.out, general) << arguments[0];
+  }
+  const std::string character = RunCli({"character", "--help"}).out;
+  EXPECT_NE(character, general);
+  for (const std::vector<std::string>& arguments :
+       std::vector<std::vector<std::string>>{
+           {"character", "-h"},
+           {"help", "character"},
+           {"character", "--race", "Umano", "-h"}}) {
+    const CliRun run = RunCli(arguments);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, character);
+  }
+  EXPECT_NE(general.find("--as-typed"), std::string::npos);
+  EXPECT_NE(general.find("reproduce the window exactly"), std::string::npos);
+  ExpectUsageError({"help", "dragon"}, "unknown subcommand 'dragon'");
+}
+
+TEST(QuendaroCliConventionsTest, DoubleDashEndsTheOptions) {
+  const CliRun run = RunCli({"name", "--sex", "m", "--seed", "5", "--"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, RunCli({"name", "--sex", "m", "--seed", "5"}).out);
+  // After it nothing is an option any more.
+  ExpectUsageError({"name", "--", "--sex", "m"}, "unexpected argument '--sex'");
+}
+
+TEST(QuendaroCliConventionsTest, MistakesGetTheWayToPutThemRight) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"--count", "3", "name", "--sex", "m"},
+       "options go after the subcommand, as in 'quendaro-cli name --count 3 "
+       "--sex m'"},
+      {{"--seed", "1"}, "options go after the subcommand"},
+      {{"name", "--cuont", "3"},
+       "unknown option '--cuont'; did you mean '--count'?"},
+      {{"character", "--rase", "Umano"}, "did you mean '--race'?"},
+      {{"charactr"},
+       "unknown subcommand 'charactr'; did you mean 'character'?"},
+      {{"hitpoint"}, "did you mean 'hitpoints'?"},
+      {{"--colour"}, "unknown option '--colour'"},
+      {{}, "missing subcommand"},
+  };
+  for (const auto& [arguments, expected] : cases) {
+    ExpectUsageError(arguments, expected);
+  }
+}
+
+TEST(QuendaroCliOutputFaultsTest, ARepeatedOptionIsRefusedTheSameWay) {
+  for (const std::vector<std::string>& arguments :
+       std::vector<std::vector<std::string>>{
+           {"name", "--count", "2", "--count", "3"},
+           {"name", "--sex", "m", "--sex", "f"},
+           {"name", "--json", "--json"},
+           {"hitpoints", "--group", "Militare", "--level", "1", "--reroll",
+            "--reroll"},
+           {"character", "--seed=1", "--seed", "1"}}) {
+    ExpectUsageError(arguments, "' given more than once");
+  }
+}
+
+TEST(QuendaroCliOutputFaultsTest, ControlCharactersAreNeverWrittenRaw) {
+  ExpectUsageError({"character", "--race", "\x1b[31mUmano"},
+                   "unknown race '\\x1b[31mUmano'");
+  const CliRun error = RunCli({"name", "--sex", "\x1b]0;title\x07"});
+  EXPECT_EQ(error.err.find('\x1b'), std::string::npos) << error.err;
+  EXPECT_EQ(error.err.find('\x07'), std::string::npos) << error.err;
+
+  const CliRun text =
+      RunCli({"character", "--as-typed", "--name", "Orvo\x1b[2J\x9b"});
+  EXPECT_EQ(text.status, 0) << text.err;
+  EXPECT_EQ(text.out.find('\x1b'), std::string::npos);
+  EXPECT_NE(text.out.find("\\x1b[2J"), std::string::npos) << text.out;
+  // Checked, a name with a control character is refused outright.
+  ExpectUsageError({"character", "--name",
+                    "a\x1b"
+                    "b"},
+                   "--name holds a control character: 'a\\x1bb'");
+}
+
+TEST(QuendaroCliOutputFaultsTest, ALongBadValueIsCutWithAnEllipsis) {
+  const std::string huge(131000, 'x');
+  const CliRun run = RunCli({"character", "--race", huge});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_LT(run.err.size(), 300u);
+  EXPECT_NE(run.err.find("xxxx…'"), std::string::npos) << run.err;
+  // A cut never splits a letter in two.
+  std::string accents;
+  for (int i = 0; i < 100; ++i) accents += "è";
+  const CliRun accented = RunCli({"character", "--race", accents});
+  EXPECT_NE(accented.err.find("èè…'"), std::string::npos) << accented.err;
+}
+
+TEST(QuendaroCliOutputFaultsTest, ANonBlockingOutputWaitsForItsReader) {
+  const CliRun run =
+      RunCli({"name", "--sex", "f", "--count", "100000", "--json"}, {},
+             Reader::kLateOnNonBlocking);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(Lines(run.out).size(), 100000u);
 }
 
 }  // namespace

@@ -1,5 +1,3 @@
-#include "random/RandomSource.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
@@ -7,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "random/RandomSource.h"
 #include "support/Draws.h"
 
 namespace quendaro {
@@ -20,11 +19,13 @@ std::uint64_t FrozenClock() { return 1234567890; }
 // Every (count, low) the generators roll, from the treasure amounts to the
 // weapon tables and the exceptional-strength percentile.
 const std::vector<std::pair<int, int>> kRollForms = {
-    {5001, 1000}, {9001, 1000}, {2001, 1000}, {3001, 1000}, {7001, 1000},
-    {18001, 1000}, {18001, 2000}, {15001, 3000}, {501, 100}, {901, 100},
-    {1801, 200}, {1501, 300}, {31, 10}, {28, 3}, {19, 2}, {16, 3},
-    {12, 1}, {11, 2}, {10, 1}, {20, 1}, {8, 1}, {7, 2}, {6, 1}, {4, 1},
-    {3, 1}, {100, 1}, {96, 1}, {95, 1}, {99, 1}, {77, 23}, {73, 18}};
+    {5001, 1000},  {9001, 1000},  {2001, 1000},  {3001, 1000}, {7001, 1000},
+    {18001, 1000}, {18001, 2000}, {15001, 3000}, {501, 100},   {901, 100},
+    {1801, 200},   {1501, 300},   {31, 10},      {28, 3},      {19, 2},
+    {16, 3},       {12, 1},       {11, 2},       {10, 1},      {20, 1},
+    {8, 1},        {7, 2},        {6, 1},        {4, 1},       {3, 1},
+    {100, 1},      {96, 1},       {95, 1},       {99, 1},      {77, 23},
+    {73, 18}};
 
 TEST(RandomSourceTest, DrawsStayInsideTheUnitInterval) {
   RandomSource source;
@@ -49,7 +50,8 @@ TEST(RandomSourceTest, RollReachesBothEndsOfEveryRangeAndNeverPastThem) {
   }
 }
 
-TEST(RandomSourceTest, EighteenThousandAndOneFromTwoThousandStopsAtTwentyThousand) {
+TEST(RandomSourceTest,
+     EighteenThousandAndOneFromTwoThousandStopsAtTwentyThousand) {
   RandomSource source;
   source.ScriptDraws({kLargestDraw});
   EXPECT_EQ(source.Roll(18001, 2000), 20000);
@@ -114,6 +116,24 @@ TEST(RandomSourceTest, ReseedsWithinOneClockTickStillGiveDifferentDraws) {
   EXPECT_EQ(draws.size(), 6u);
 }
 
+TEST(RandomSourceTest, EntropySeparatesStartsAtTheSameInstant) {
+  // Two runs started in the same clock tick from the same state must still
+  // roll apart once the system's entropy is mixed in.
+  RandomSource first(3, &FrozenClock);
+  RandomSource second(3, &FrozenClock);
+  if (!first.MixEntropy() || !second.MixEntropy()) {
+    GTEST_SKIP() << "the system gives no entropy here";
+  }
+  first.Reseed();
+  second.Reseed();
+  std::vector<float> from_first, from_second;
+  for (int i = 0; i < 4; ++i) {
+    from_first.push_back(first.Next());
+    from_second.push_back(second.Next());
+  }
+  EXPECT_NE(from_first, from_second);
+}
+
 TEST(RandomSourceTest, ReseedDependsOnTheTime) {
   static std::uint64_t now = 0;
   const RandomSource::Clock clock = [] { return now; };
@@ -156,8 +176,9 @@ TEST(RandomSourceTest, ObserverSeesRollsAndReseedsInOrder) {
   source.Roll(100, 1);
   source.Reseed();
   source.RollBetween(3, 18);
-  EXPECT_EQ(observer.log, (std::vector<std::string>{
-                              "Roll(100, 1) = 87", "reseed", "Roll(16, 3) = 18"}));
+  EXPECT_EQ(observer.log,
+            (std::vector<std::string>{"Roll(100, 1) = 87", "reseed",
+                                      "Roll(16, 3) = 18"}));
 }
 
 TEST(RandomSourceTest, DrawForHitsTheMiddleOfEachValue) {
