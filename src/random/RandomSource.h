@@ -2,7 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
+
+#include "random/RollLog.h"
 
 namespace quendaro {
 
@@ -57,13 +60,34 @@ class RandomSource {
   // Roll(high - low + 1, low), for ranges whose bounds are data.
   int RollBetween(int low, int high);
 
+  // The same rolls, recorded in the attached log under the caption that
+  // `label()` returns. The label is made only when a log listens, so a
+  // generation nobody audits builds no text.
+  template <typename Label>
+  int Roll(int count, int low, Label&& label) {
+    const int result = Roll(count, low);
+    if (log_ != nullptr) log_->Draw(label(), low, low + count - 1, result);
+    return result;
+  }
+  template <typename Label>
+  int RollBetween(int low, int high, Label&& label) {
+    return Roll(high - low + 1, low, std::forward<Label>(label));
+  }
+
   void SetObserver(RollObserver* observer) { observer_ = observer; }
+
+  // The log that labelled rolls and the generators' rules write into; none
+  // by default.
+  void SetLog(RollLog* log) { log_ = log; }
+  RollLog* Log() const { return log_; }
 
   // For tests: the following draws are exactly `draws`, in order; once they
   // are used up the source goes on with its own sequence. Reseeds leave a
   // script untouched.
   void ScriptDraws(std::vector<float> draws);
-  std::size_t ScriptedDrawsLeft() const { return script_.size() - script_next_; }
+  std::size_t ScriptedDrawsLeft() const {
+    return script_.size() - script_next_;
+  }
 
   // How many draws and reseeds the source has made so far.
   std::size_t DrawCount() const { return draw_count_; }
@@ -78,6 +102,7 @@ class RandomSource {
   std::uint64_t increment_ = 0;
   Clock clock_;
   RollObserver* observer_ = nullptr;
+  RollLog* log_ = nullptr;
   std::vector<float> script_;
   std::size_t script_next_ = 0;
   std::size_t draw_count_ = 0;
