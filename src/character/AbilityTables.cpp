@@ -184,6 +184,17 @@ PresetTexts PresetTextsOf(const PresetCharacter& preset) {
   };
 }
 
+void RecordPreset(std::string_view name, const AbilityScores& replaced,
+                  RollLog* log) {
+  if (log == nullptr) return;
+  log->Rule("Nome", "personaggio prestabilito", {}, std::string(name));
+  for (std::size_t i = 0; i < replaced.size(); ++i) {
+    if (replaced[i] == kPresetCharacter.scores[i]) continue;
+    log->Rule(std::string(kAbilityCaptions[i]), "personaggio prestabilito",
+              replaced[i], kPresetCharacter.scores[i]);
+  }
+}
+
 AbilityDisplay DisplayAbilities(const AbilityScores& scores,
                                 std::optional<int> percentile,
                                 char decimal_separator) {

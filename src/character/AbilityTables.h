@@ -6,6 +6,7 @@
 
 #include "character/AbilityScores.h"
 #include "character/CharacterSheet.h"
+#include "random/RollLog.h"
 
 namespace quendaro {
 
@@ -47,6 +48,11 @@ inline constexpr PresetCharacter kPresetCharacter{
 bool IsPresetName(std::string_view name);
 
 PresetTexts PresetTextsOf(const PresetCharacter& preset);
+
+// Writes into `log`, when there is one, that the trigger name `name` brought
+// in the pre-set character, and every score of `replaced` it changes.
+void RecordPreset(std::string_view name, const AbilityScores& replaced,
+                  RollLog* log);
 
 // The ability section as shown: scores, percentile (empty when none), total,
 // average with the given decimal separator, and each score's row.
