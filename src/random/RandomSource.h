@@ -109,4 +109,25 @@ class RandomSource {
   std::size_t reseed_count_ = 0;
 };
 
+// Attaches a log of its own to a source for as long as it lives, and puts
+// back the log the source had before: a window holds one across its call to
+// a generator.
+class ScopedRollLog {
+ public:
+  explicit ScopedRollLog(RandomSource& random)
+      : random_(random), previous_(random.Log()) {
+    random.SetLog(&log_);
+  }
+  ~ScopedRollLog() { random_.SetLog(previous_); }
+  ScopedRollLog(const ScopedRollLog&) = delete;
+  ScopedRollLog& operator=(const ScopedRollLog&) = delete;
+
+  std::vector<RollStep> Take() { return log_.Take(); }
+
+ private:
+  RandomSource& random_;
+  RollLog* previous_;
+  RollLog log_;
+};
+
 }  // namespace quendaro

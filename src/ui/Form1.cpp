@@ -22,6 +22,7 @@
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
 #include "ui/MenuBar.h"
+#include "ui/RollAudit.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -174,12 +175,14 @@ void Form1::BuildMenuBar() {
   AddMenu(this, QStringLiteral("&File"),
           {{"menu00", "Menù principale", &Form1::menu00_Click},
            {"menu02", "Esci", &Form1::menu02_Click}});
-  AddMenu(
+  QMenu* opzioni = AddMenu(
       this, QStringLiteral("&Opzioni"),
       {{"name", "G&eneratore di nomi", &Form1::name_Click},
        {"pf", "&Tira punti ferita(PF)", &Form1::pf_Click},
        {"tes", "&Generatore di tesori", &Form1::tes_Click},
        {"genarm", "Ge&neratore di armi intelligenti", &Form1::genarm_Click}});
+  rolls_ = new RollAudit(this, platform_);
+  opzioni->addAction(rolls_->Action());
   AddMenu(this, QStringLiteral("&?"),
           {{"about", "&About..", &Form1::about_Click},
            {"wts", "&Morvellan Soft.", &Form1::wts_Click},
@@ -541,7 +544,9 @@ void Form1::Command1_Click() {
   request.weight = Text9->text().toStdString();
 
   const CharacterGenerator generator(platform_.DecimalSeparator());
+  ScopedRollLog rolls(random_);
   const CharacterSheet sheet = generator.Generate(request, random_);
+  rolls_->SetSteps(rolls.Take());
 
   for (const std::string& message : sheet.messages) {
     platform_.ShowMessage(this, QString::fromStdString(message));

@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace quendaro {
 
+class RollAudit;
+
 // The character window, "Generatore PG-PNG": the game master picks race,
 // class and alignment, types name, age, height and weight, and "Tira i dadi"
 // asks the CharacterGenerator for a character, shows its messages one box at
@@ -65,6 +67,7 @@ class Form1 : public QMainWindow {
 
   RandomSource& random_;
   Platform& platform_;
+  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
   Navigator* navigator_;
 
   QComboBox* Combo1 = nullptr;

@@ -10,6 +10,7 @@
 
 #include "names/NameGenerator.h"
 #include "ui/Fonts.h"
+#include "ui/RollAudit.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -92,6 +93,9 @@ void Form2::BuildLayout() {
   MakeResultBox(Label1);
   Label1->setAlignment(Qt::AlignCenter);
   Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  rolls_ = new RollAudit(this, platform_);
+  Label1->addAction(rolls_->Action());
+  Label1->setContextMenuPolicy(Qt::ActionsContextMenu);
   // Room for the longest names (Thornthirelithae) so the
   // window does not jump as names come and go.
   Label1->setMinimumWidth(Label1->fontMetrics().horizontalAdvance(
@@ -119,7 +123,9 @@ void Form2::Command1_Click() {
   } else if (Option2->isChecked()) {
     choice = NameChoice::kFemale;
   }
+  ScopedRollLog rolls(random_);
   const NameResult result = NameGenerator().GenerateName(choice, random_);
+  rolls_->SetSteps(rolls.Take());
   if (!result.warning.empty()) {
     platform_.ShowMessage(this, QString::fromStdString(result.warning));
     Command2->setEnabled(false);

@@ -13,6 +13,8 @@ class QRadioButton;
 
 namespace quendaro {
 
+class RollAudit;
+
 // The name generator, "Genera-Nomi": the user picks male or female names in
 // the "Nomi" frame and "Genera" shows one drawn by the NameGenerator. With
 // neither picked the window warns and sends the user back to the character
@@ -34,6 +36,7 @@ class Form2 : public QWidget {
 
   RandomSource& random_;
   Platform& platform_;
+  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
   Navigator* navigator_;
 
   QGroupBox* Frame1 = nullptr;

@@ -14,6 +14,7 @@
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
 #include "ui/MenuBar.h"
+#include "ui/RollAudit.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -182,9 +183,12 @@ void Form3::BuildMenuBar() {
   AddMenu(this, QStringLiteral("&File"),
           {{"init", "Menù principale", &Form3::init_Click},
            {"ex", "Esci", &Form3::ex_Click}});
-  AddMenu(this, QStringLiteral("&Opzioni"),
-          {{"pgpng", "Generatore &PG/PNG", &Form3::pgpng_Click},
-           {"arm", "Ge&neratore di armi intelligenti", &Form3::arm_Click}});
+  QMenu* opzioni =
+      AddMenu(this, QStringLiteral("&Opzioni"),
+              {{"pgpng", "Generatore &PG/PNG", &Form3::pgpng_Click},
+               {"arm", "Ge&neratore di armi intelligenti", &Form3::arm_Click}});
+  rolls_ = new RollAudit(this, platform_);
+  opzioni->addAction(rolls_->Action());
   AddMenu(this, QStringLiteral("&?"),
           {{"about", "&About...", &Form3::about_Click},
            {"soft", "&Morvellan Soft.", &Form3::soft_Click},
@@ -355,7 +359,9 @@ void Form3::Command1_Click() {
         ParseWholeNumber(text.toStdString(), platform_.DecimalSeparator())
             .value_or(0);
   }
+  ScopedRollLog rolls(random_);
   const TreasureResult result = generator_.Generate(counts, random_);
+  rolls_->SetSteps(rolls.Take());
 
   for (int type = 0; type < kTreasureTypeCount; ++type) {
     const std::string& line = result.magicLines[static_cast<std::size_t>(type)];

@@ -17,6 +17,8 @@ class QSpinBox;
 
 namespace quendaro {
 
+class RollAudit;
+
 // The lair-treasure window, "Generatore di tesori della tana": the game master
 // sets how many times each lair type A to I is present, and "Genera tesoro"
 // asks the TreasureGenerator for the coins, gems, art objects and magic-item
@@ -58,6 +60,7 @@ class Form3 : public QMainWindow {
 
   RandomSource& random_;
   Platform& platform_;
+  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
   Navigator* navigator_;
   TreasureGenerator generator_;
 

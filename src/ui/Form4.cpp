@@ -8,12 +8,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 #include <string_view>
 
+#include "ui/RollAudit.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -67,6 +69,8 @@ Form4::Form4(RandomSource& random, Platform& platform, Navigator* navigator,
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(Text(kCaption));
   MakeSheet(this);
+  rolls_ = new RollAudit(this, platform_);
+  addAction(rolls_->Action());
   BuildLayout();
 
   connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
@@ -131,6 +135,7 @@ void Form4::BuildLayout() {
     points->setToolTip(Text(kPointsTooltip));
     points->setAlignment(Qt::AlignCenter);
     SetBoxColor(points, QColor(kOutputColor), ResultColor());
+    AddRollDetailsToContextMenu(points);
     *point_boxes[i] = points;
 
     auto* clear = new QPushButton(this);
@@ -222,11 +227,25 @@ void Form4::Form_Load() {
   for (QLineEdit* box : {Text5, Text6, Text7, Text8}) box->clear();
 }
 
+void Form4::AddRollDetailsToContextMenu(QLineEdit* box) {
+  box->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(box, &QWidget::customContextMenuRequested, this,
+          [this, box](const QPoint& position) {
+            QMenu* menu = box->createStandardContextMenu();
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->addSeparator();
+            menu->addAction(rolls_->Action());
+            menu->popup(box->mapToGlobal(position));
+          });
+}
+
 void Form4::RollInto(ClassGroup group, QLineEdit* box) {
   const HitPointRoller roller(platform_.DecimalSeparator());
+  ScopedRollLog rolls(random_);
   box->setText(QString::fromStdString(
       roller.RollHitPoints(group, Combo1->currentText().toStdString(),
                            Check1->isChecked(), random_)));
+  rolls_->SetSteps(rolls.Take());
 }
 
 void Form4::Command1_Click() { RollInto(ClassGroup::kMilitare, Text5); }

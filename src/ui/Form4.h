@@ -18,6 +18,8 @@ class QPushButton;
 
 namespace quendaro {
 
+class RollAudit;
+
 // The hit-point roller, "Tira Punti-ferita (PF)": one row per class group,
 // each with its roll button, its hit die, the rolled hit points and a button
 // that clears that row alone. The level box and the reroll option apply to
@@ -47,9 +49,12 @@ class Form4 : public QWidget {
   // header stand over the middle of their columns.
   void AlignColumnsUnderHeader(QGridLayout* grid);
   void RollInto(ClassGroup group, QLineEdit* box);
+  // The box's own context menu, with "Dettagli dei tiri" at its foot.
+  void AddRollDetailsToContextMenu(QLineEdit* box);
 
   RandomSource& random_;
   Platform& platform_;
+  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
   Navigator* navigator_;
 
   QPushButton* Command1 = nullptr;

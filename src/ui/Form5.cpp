@@ -20,6 +20,7 @@
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
 #include "ui/MenuBar.h"
+#include "ui/RollAudit.h"
 #include "ui/WindowStyle.h"
 #include "weapon/WeaponResult.h"
 
@@ -182,9 +183,11 @@ void Form5::BuildMenuBar() {
   AddMenu(this, QStringLiteral("&File"),
           {{"scher1", "Menù principale", &Form5::scher1_Click},
            {"exit", "Esci", &Form5::exit_Click}});
-  AddMenu(this, QStringLiteral("&Opzioni"),
-          {{"tes", "&Generatore di tesori", &Form5::tes_Click},
-           {"gen", "Generatore &PG/PNG", &Form5::gen_Click}});
+  QMenu* opzioni = AddMenu(this, QStringLiteral("&Opzioni"),
+                           {{"tes", "&Generatore di tesori", &Form5::tes_Click},
+                            {"gen", "Generatore &PG/PNG", &Form5::gen_Click}});
+  rolls_ = new RollAudit(this, platform_);
+  opzioni->addAction(rolls_->Action());
   AddMenu(this, QStringLiteral("&?"),
           {{"about", "&About...", &Form5::about_Click},
            {"wts", "&Morvellan Soft.", &Form5::wts_Click},
@@ -379,7 +382,9 @@ void Form5::Command1_Click() {
     label->clear();
   }
 
+  ScopedRollLog rolls(random_);
   const WeaponResult weapon = generator_.Generate(random_);
+  rolls_->SetSteps(rolls.Take());
 
   SetCaption(Label23, weapon.languages);
   SetCaption(Label25, weapon.bonus);

@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace quendaro {
 
+class RollAudit;
+
 // The intelligent-weapon window, "Generatore di armi intelligenti": "Genera
 // Arma" asks the WeaponGenerator for a weapon and writes its texts into the
 // labels; "Cancella" empties them. The name and type boxes are the game
@@ -50,6 +52,7 @@ class Form5 : public QMainWindow {
 
   RandomSource& random_;
   Platform& platform_;
+  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
   Navigator* navigator_;
   WeaponGenerator generator_;
 
