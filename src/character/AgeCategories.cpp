@@ -210,7 +210,7 @@ AgeOutcome FindAgeCategory(std::string_view race, std::optional<double> age,
     if (log != nullptr) {
       log->Rule(std::string(kAgeCaption),
                 "oltre il massimo di " + std::to_string(group->maximum) +
-                    " anni per " + std::string(race) + ", torna a 1",
+                    " anni per " + std::string(race),
                 AgeText(*age), 1);
     }
   } else if (*age == group->maximum) {

@@ -17,6 +17,8 @@
 #include "cli/TreasureCommand.h"
 #include "cli/Version.h"
 #include "cli/WeaponCommand.h"
+#include "presentation/Record.h"
+#include "presentation/RollStepPresentation.h"
 
 namespace quendaro::cli {
 namespace {
@@ -40,26 +42,6 @@ char NumericLocaleSeparator() {
 // A clock that never moves, for runs that must repeat exactly.
 std::uint64_t FrozenClock() { return 0; }
 
-// Writes every roll and reseed of one generation, as a game master would
-// check them by hand.
-class RollLog final : public RollObserver {
- public:
-  void OnReseed() override { lines_ += "  Reseed\n"; }
-  void OnRoll(int count, int low, int result) override {
-    lines_ += "  Roll(" + std::to_string(count) + ", " + std::to_string(low) +
-              ") = " + std::to_string(result) + "\n";
-  }
-  std::string Take() {
-    std::string lines = "Tiri:\n" + lines_;
-    lines_.clear();
-    lines.pop_back();  // the block's last line break comes from Output
-    return lines;
-  }
-
- private:
-  std::string lines_;
-};
-
 std::string GeneralHelp(const std::vector<std::unique_ptr<Subcommand>>& all) {
   std::string help =
       "quendaro-cli - the generators of Quendaro 32 from the command line\n"
@@ -76,19 +58,27 @@ std::string GeneralHelp(const std::vector<std::unique_ptr<Subcommand>>& all) {
       "  --seed S     start from a state derived from the whole number S and "
       "freeze the\n"
       "               clock, so that the same command prints the same output\n"
-      "  --json       one JSON object per generation per line (JSON Lines)\n"
+      "  --format F   text (the default), markdown, or json: one record per "
+      "generation\n"
+      "               per line (JSON Lines)\n"
+      "  --json       the same as --format json\n"
       "  --stats      one summary of all N generations instead of the "
       "results\n"
-      "  --explain    after each result, the rolls it made (text output "
-      "only)\n"
+      "  --explain    after each result, every draw (what it was for, its "
+      "range, its\n"
+      "               value) and every rule that changed or looked up a "
+      "value; with\n"
+      "               --json a \"rolls\" list in each record\n"
       "  --help       this page; 'quendaro-cli SUBCOMMAND --help' for one "
       "generator\n"
       "  --version    the program's version\n"
       "\n"
       "Without --seed the random sequence starts from the clock, as in the "
       "program.\n"
-      "The average and the hit-point level use the decimal separator of the\n"
-      "numeric locale (LC_ALL, LC_NUMERIC, LANG).\n"
+      "The text and Markdown output and the hit-point level use the decimal\n"
+      "separator of the numeric locale (LC_ALL, LC_NUMERIC, LANG); JSON "
+      "always\n"
+      "uses the point, so a seed gives the same bytes in every locale.\n"
       "\n"
       "Exit status: 0 on success, 2 on a usage error.\n";
   return help;
@@ -141,28 +131,52 @@ int Run(int argc, char* argv[]) {
     random = std::make_unique<RandomSource>();
     random->Reseed();
   }
+  // With --explain the generators write their draws and rules into the log,
+  // and each result is followed by them; without it nothing is recorded.
   RollLog log;
-  if (invocation.explain) random->SetObserver(&log);
+  if (invocation.explain) random->SetLog(&log);
 
   Subcommand& subcommand = *invocation.subcommand;
   Statistics statistics(separator);
   for (int i = 0; i < invocation.count && !out.ReaderGone() && !out.Failed();
        ++i) {
     subcommand.Run(*random);
+    const auto index = static_cast<std::uint64_t>(i);
     if (invocation.stats) {
-      statistics.Add(subcommand.LastRecord());
-    } else if (invocation.json) {
-      out.Line(ToJson(Value(subcommand.LastRecord())));
-    } else {
-      std::string block = subcommand.LastText();
-      if (invocation.explain) block += "\n" + log.Take();
-      if (i + 1 < invocation.count) block += "\n";  // a blank line between
-      out.Line(block);
+      statistics.Add(subcommand.LastRecord(invocation.seed, index)["result"]);
+      continue;
+    }
+    switch (invocation.format) {
+      case OutputFormat::kJson: {
+        Json record = subcommand.LastRecord(invocation.seed, index);
+        if (invocation.explain) record["rolls"] = StepsJson(log.Take());
+        out.Line(JsonLine(record));
+        break;
+      }
+      case OutputFormat::kMarkdown: {
+        std::string block = subcommand.LastMarkdown();
+        if (invocation.explain) block += "\n" + StepsMarkdown(log.Take());
+        if (i + 1 == invocation.count) block.pop_back();
+        out.Line(block);
+        break;
+      }
+      case OutputFormat::kText: {
+        std::string block = subcommand.LastText();
+        if (invocation.explain) {
+          std::string steps = StepsText(log.Take());
+          if (steps.empty()) steps = "nessun tiro\n";
+          steps.pop_back();  // the block's last line break comes from Output
+          block += "\nTiri e regole:\n" + steps;
+        }
+        if (i + 1 < invocation.count) block += "\n";  // a blank line between
+        out.Line(block);
+        break;
+      }
     }
   }
   if (invocation.stats) {
-    if (invocation.json) {
-      out.Line(ToJson(statistics.Summary()));
+    if (invocation.format == OutputFormat::kJson) {
+      out.Line(JsonLine(statistics.Summary()));
     } else {
       std::string text = statistics.Text();
       text.pop_back();

@@ -69,12 +69,4 @@ inline auto LabelOf(std::string_view caption) {
   return [caption] { return std::string(caption); };
 }
 
-// The step's caption and, for a rule, what it did: "FORZA",
-// "COSTITUZIONE: minimo di Guerriero(puro)".
-std::string StepLabel(const RollStep& step);
-
-// The step as one line a game master reads: "FORZA: tiro fra 3 e 18 → 11",
-// "COSTITUZIONE: minimo di Guerriero(puro) 8 → 10".
-std::string StepText(const RollStep& step);
-
 }  // namespace quendaro

@@ -3,8 +3,6 @@
 #include <string>
 #include <string_view>
 
-#include "common/NumberText.h"
-
 namespace quendaro {
 namespace {
 
@@ -19,7 +17,7 @@ std::string RowSubject(const TreasureTypeEntry& entry, std::string_view kind) {
 }
 
 // A percentage test: passes on a roll of 1 up to `chance`. With a log, the
-// roll is a step, and so is its outcome for the row named `kind`.
+// roll is a step, and so is its failure for the row named `kind`.
 bool PercentTest(int chance, const TreasureTypeEntry& entry,
                  std::string_view kind, RandomSource& random) {
   const bool passed = random.Roll(100, 1, [&] {
@@ -40,8 +38,8 @@ TreasureResult TreasureGenerator::Generate(const Counts& counts,
   // Summing as we go gives the same totals as a grid of cells summed per
   // kind afterwards: every cell is set once and only ever added to its
   // kind's total. The largest total, 345000, fits an int easily.
-  std::array<int, kTreasureKindCount> totals{};
   TreasureResult result;
+  result.counts = counts;
 
   for (int type = 0; type < kTreasureTypeCount; ++type) {
     const int count = counts[static_cast<std::size_t>(type)];
@@ -62,23 +60,18 @@ TreasureResult TreasureGenerator::Generate(const Counts& counts,
                   "per " + std::to_string(count) + " volte il tipo", amount,
                   amount * count);
       }
-      totals[static_cast<std::size_t>(kind)] += amount * count;
+      result.totals[static_cast<std::size_t>(kind)] += amount * count;
     }
     if (PercentTest(entry.magicChance, entry, kMagicName, random)) {
-      result.magicLines[static_cast<std::size_t>(type)] =
-          std::string(MagicText(type, count));
+      result.magic_lines[static_cast<std::size_t>(type)] =
+          MagicText(type, count);
       if (RollLog* log = random.Log()) {
         log->Rule(RowSubject(entry, kMagicName),
                   "probabilità del " + std::to_string(entry.magicChance) +
                       "% riuscita",
-                  {}, result.magicLines[static_cast<std::size_t>(type)]);
+                  {}, std::string(MagicText(type, count)));
       }
     }
-  }
-
-  for (int kind = 0; kind < kTreasureKindCount; ++kind) {
-    result.totals[static_cast<std::size_t>(kind)] =
-        WholeText(totals[static_cast<std::size_t>(kind)]);
   }
   return result;
 }

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "presentation/HitPointPresentation.h"
 #include "ui/RollAudit.h"
 #include "ui/WindowStyle.h"
 
@@ -242,9 +243,9 @@ void Form4::AddRollDetailsToContextMenu(QLineEdit* box) {
 void Form4::RollInto(ClassGroup group, QLineEdit* box) {
   const HitPointRoller roller(platform_.DecimalSeparator());
   ScopedRollLog rolls(random_);
-  box->setText(QString::fromStdString(
+  box->setText(QString::fromStdString(WindowText(
       roller.RollHitPoints(group, Combo1->currentText().toStdString(),
-                           Check1->isChecked(), random_)));
+                           Check1->isChecked(), random_))));
   rolls_->SetSteps(rolls.Take());
 }
 

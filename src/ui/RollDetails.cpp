@@ -11,6 +11,8 @@
 #include <QSaveFile>
 #include <QVBoxLayout>
 
+#include "presentation/RollStepPresentation.h"
+
 namespace quendaro {
 
 RollDetails::RollDetails(Platform& platform, QWidget* parent)

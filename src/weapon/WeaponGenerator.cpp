@@ -1,10 +1,8 @@
 #include "weapon/WeaponGenerator.h"
 
-#include <array>
 #include <cassert>
 #include <string>
 
-#include "common/NumberText.h"
 #include "weapon/AbilityDraw.h"
 #include "weapon/WeaponTables.h"
 
@@ -12,7 +10,6 @@ namespace quendaro {
 
 WeaponResult WeaponGenerator::Generate(RandomSource& random) const {
   WeaponResult result;
-  int ego = 0;
   random.Reseed();
 
   const LanguagesRow& languages =
@@ -20,14 +17,14 @@ WeaponResult WeaponGenerator::Generate(RandomSource& random) const {
   RecordTableLine(random.Log(), kLanguagesCaption, languages.low,
                   languages.high, languages.ego, languages.languages);
   result.languages = languages.languages;
-  ego += languages.ego;
+  result.ego += languages.ego;
 
   const BonusRow& bonus =
       BonusFor(random.Roll(kBonusRoll, 1, LabelOf(kBonusCaption)));
   RecordTableLine(random.Log(), kBonusCaption, bonus.low, bonus.high, bonus.ego,
                   bonus.bonus);
   result.bonus = bonus.bonus;
-  ego += bonus.ego;
+  result.ego += bonus.ego;
 
   const AlignmentRow& alignment =
       AlignmentFor(random.Roll(kAlignmentRoll, 1, LabelOf(kAlignmentCaption)));
@@ -42,39 +39,36 @@ WeaponResult WeaponGenerator::Generate(RandomSource& random) const {
                   capabilities.intelligence);
   result.intelligence = capabilities.intelligence;
   result.communication = capabilities.communication;
-  result.readsNonMagical = capabilities.readsNonMagical;
-  result.readsMagical = capabilities.readsMagical;
-  ego += capabilities.ego;
+  result.reads_non_magical = capabilities.readsNonMagical;
+  result.reads_magical = capabilities.readsMagical;
+  result.ego += capabilities.ego;
 
-  const std::array<std::string*, 3> slots = {&result.ability1, &result.ability2,
-                                             &result.ability3};
   assert(capabilities.abilityCount >= 1 &&
-         capabilities.abilityCount <= static_cast<int>(slots.size()) &&
+         capabilities.abilityCount <=
+             static_cast<int>(result.abilities.size()) &&
          "a weapon has one to three abilities");
+  result.ability_count = capabilities.abilityCount;
   for (int i = 0; i < capabilities.abilityCount; ++i) {
     const AbilityOutcome outcome = AbilityDraw(random);
-    *slots[i] = outcome.ability;
-    ego += outcome.ego;
+    result.abilities[static_cast<std::size_t>(i)] = outcome.ability;
+    result.ego += outcome.ego;
     // The window has room for one special purpose: a later one takes its
     // place, though both count towards the ego.
     if (outcome.specialPurpose) {
       if (RollLog* log = random.Log();
-          log != nullptr && !result.specialPurpose.empty()) {
+          log != nullptr && result.special_purpose) {
         log->Rule(std::string(kSpecialPurposeCaption),
                   "il nuovo scopo prende il posto del precedente",
-                  result.specialPurpose,
+                  std::string(result.special_purpose->purpose),
                   std::string(outcome.specialPurpose->purpose));
       }
-      result.specialPurpose = outcome.specialPurpose->purpose;
-      result.specialPurposePower = outcome.specialPurpose->power;
+      result.special_purpose = outcome.specialPurpose;
     }
   }
-
   if (RollLog* log = random.Log()) {
     log->Rule(std::string(kEgoCaption), "somma dei punti ego delle righe", {},
-              ego);
+              result.ego);
   }
-  result.ego = WholeText(ego);
   return result;
 }
 

@@ -26,14 +26,14 @@ inline constexpr int kSpecialPurposePowerRoll = 100;
 struct LanguagesRow {
   int low;
   int high;
-  std::string_view languages;
+  int languages;
   int ego;
 };
 
 struct BonusRow {
   int low;
   int high;
-  std::string_view bonus;
+  int bonus;  // the +1 .. +5 of the weapon
   int ego;
 };
 
@@ -48,7 +48,7 @@ struct AlignmentRow {
 struct CapabilityRow {
   int low;
   int high;
-  std::string_view intelligence;
+  int intelligence;
   std::string_view communication;
   int abilityCount;
   std::string_view readsNonMagical;
@@ -103,6 +103,10 @@ const SpecialPurposePowerRow& SpecialPurposePowerFor(int roll);
 // looked up: its range, the ego it adds (none for 0) and its text.
 void RecordTableLine(RollLog* log, std::string_view subject, int low, int high,
                      int ego, std::string_view text);
+// The same for a line whose value is a number (languages, bonus,
+// intelligence).
+void RecordTableLine(RollLog* log, std::string_view subject, int low, int high,
+                     int ego, int value);
 
 // The captions of the weapon's draws in the audit.
 inline constexpr std::string_view kLanguagesCaption = "Lingue parlate";

@@ -15,6 +15,12 @@
 #include "character/CharacterGenerator.h"
 #include "hitpoints/HitPointRoller.h"
 #include "names/NameGenerator.h"
+#include "presentation/CharacterPresentation.h"
+#include "presentation/HitPointPresentation.h"
+#include "presentation/NamePresentation.h"
+#include "presentation/RollStepPresentation.h"
+#include "presentation/TreasurePresentation.h"
+#include "presentation/WeaponPresentation.h"
 #include "random/RandomSource.h"
 #include "random/RollLog.h"
 #include "support/Replay.h"
@@ -125,24 +131,10 @@ TEST(RollAuditTest, NobodyListeningMeansNoLabelIsMade) {
   EXPECT_EQ(log.Steps().size(), 1u);
 }
 
-// The sheet as one comparable text: every field the window writes.
-std::string Flatten(const CharacterSheet& sheet) {
-  std::string text;
-  for (const std::string& message : sheet.messages) text += message + "|";
-  text += sheet.clearEnabled ? "on|" : "off|";
-  text += sheet.age + "|" + sheet.ageCategory + "|";
-  for (const std::string& score : sheet.abilities.scores) text += score + "|";
-  text += sheet.abilities.percentile + "|" + sheet.abilities.total + "|" +
-          sheet.abilities.average + "|";
-  for (const std::string& row : sheet.abilities.rows) text += row + "|";
-  if (sheet.preset) text += sheet.preset->characterClass + sheet.preset->race;
-  return text;
-}
-
 CharacterRequest RequestFor(std::uint64_t seed) {
   CharacterRequest request;
   request.race = std::string(kRaceChoices[seed % kRaceChoices.size()]);
-  request.characterClass =
+  request.character_class =
       std::string(kClassChoices[(seed / 3) % kClassChoices.size()]);
   request.alignment =
       std::string(kAlignmentChoices[(seed / 7) % kAlignmentChoices.size()]);
@@ -154,10 +146,6 @@ CharacterRequest RequestFor(std::uint64_t seed) {
   return request;
 }
 
-const std::string& Score(const CharacterSheet& sheet, std::size_t i) {
-  return sheet.abilities.scores[i];
-}
-
 TEST(RollAuditTest, CharacterReplaysFromItsLoggedDraws) {
   const CharacterGenerator generator(',');
   for (std::uint64_t seed = 0; seed < kSeeds; ++seed) {
@@ -166,7 +154,7 @@ TEST(RollAuditTest, CharacterReplaysFromItsLoggedDraws) {
     const std::vector<RollStep> steps =
         CheckReplay(seed, [&](RandomSource& random) {
           sheet = generator.Generate(request, random);
-          return Flatten(sheet);
+          return ResultJson(sheet).dump();
         });
 
     // Every score has its draw under its caption, and a score that is not
@@ -177,9 +165,7 @@ TEST(RollAuditTest, CharacterReplaysFromItsLoggedDraws) {
                s.subject == kAbilityCaptions[i];
       });
       ASSERT_NE(draw, steps.end()) << kAbilityCaptions[i] << ", seed " << seed;
-      if (std::to_string(std::get<int>(draw->value)) == Score(sheet, i)) {
-        continue;
-      }
+      if (std::get<int>(draw->value) == sheet.scores[i]) continue;
       const auto last_rule =
           std::find_if(steps.rbegin(), steps.rend(), [&](auto& s) {
             return s.kind == RollStepKind::kRule &&
@@ -187,8 +173,7 @@ TEST(RollAuditTest, CharacterReplaysFromItsLoggedDraws) {
           });
       ASSERT_NE(last_rule, steps.rend())
           << kAbilityCaptions[i] << " changed without a rule, seed " << seed;
-      EXPECT_EQ(std::to_string(std::get<int>(last_rule->value)),
-                Score(sheet, i))
+      EXPECT_EQ(std::get<int>(last_rule->value), sheet.scores[i])
           << kAbilityCaptions[i] << ", seed " << seed;
     }
   }
@@ -202,8 +187,7 @@ TEST(RollAuditTest, TreasureReplaysFromItsLoggedDraws) {
       counts[type] = static_cast<int>((seed + type * 5) % 6);
     }
     CheckReplay(seed, [&](RandomSource& random) {
-      const TreasureResult result = generator.Generate(counts, random);
-      return std::make_pair(result.totals, result.magicLines);
+      return ResultJson(generator.Generate(counts, random)).dump();
     });
   }
 }
@@ -212,13 +196,7 @@ TEST(RollAuditTest, WeaponReplaysFromItsLoggedDraws) {
   const WeaponGenerator generator;
   for (std::uint64_t seed = 0; seed < kSeeds; ++seed) {
     CheckReplay(seed, [&](RandomSource& random) {
-      const WeaponResult r = generator.Generate(random);
-      return std::vector<std::string>{
-          r.languages,    r.bonus,          r.alignment,
-          r.intelligence, r.communication,  r.readsNonMagical,
-          r.readsMagical, r.ability1,       r.ability2,
-          r.ability3,     r.specialPurpose, r.specialPurposePower,
-          r.ego};
+      return ResultJson(generator.Generate(random)).dump();
     });
   }
 }
@@ -230,7 +208,9 @@ TEST(RollAuditTest, HitPointsReplayFromTheirLoggedDraw) {
     const std::string level = std::to_string(1 + seed % 20);
     const std::vector<RollStep> steps =
         CheckReplay(seed, [&](RandomSource& random) {
-          return roller.RollHitPoints(group, level, seed % 3 == 0, random);
+          return ResultJson(
+                     roller.RollHitPoints(group, level, seed % 3 == 0, random))
+              .dump();
         });
     ASSERT_FALSE(steps.empty());
     EXPECT_EQ(steps.front().subject, "PF");
@@ -242,8 +222,7 @@ TEST(RollAuditTest, NamesReplayFromTheirLoggedDraws) {
   for (std::uint64_t seed = 0; seed < kSeeds; ++seed) {
     const auto choice = static_cast<NameChoice>(seed % 3);
     CheckReplay(seed, [&](RandomSource& random) {
-      const NameResult result = generator.GenerateName(choice, random);
-      return result.name + "|" + result.warning;
+      return ResultJson(generator.GenerateName(choice, random)).dump();
     });
   }
 }
