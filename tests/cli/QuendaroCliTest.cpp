@@ -343,6 +343,19 @@ TEST(QuendaroCliTest, VersionNamesTheProduct) {
   EXPECT_EQ(Lines(run.out).at(0), "Quendaro 32 1.00 C");
 }
 
+// The tool's version is the build's, the same number as the program and the
+// package: the line may go on with the commit, but not with another number.
+TEST(QuendaroCliTest, VersionIsTheBuildsVersion) {
+  const CliRun run = RunCli({"--version"});
+  ASSERT_EQ(run.status, 0);
+  const std::string expected = "quendaro-cli " QUENDARO_PROJECT_VERSION;
+  bool found = false;
+  for (const std::string& line : Lines(run.out)) {
+    if (line == expected || line.rfind(expected + " ", 0) == 0) found = true;
+  }
+  EXPECT_TRUE(found) << run.out;
+}
+
 TEST(QuendaroCliTest, HelpListsTheAcceptedTexts) {
   const CliRun run = RunCli({"character", "--help"});
   EXPECT_EQ(run.status, 0);
