@@ -4,6 +4,7 @@
 // (scripts/screenshots.sh).
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -118,6 +119,17 @@ int main(int argc, char* argv[]) {
             *results->Current(),
             folder.filePath(QStringLiteral("character-sheet.pdf")), &error);
   }
+
+  // The steps behind that character, as "Dettagli dei tiri" lists them.
+  if (auto* details =
+          character->findChild<QAction*>(QStringLiteral("dettagli"))) {
+    details->trigger();
+  }
+  QWidget* roll_details =
+      character->findChild<QWidget*>(QStringLiteral("RollDetails"));
+  if (roll_details != nullptr) roll_details->resize(560, 420);
+  saved &= Save(roll_details, folder, QStringLiteral("roll-details.png"));
+  if (roll_details != nullptr) roll_details->close();
 
   // The two small tools, opened from the character window's menu.
   windows.OpenOwned(FormId::kForm4, character);

@@ -170,6 +170,17 @@ bool IsPresetName(std::string_view name) {
   return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+void RecordPreset(std::string_view name, const AbilityScores& replaced,
+                  RollLog* log) {
+  if (log == nullptr) return;
+  log->Rule("Nome", "personaggio prestabilito", {}, std::string(name));
+  for (std::size_t i = 0; i < replaced.size(); ++i) {
+    if (replaced[i] == kPresetCharacter.scores[i]) continue;
+    log->Rule(std::string(kAbilityCaptions[i]), "personaggio prestabilito",
+              replaced[i], kPresetCharacter.scores[i]);
+  }
+}
+
 std::span<const AbilityColumn> ColumnsOf(Ability ability) {
   static constexpr std::array<AbilityColumn, 6> kStrength{{
       {"hitProbability", "Prob. di colpire"},

@@ -8,6 +8,7 @@
 
 #include "character/AbilityScores.h"
 #include "character/CharacterSheet.h"
+#include "random/RollLog.h"
 
 namespace quendaro {
 
@@ -47,6 +48,11 @@ inline constexpr PresetCharacter kPresetCharacter{
 
 // Case, blanks and length all count: "Orvo " has one trailing blank.
 bool IsPresetName(std::string_view name);
+
+// Writes into `log`, when there is one, that the trigger name `name` brought
+// in the pre-set character, and every score of `replaced` it changes.
+void RecordPreset(std::string_view name, const AbilityScores& replaced,
+                  RollLog* log);
 
 // A column of an ability table: its key in the command line's records and
 // its heading on a printed sheet.

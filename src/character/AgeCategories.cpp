@@ -1,6 +1,8 @@
 #include "character/AgeCategories.h"
 
 #include <array>
+#include <cstdio>
+#include <string>
 
 #include "character/FixedList.h"
 
@@ -164,6 +166,22 @@ const AgeGroup* FindAgeGroup(std::string_view race) {
   return nullptr;
 }
 
+constexpr std::string_view kAgeCaption = "Età";
+constexpr std::string_view kCategoryCaption = "Categoria d'età";
+
+// An age as the game master typed it: 20, 20.5.
+std::string AgeText(double age) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", age);
+  return text;
+}
+
+std::string BandText(const AgeBand& band, bool first, double age) {
+  return AgeText(age) + " anni, fascia da " + (first ? "più di " : "") +
+         std::to_string(band.lower) + " a meno di " +
+         std::to_string(band.upper);
+}
+
 bool Holds(const AgeBand& band, bool first, double age) {
   const bool above_lower = first ? age > band.lower : age >= band.lower;
   return above_lower && age < band.upper;
@@ -171,23 +189,52 @@ bool Holds(const AgeBand& band, bool first, double age) {
 
 }  // namespace
 
-AgeOutcome FindAgeCategory(std::string_view race, std::optional<double> age) {
+AgeOutcome FindAgeCategory(std::string_view race, std::optional<double> age,
+                           RollLog* log) {
   AgeOutcome outcome;
   const AgeGroup* group = FindAgeGroup(race);
-  if (group == nullptr || !age) return outcome;
+  if (group == nullptr || !age) {
+    if (log != nullptr) {
+      log->Rule(std::string(kCategoryCaption),
+                group == nullptr ? "razza senza tabella delle età"
+                                 : "età non numerica",
+                {}, {});
+    }
+    return outcome;
+  }
 
   if (*age > group->maximum) {
     outcome.message = group->refusal;
     outcome.category = group->refusalCaption;
     outcome.ageReset = true;
+    if (log != nullptr) {
+      log->Rule(std::string(kAgeCaption),
+                "oltre il massimo di " + std::to_string(group->maximum) +
+                    " anni per " + std::string(race),
+                AgeText(*age), 1);
+    }
   } else if (*age == group->maximum) {
     outcome.category = kMaximumAge;
+    if (log != nullptr) {
+      log->Rule(std::string(kCategoryCaption),
+                AgeText(*age) + " anni, il massimo per " + std::string(race),
+                {}, std::string(outcome.category));
+    }
   } else {
     for (std::size_t i = 0; i < group->bands.size(); ++i) {
       if (Holds(group->bands[i], i == 0, *age)) {
         outcome.category = group->bands[i].caption;
+        if (log != nullptr) {
+          log->Rule(std::string(kCategoryCaption),
+                    BandText(group->bands[i], i == 0, *age), {},
+                    std::string(outcome.category));
+        }
         break;
       }
+    }
+    if (outcome.category.empty() && log != nullptr) {
+      log->Rule(std::string(kCategoryCaption),
+                AgeText(*age) + " anni, in nessuna fascia", {}, {});
     }
   }
   return outcome;

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+#include "random/RollLog.h"
+
 namespace quendaro {
 
 // What the age stage makes of an age.
@@ -20,7 +22,9 @@ struct AgeOutcome {
 
 // Names the age category of `age` years for the race, matched exactly: one of
 // 14 groups of races that age alike. `age` is empty when the age text is not
-// a number. Draws nothing.
-AgeOutcome FindAgeCategory(std::string_view race, std::optional<double> age);
+// a number. Draws nothing. With a `log`, the refusal or the band found is a
+// step.
+AgeOutcome FindAgeCategory(std::string_view race, std::optional<double> age,
+                           RollLog* log = nullptr);
 
 }  // namespace quendaro

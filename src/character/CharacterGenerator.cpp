@@ -45,17 +45,24 @@ CharacterSheet CharacterGenerator::Generate(const CharacterRequest& request,
   RolledAbilities rolled =
       RollAbilities(request.race, request.character_class, random);
 
-  ClassOutcome checked = ApplyClassRule(rolled.scores, request.character_class,
-                                        request.race, request.alignment);
+  ClassOutcome checked =
+      ApplyClassRule(rolled.scores, request.character_class, request.race,
+                     request.alignment, random.Log());
   for (std::string_view message : checked.messages) {
     sheet.messages.emplace_back(message);
   }
   // A refused combination has no strength left to be exceptional; the
   // percentile was drawn all the same, so the sequence of draws is unchanged.
-  if (checked.refused) rolled.percentile.reset();
+  if (checked.refused && rolled.percentile) {
+    if (RollLog* log = random.Log()) {
+      log->Rule(std::string(kExceptionalStrengthCaption),
+                "annullata dalla regola infranta", *rolled.percentile, {});
+    }
+    rolled.percentile.reset();
+  }
 
-  const AgeOutcome age =
-      FindAgeCategory(request.race, ParseNumber(sheet.age, decimal_separator_));
+  const AgeOutcome age = FindAgeCategory(
+      request.race, ParseNumber(sheet.age, decimal_separator_), random.Log());
   if (age.message) sheet.messages.emplace_back(*age.message);
   sheet.age_category = std::string(age.category);
   if (age.ageReset) sheet.age = std::string(kFirstAge);
@@ -63,6 +70,7 @@ CharacterSheet CharacterGenerator::Generate(const CharacterRequest& request,
   sheet.scores = checked.scores;
   if (IsPresetName(request.name)) {
     const PresetCharacter& preset = kPresetCharacter;
+    RecordPreset(request.name, sheet.scores, random.Log());
     sheet.preset = true;
     sheet.scores = preset.scores;
     sheet.character_class = preset.character_class;

@@ -1,6 +1,7 @@
 #include "character/ClassRules.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "character/FixedList.h"
@@ -395,32 +396,65 @@ const ClassRule* FindClassRule(std::string_view character_class) {
 
 ClassOutcome ApplyClassRule(const AbilityScores& scores,
                             std::string_view character_class,
-                            std::string_view race, std::string_view alignment) {
+                            std::string_view race, std::string_view alignment,
+                            RollLog* log) {
   ClassOutcome outcome{scores, {}, false};
   const ClassRule* rule = FindClassRule(character_class);
   if (rule == nullptr) return outcome;
 
   for (const Minimum& minimum : rule->minimums) {
     int& score = outcome.scores[IndexOf(minimum.ability)];
-    if (score < minimum.threshold) score = minimum.value;
+    if (score >= minimum.threshold) continue;
+    if (log != nullptr) {
+      log->Rule(std::string(kAbilityCaptions[IndexOf(minimum.ability)]),
+                "minimo di " + std::string(character_class) + " (sotto " +
+                    std::to_string(minimum.threshold) + " diventa " +
+                    std::to_string(minimum.value) + ")",
+                score, minimum.value);
+    }
+    score = minimum.value;
   }
 
   const bool race_broken = Breaks(rule->race, MemberOf(kRaceMembers, race));
   const bool alignment_broken =
       Breaks(rule->alignment, MemberOf(kAlignmentMembers, alignment));
-  const auto refuse = [&outcome](std::string_view message) {
+  // `subject` is the refused choice's caption, `choice` the text picked and
+  // `not_allowed` the words that refuse it, agreeing with the caption.
+  const auto refuse = [&](std::string_view message, std::string_view subject,
+                          std::string_view choice,
+                          std::string_view not_allowed) {
     outcome.messages.push_back(message);
+    if (log != nullptr) {
+      log->Rule(std::string(subject),
+                std::string(choice) + std::string(not_allowed) +
+                    std::string(character_class) + ": «" +
+                    std::string(message) + "»",
+                {}, {});
+      for (std::size_t i = 0; i < outcome.scores.size(); ++i) {
+        if (outcome.scores[i] == 0) continue;
+        log->Rule(std::string(kAbilityCaptions[i]),
+                  "punteggio azzerato dalla regola infranta", outcome.scores[i],
+                  0);
+      }
+    }
     outcome.scores.fill(0);
     outcome.refused = true;
   };
+  const auto refuse_race = [&] {
+    refuse(rule->race.message, "Razza", race, " non ammessa per ");
+  };
+  const auto refuse_alignment = [&] {
+    refuse(rule->alignment.message, "Allineamento", alignment,
+           " non ammesso per ");
+  };
   switch (rule->order) {
     case RuleOrder::kRaceFirst:
-      if (race_broken) refuse(rule->race.message);
-      if (alignment_broken) refuse(rule->alignment.message);
+      if (race_broken) refuse_race();
+      if (alignment_broken) refuse_alignment();
       break;
     case RuleOrder::kAlignmentFirst:
-      if (alignment_broken) refuse(rule->alignment.message);
-      if (race_broken) refuse(rule->race.message);
+      if (alignment_broken) refuse_alignment();
+      if (race_broken) refuse_race();
       break;
   }
   return outcome;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "character/AbilityScores.h"
+#include "random/RollLog.h"
 
 namespace quendaro {
 
@@ -21,10 +22,13 @@ struct ClassOutcome {
 // than the threshold and careless of the race's limits), then the race and
 // alignment rules, each broken one raising its message and setting all six
 // scores to 0. A text outside the 41 classes ("nessuna", a class typed by
-// hand) has no rule and changes nothing. Draws nothing.
+// hand) has no rule and changes nothing. Draws nothing. With a `log`, every
+// score a minimum raised, every broken rule and every score it zeroed is a
+// step, named with the score's caption.
 ClassOutcome ApplyClassRule(const AbilityScores& scores,
                             std::string_view character_class,
-                            std::string_view race, std::string_view alignment);
+                            std::string_view race, std::string_view alignment,
+                            RollLog* log = nullptr);
 
 // Whether the race rule of the class lets a character of `race` take it, and
 // whether its alignment rule lets one of `alignment` take it: together, which

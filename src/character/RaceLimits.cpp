@@ -126,12 +126,14 @@ RolledAbilities RollAbilities(std::string_view race,
   RolledAbilities rolled;
   for (std::size_t i = 0; i < limits.size(); ++i) {
     random.Reseed();
-    rolled.scores[i] = random.RollBetween(limits[i].minimum, limits[i].maximum);
+    rolled.scores[i] = random.RollBetween(limits[i].minimum, limits[i].maximum,
+                                          LabelOf(kAbilityCaptions[i]));
     // The percentile is drawn straight after the strength, before the next
     // reseed, so it belongs to the same stretch of the sequence.
     if (i == IndexOf(Ability::kStrength) && rolled.scores[i] == kStrength18 &&
         IsWarriorClass(character_class) && !IsSmallRace(race)) {
-      rolled.percentile = random.Roll(kPercentileValues, kLowestPercentile);
+      rolled.percentile = random.Roll(kPercentileValues, kLowestPercentile,
+                                      LabelOf(kExceptionalStrengthCaption));
     }
   }
   return rolled;

@@ -276,11 +276,6 @@ std::variant<Invocation, UsageError> ParseCommandLine(
   invocation.stats = option("stats")->count() > 0;
   invocation.explain = option("explain")->count() > 0;
   invocation.as_typed = option("as-typed")->count() > 0;
-  if (invocation.explain && invocation.format != OutputFormat::kText) {
-    return UsageError{
-        "--explain writes text; it cannot go with --json or "
-        "--format markdown"};
-  }
   if (invocation.explain && invocation.stats) {
     return UsageError{
         "--explain shows single results; it cannot go with --stats"};

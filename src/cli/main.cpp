@@ -20,6 +20,7 @@
 #include "cli/Version.h"
 #include "cli/WeaponCommand.h"
 #include "presentation/Record.h"
+#include "presentation/RollStepPresentation.h"
 
 namespace quendaro::cli {
 namespace {
@@ -42,26 +43,6 @@ char NumericLocaleSeparator() {
 
 // A clock that never moves, for runs that must repeat exactly.
 std::uint64_t FrozenClock() { return 0; }
-
-// Writes every roll and reseed of one generation, as a game master would
-// check them by hand.
-class RollLog final : public RollObserver {
- public:
-  void OnReseed() override { lines_ += "  Reseed\n"; }
-  void OnRoll(int count, int low, int result) override {
-    lines_ += "  Roll(" + std::to_string(count) + ", " + std::to_string(low) +
-              ") = " + std::to_string(result) + "\n";
-  }
-  std::string Take() {
-    std::string lines = "Tiri:\n" + lines_;
-    lines_.clear();
-    lines.pop_back();  // the block's last line break comes from Output
-    return lines;
-  }
-
- private:
-  std::string lines_;
-};
 
 std::string GeneralHelp(const std::vector<std::unique_ptr<Subcommand>>& all) {
   std::string help =
@@ -90,8 +71,11 @@ std::string GeneralHelp(const std::vector<std::unique_ptr<Subcommand>>& all) {
       "  --json       the same as --format json\n"
       "  --stats      one summary of all N generations instead of the "
       "results\n"
-      "  --explain    after each result, the rolls it made (text output "
-      "only)\n"
+      "  --explain    after each result, every draw (what it was for, its "
+      "range, its\n"
+      "               value) and every rule that changed or looked up a "
+      "value; with\n"
+      "               --json a \"rolls\" list in each record\n"
       "  --as-typed   take every text and number exactly as the window "
       "takes what is\n"
       "               typed into its box, with the window's outcome: the way "
@@ -175,8 +159,10 @@ int Run(int argc, char* argv[]) {
     random->MixEntropy();
     random->Reseed();
   }
+  // With --explain the generators write their draws and rules into the log,
+  // and each result is followed by them; without it nothing is recorded.
   RollLog log;
-  if (invocation.explain) random->SetObserver(&log);
+  if (invocation.explain) random->SetLog(&log);
 
   Subcommand& subcommand = *invocation.subcommand;
   Statistics statistics(separator);
@@ -189,22 +175,31 @@ int Run(int argc, char* argv[]) {
       continue;
     }
     switch (invocation.format) {
-      case OutputFormat::kJson:
-        out.Line(JsonLine(subcommand.LastRecord(invocation.seed, index)));
+      case OutputFormat::kJson: {
+        Json record = subcommand.LastRecord(invocation.seed, index);
+        if (invocation.explain) record["rolls"] = StepsJson(log.Take());
+        out.Line(JsonLine(record));
         break;
+      }
       case OutputFormat::kMarkdown: {
         // Results of their own stand apart by a blank line; the rows of one
         // table follow one another under its heading.
         const std::string header = subcommand.MarkdownHeader();
         std::string block =
             (i == 0 ? header : std::string()) + subcommand.LastMarkdown();
+        if (invocation.explain) block += "\n" + StepsMarkdown(log.Take());
         if (!header.empty() || i + 1 == invocation.count) block.pop_back();
         out.Line(EscapeControls(block, true));
         break;
       }
       case OutputFormat::kText: {
         std::string block = subcommand.LastText();
-        if (invocation.explain) block += "\n" + log.Take();
+        if (invocation.explain) {
+          std::string steps = StepsText(log.Take());
+          if (steps.empty()) steps = "nessun tiro\n";
+          steps.pop_back();  // the block's last line break comes from Output
+          block += "\nTiri e regole:\n" + steps;
+        }
         if (i + 1 < invocation.count) block += "\n";  // a blank line between
         // The texts come from the arguments; none may steer the terminal.
         out.Line(EscapeControls(block, true));

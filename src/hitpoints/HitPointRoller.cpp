@@ -1,6 +1,7 @@
 #include "hitpoints/HitPointRoller.h"
 
 #include <optional>
+#include <string>
 
 #include "common/NumberText.h"
 #include "hitpoints/HitPointTable.h"
@@ -19,8 +20,14 @@ HitPointResult HitPointRoller::RollHitPoints(ClassGroup group,
   if (!level || *level < kLowestLevel || *level > kHighestLevel) return result;
   result.level = level;
   const HitPointRange& range = HitPointRangeFor(group, *level, reroll);
-  result.hit_points =
-      random.RollBetween(range.low, range.high) + range.addition;
+  const int rolled = random.RollBetween(range.low, range.high, LabelOf("PF"));
+  if (RollLog* log = random.Log(); log != nullptr && range.addition > 0) {
+    log->Rule("PF",
+              "più " + std::to_string(range.addition) + " fissi al livello " +
+                  std::to_string(*level),
+              rolled, rolled + range.addition);
+  }
+  result.hit_points = rolled + range.addition;
   return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cassert>
+#include <string>
 
 #include "random/RandomSource.h"
 
@@ -76,40 +77,91 @@ constexpr std::string_view kAfterPhrea = "mi";
 // A third part follows only on a decision draw below this.
 constexpr int kThirdPartBelow = 50;
 
+constexpr std::string_view kFirstCaption = "Prima sillaba";
+constexpr std::string_view kSecondCaption = "Seconda sillaba";
+constexpr std::string_view kThirdCaption = "Terza sillaba";
+constexpr std::string_view kThirdChanceCaption = "Terza sillaba, probabilità";
+
+int RollPercent(RandomSource& random, std::string_view caption) {
+  return random.Roll(99, 1, LabelOf(caption));
+}
+
+// One Roll(99, 1) and the syllable of `table` it picks; with a log, the
+// table line is a step of `caption`.
 template <std::size_t N>
-std::string_view Pick(const std::array<Syllable, N>& table, int roll) {
+std::string_view Pick(const std::array<Syllable, N>& table,
+                      std::string_view caption, RandomSource& random) {
+  const int roll = RollPercent(random, caption);
   for (const Syllable& syllable : table) {
-    if (roll >= syllable.low && roll <= syllable.high) return syllable.text;
+    if (roll < syllable.low || roll > syllable.high) continue;
+    if (RollLog* log = random.Log()) {
+      log->Rule(std::string(caption),
+                "riga " + std::to_string(syllable.low) + "–" +
+                    std::to_string(syllable.high),
+                {}, std::string(syllable.text));
+    }
+    return syllable.text;
   }
   assert(false && "syllable tables cover every roll 1-99");
   return {};
 }
 
-int RollPercent(RandomSource& random) { return random.Roll(99, 1); }
+// Whether a third part follows; with a log, a refusal is a step.
+bool ThirdPartFollows(RandomSource& random) {
+  const bool follows =
+      RollPercent(random, kThirdChanceCaption) < kThirdPartBelow;
+  if (RollLog* log = random.Log(); log != nullptr && !follows) {
+    log->Rule(std::string(kThirdCaption),
+              "nessuna: serviva meno di " + std::to_string(kThirdPartBelow), {},
+              {});
+  }
+  return follows;
+}
+
+void RecordChange(RandomSource& random, std::string_view caption,
+                  std::string_view rule, std::string_view from,
+                  std::string_view to) {
+  if (RollLog* log = random.Log(); log != nullptr && from != to) {
+    log->Rule(std::string(caption), std::string(rule), std::string(from),
+              std::string(to));
+  }
+}
 
 std::string MaleName(std::string_view first, RandomSource& random) {
-  const std::string_view second = Pick(kMaleSecondParts, RollPercent(random));
+  const std::string_view second =
+      Pick(kMaleSecondParts, kSecondCaption, random);
   if (second == "aard") {
     for (const FirstPartChange& change : kBeforeAard) {
-      if (first == change.from) first = change.to;
+      if (first != change.from) continue;
+      RecordChange(random, kFirstCaption, "davanti ad «aard»", first,
+                   change.to);
+      first = change.to;
     }
   }
   std::string name(first);
   name += second;
-  if (RollPercent(random) < kThirdPartBelow) {
-    name += Pick(kMaleThirdParts, RollPercent(random));
+  if (ThirdPartFollows(random)) {
+    name += Pick(kMaleThirdParts, kThirdCaption, random);
   }
   return name;
 }
 
 std::string FemaleName(std::string_view first, RandomSource& random) {
-  const std::string_view second = Pick(kFemaleSecondParts, RollPercent(random));
-  if (second == "aphrea") first = kBeforeAphrea;
+  const std::string_view second =
+      Pick(kFemaleSecondParts, kSecondCaption, random);
+  if (second == "aphrea") {
+    RecordChange(random, kFirstCaption, "davanti ad «aphrea»", first,
+                 kBeforeAphrea);
+    first = kBeforeAphrea;
+  }
   std::string name(first);
   name += second;
-  if (RollPercent(random) < kThirdPartBelow) {
-    std::string_view third = Pick(kFemaleThirdParts, RollPercent(random));
-    if (third == "phrea" && second.ends_with("phrea")) third = kAfterPhrea;
+  if (ThirdPartFollows(random)) {
+    std::string_view third = Pick(kFemaleThirdParts, kThirdCaption, random);
+    if (third == "phrea" && second.ends_with("phrea")) {
+      RecordChange(random, kThirdCaption, "dopo «phrea»", third, kAfterPhrea);
+      third = kAfterPhrea;
+    }
     name += third;
   }
   return name;
@@ -119,7 +171,7 @@ std::string FemaleName(std::string_view first, RandomSource& random) {
 
 NameResult NameGenerator::GenerateName(NameChoice choice,
                                        RandomSource& random) const {
-  const std::string_view first = Pick(kFirstParts, RollPercent(random));
+  const std::string_view first = Pick(kFirstParts, kFirstCaption, random);
   switch (choice) {
     case NameChoice::kNone:
       return {choice, "", kNoNameChoiceWarning};

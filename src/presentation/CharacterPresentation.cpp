@@ -1,5 +1,6 @@
 #include "presentation/CharacterPresentation.h"
 
+#include "character/AbilityScores.h"
 #include "character/AbilityTables.h"
 #include "character/CharacterChoices.h"
 #include "common/NumberText.h"
@@ -8,10 +9,6 @@
 namespace quendaro {
 
 namespace {
-
-constexpr std::array<std::string_view, kAbilityCount> kAbilityCaptions = {
-    "FORZA",        "DESTREZZA", "COSTITUZIONE",
-    "INTELLIGENZA", "SAGGEZZA",  "CARISMA"};
 
 // The keys of the scores and rows in a record, strength to charisma.
 constexpr std::array<std::string_view, kAbilityCount> kAbilityKeys = {

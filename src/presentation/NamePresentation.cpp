@@ -37,8 +37,9 @@ std::string Markdown(const NameResult& result) {
 
 std::string Html(const NameResult& result) {
   const std::string body =
-      result.warning ? "<p class=\"note\">" + HtmlText(*result.warning) + "</p>\n"
-                     : "<h1>" + HtmlText(result.name) + "</h1>\n";
+      result.warning
+          ? "<p class=\"note\">" + HtmlText(*result.warning) + "</p>\n"
+          : "<h1>" + HtmlText(result.name) + "</h1>\n";
   return HtmlDocument("Nome", body);
 }
 

@@ -4,10 +4,8 @@
 
 namespace quendaro {
 
-Json MakeRecord(std::string_view generator,
-                          std::optional<std::int64_t> seed,
-                          std::uint64_t index, Json result,
-                          Json display) {
+Json MakeRecord(std::string_view generator, std::optional<std::int64_t> seed,
+                std::uint64_t index, Json result, Json display) {
   Json record;
   record["schema"] = kRecordSchema;
   record["generator"] = std::string(generator);

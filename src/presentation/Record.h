@@ -18,10 +18,8 @@ inline constexpr int kRecordSchema = 1;
 //    "index": 0, "result": {...}, "display": {...}}
 // `result` holds the values (numbers as numbers, missing values as null);
 // `display` the texts the window shows, with the decimal point.
-Json MakeRecord(std::string_view generator,
-                          std::optional<std::int64_t> seed,
-                          std::uint64_t index, Json result,
-                          Json display);
+Json MakeRecord(std::string_view generator, std::optional<std::int64_t> seed,
+                std::uint64_t index, Json result, Json display);
 
 // One line of JSON: no blanks between tokens, UTF-8, with any byte that is
 // not valid UTF-8 written as U+FFFD, so whatever a user typed the line stays

@@ -103,8 +103,7 @@ std::string Html(const TreasureResult& result) {
     body += "<tr><td>" + std::string(kLetters[type]) + "</td><td>" +
             WholeText(result.counts[type]) + "</td></tr>\n";
   }
-  body +=
-      "</table>\n<h2>Ricchezze varie</h2>\n<table border=\"1\">\n";
+  body += "</table>\n<h2>Ricchezze varie</h2>\n<table border=\"1\">\n";
   for (const TotalCaption& row : kTotalCaptions) {
     body += "<tr><th>" + HtmlText(row.caption) + "</th><td>" +
             WholeText(result.Total(row.kind)) + "</td></tr>\n";

@@ -66,13 +66,12 @@ WeaponWindowTexts WindowTexts(const WeaponResult& result) {
 
 std::string PlainText(const WeaponResult& result) {
   const WeaponWindowTexts shown = WindowTexts(result);
-  std::string text = "Allineamento : " + shown.alignment +
-                     "\nIntelligenza : " + shown.intelligence +
-                     "\nComunicazione : " + shown.communication +
-                     "\nBonus : " + shown.bonus +
-                     "\nLingue parlate : " + shown.languages +
-                     "\nEgo : " + shown.ego +
-                     "\nAbilità dell'arma e/o poteri straordinari";
+  std::string text =
+      "Allineamento : " + shown.alignment +
+      "\nIntelligenza : " + shown.intelligence +
+      "\nComunicazione : " + shown.communication + "\nBonus : " + shown.bonus +
+      "\nLingue parlate : " + shown.languages + "\nEgo : " + shown.ego +
+      "\nAbilità dell'arma e/o poteri straordinari";
   for (const std::string& line : PowerLines(shown)) text += "\n  " + line;
   return text;
 }
@@ -94,10 +93,11 @@ std::string Html(const WeaponResult& result) {
   const WeaponWindowTexts shown = WindowTexts(result);
   std::string body = "<h1>Arma intelligente</h1>\n<table border=\"1\">\n";
   for (const auto& [caption, value] : Fields(shown)) {
-    body += "<tr><th>" + std::string(caption) + "</th><td>" +
-            HtmlText(value) + "</td></tr>\n";
+    body += "<tr><th>" + std::string(caption) + "</th><td>" + HtmlText(value) +
+            "</td></tr>\n";
   }
-  body += "</table>\n<h2>Abilità dell'arma e/o poteri straordinari</h2>\n<ul>\n";
+  body +=
+      "</table>\n<h2>Abilità dell'arma e/o poteri straordinari</h2>\n<ul>\n";
   for (const std::string& line : PowerLines(shown)) {
     body += "<li>" + HtmlText(line) + "</li>\n";
   }

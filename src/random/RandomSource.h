@@ -2,7 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
+
+#include "random/RollLog.h"
 
 namespace quendaro {
 
@@ -62,7 +65,26 @@ class RandomSource {
   // Roll(high - low + 1, low), for ranges whose bounds are data.
   int RollBetween(int low, int high);
 
+  // The same rolls, recorded in the attached log under the caption that
+  // `label()` returns. The label is made only when a log listens, so a
+  // generation nobody audits builds no text.
+  template <typename Label>
+  int Roll(int count, int low, Label&& label) {
+    const int result = Roll(count, low);
+    if (log_ != nullptr) log_->Draw(label(), low, low + count - 1, result);
+    return result;
+  }
+  template <typename Label>
+  int RollBetween(int low, int high, Label&& label) {
+    return Roll(high - low + 1, low, std::forward<Label>(label));
+  }
+
   void SetObserver(RollObserver* observer) { observer_ = observer; }
+
+  // The log that labelled rolls and the generators' rules write into; none
+  // by default.
+  void SetLog(RollLog* log) { log_ = log; }
+  RollLog* Log() const { return log_; }
 
   // For tests: the following draws are exactly `draws`, in order; once they
   // are used up the source goes on with its own sequence. Reseeds leave a
@@ -85,10 +107,32 @@ class RandomSource {
   std::uint64_t increment_ = 0;
   Clock clock_;
   RollObserver* observer_ = nullptr;
+  RollLog* log_ = nullptr;
   std::vector<float> script_;
   std::size_t script_next_ = 0;
   std::size_t draw_count_ = 0;
   std::size_t reseed_count_ = 0;
+};
+
+// Attaches a log of its own to a source for as long as it lives, and puts
+// back the log the source had before: a window holds one across its call to
+// a generator.
+class ScopedRollLog {
+ public:
+  explicit ScopedRollLog(RandomSource& random)
+      : random_(random), previous_(random.Log()) {
+    random.SetLog(&log_);
+  }
+  ~ScopedRollLog() { random_.SetLog(previous_); }
+  ScopedRollLog(const ScopedRollLog&) = delete;
+  ScopedRollLog& operator=(const ScopedRollLog&) = delete;
+
+  std::vector<RollStep> Take() { return log_.Take(); }
+
+ private:
+  RandomSource& random_;
+  RollLog* previous_;
+  RollLog log_;
 };
 
 }  // namespace quendaro

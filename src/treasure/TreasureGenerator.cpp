@@ -1,11 +1,34 @@
 #include "treasure/TreasureGenerator.h"
 
+#include <string>
+#include <string_view>
+
 namespace quendaro {
 namespace {
 
-// A percentage test: passes on a roll of 1 up to `chance`.
-bool PercentTest(int chance, RandomSource& random) {
-  return random.Roll(100, 1) <= chance;
+// The kinds as the roll audit names them, in TreasureKind order.
+constexpr std::array<std::string_view, kTreasureKindCount> kKindNames{
+    "rame", "argento", "oro", "platino/electrum", "gemme", "oggetti d'arte"};
+constexpr std::string_view kMagicName = "oggetti magici";
+
+// "Tesoro A: rame", the subject of every step about one row of one type.
+std::string RowSubject(const TreasureTypeEntry& entry, std::string_view kind) {
+  return "Tesoro " + std::string(entry.letter) + ": " + std::string(kind);
+}
+
+// A percentage test: passes on a roll of 1 up to `chance`. With a log, the
+// roll is a step, and so is its failure for the row named `kind`.
+bool PercentTest(int chance, const TreasureTypeEntry& entry,
+                 std::string_view kind, RandomSource& random) {
+  const bool passed = random.Roll(100, 1, [&] {
+    return RowSubject(entry, kind) + ", probabilità";
+  }) <= chance;
+  if (RollLog* log = random.Log(); log != nullptr && !passed) {
+    log->Rule(RowSubject(entry, kind),
+              "probabilità del " + std::to_string(chance) + "% mancata", {},
+              {});
+  }
+  return passed;
 }
 
 }  // namespace
@@ -25,13 +48,29 @@ TreasureResult TreasureGenerator::Generate(const Counts& counts,
     const TreasureTypeEntry& entry = TreasureType(type);
     for (int kind = 0; kind < kTreasureKindCount; ++kind) {
       const TreasureRow& row = entry.rows[static_cast<std::size_t>(kind)];
-      if (!row.Present() || !PercentTest(row.chance, random)) continue;
-      result.totals[static_cast<std::size_t>(kind)] +=
-          random.RollBetween(row.low, row.high) * count;
+      const std::string_view name = kKindNames[static_cast<std::size_t>(kind)];
+      if (!row.Present() || !PercentTest(row.chance, entry, name, random)) {
+        continue;
+      }
+      const int amount = random.RollBetween(row.low, row.high, [&] {
+        return RowSubject(entry, name) + ", quantità";
+      });
+      if (RollLog* log = random.Log(); log != nullptr && count > 1) {
+        log->Rule(RowSubject(entry, name) + ", quantità",
+                  "per " + std::to_string(count) + " volte il tipo", amount,
+                  amount * count);
+      }
+      result.totals[static_cast<std::size_t>(kind)] += amount * count;
     }
-    if (PercentTest(entry.magicChance, random)) {
+    if (PercentTest(entry.magicChance, entry, kMagicName, random)) {
       result.magic_lines[static_cast<std::size_t>(type)] =
           MagicText(type, count);
+      if (RollLog* log = random.Log()) {
+        log->Rule(RowSubject(entry, kMagicName),
+                  "probabilità del " + std::to_string(entry.magicChance) +
+                      "% riuscita",
+                  {}, std::string(MagicText(type, count)));
+      }
     }
   }
   return result;

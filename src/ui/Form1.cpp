@@ -28,6 +28,7 @@
 #include "ui/MenuBar.h"
 #include "ui/ResultActions.h"
 #include "ui/ResultTexts.h"
+#include "ui/RollAudit.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -182,7 +183,7 @@ void Form1::BuildMenuBar() {
                         {{"menu00", "Menù principale", &Form1::menu00_Click},
                          {"menu02", "Esci", &Form1::menu02_Click}});
   results_->AddFileItems(*file, file->actions().back());
-  AddMenu(
+  QMenu* opzioni = AddMenu(
       this, QStringLiteral("&Opzioni"),
       {{"name", "G&eneratore di nomi", &Form1::name_Click},
        {"pf", "&Tira punti ferita(PF)", &Form1::pf_Click},
@@ -191,6 +192,8 @@ void Form1::BuildMenuBar() {
        {"png", "&PNG casuale", &Form1::png_Click}});
   findChild<QAction*>(QStringLiteral("png"))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  rolls_ = new RollAudit(this, platform_);
+  opzioni->addAction(rolls_->Action());
   AddMenu(this, QStringLiteral("&?"),
           {{"about", "&About..", &Form1::about_Click},
            {"wts", "&Morvellan Soft.", &Form1::wts_Click},
@@ -553,7 +556,9 @@ void Form1::Command1_Click() {
 
   const char separator = platform_.DecimalSeparator();
   const CharacterGenerator generator(separator);
+  ScopedRollLog rolls(random_);
   const CharacterSheet sheet = generator.Generate(request, random_);
+  rolls_->SetSteps(rolls.Take());
 
   for (const std::string& message : sheet.messages) {
     platform_.ShowMessage(this, QString::fromStdString(message));

@@ -15,6 +15,7 @@ class QPushButton;
 namespace quendaro {
 
 class ResultActions;
+class RollAudit;
 
 // The character window, "Generatore PG-PNG": the game master picks race,
 // class and alignment, types name, age, height and weight, and "Tira i dadi"
@@ -68,6 +69,7 @@ class Form1 : public QMainWindow {
 
   RandomSource& random_;
   Platform& platform_;
+  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
   Navigator* navigator_;
   // Copying, saving and printing the latest result, and its history.
   ResultActions* results_ = nullptr;

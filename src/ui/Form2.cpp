@@ -12,6 +12,7 @@
 #include "ui/Fonts.h"
 #include "ui/ResultActions.h"
 #include "ui/ResultTexts.h"
+#include "ui/RollAudit.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -97,6 +98,8 @@ void Form2::BuildLayout() {
   Label1->setAlignment(Qt::AlignCenter);
   Label1->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                   Qt::TextSelectableByKeyboard);
+  rolls_ = new RollAudit(this, platform_);
+  Label1->addAction(rolls_->Action());
   // Room for the longest names (Thornthirelithae) so the
   // window does not jump as names come and go.
   Label1->setMinimumWidth(Label1->fontMetrics().horizontalAdvance(
@@ -124,7 +127,9 @@ void Form2::Command1_Click() {
   } else if (Option2->isChecked()) {
     choice = NameChoice::kFemale;
   }
+  ScopedRollLog rolls(random_);
   const NameResult result = NameGenerator().GenerateName(choice, random_);
+  rolls_->SetSteps(rolls.Take());
   if (result.warning) {
     platform_.ShowMessage(
         this,

@@ -14,6 +14,7 @@ class QRadioButton;
 namespace quendaro {
 
 class ResultActions;
+class RollAudit;
 
 // The name generator, "Genera-Nomi": the user picks male or female names in
 // the "Nomi" frame and "Genera" shows one drawn by the NameGenerator. With
@@ -36,6 +37,7 @@ class Form2 : public QWidget {
 
   RandomSource& random_;
   Platform& platform_;
+  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
   Navigator* navigator_;
   // Copying, saving and printing the latest result, and its history.
   ResultActions* results_ = nullptr;

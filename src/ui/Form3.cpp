@@ -17,6 +17,7 @@
 #include "ui/MenuBar.h"
 #include "ui/ResultActions.h"
 #include "ui/ResultTexts.h"
+#include "ui/RollAudit.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -187,9 +188,12 @@ void Form3::BuildMenuBar() {
                         {{"init", "Menù principale", &Form3::init_Click},
                          {"ex", "Esci", &Form3::ex_Click}});
   results_->AddFileItems(*file, file->actions().back());
-  AddMenu(this, QStringLiteral("&Opzioni"),
-          {{"pgpng", "Generatore &PG/PNG", &Form3::pgpng_Click},
-           {"arm", "Ge&neratore di armi intelligenti", &Form3::arm_Click}});
+  QMenu* opzioni =
+      AddMenu(this, QStringLiteral("&Opzioni"),
+              {{"pgpng", "Generatore &PG/PNG", &Form3::pgpng_Click},
+               {"arm", "Ge&neratore di armi intelligenti", &Form3::arm_Click}});
+  rolls_ = new RollAudit(this, platform_);
+  opzioni->addAction(rolls_->Action());
   AddMenu(this, QStringLiteral("&?"),
           {{"about", "&About...", &Form3::about_Click},
            {"soft", "&Morvellan Soft.", &Form3::soft_Click},
@@ -360,7 +364,9 @@ void Form3::Command1_Click() {
         ParseWholeNumber(text.toStdString(), platform_.DecimalSeparator())
             .value_or(0);
   }
+  ScopedRollLog rolls(random_);
   const TreasureResult result = generator_.Generate(counts, random_);
+  rolls_->SetSteps(rolls.Take());
   const TreasureWindowTexts texts = WindowTexts(result);
 
   for (std::size_t type = 0; type < texts.magic_lines.size(); ++type) {

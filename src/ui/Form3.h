@@ -18,6 +18,7 @@ class QSpinBox;
 namespace quendaro {
 
 class ResultActions;
+class RollAudit;
 
 // The lair-treasure window, "Generatore di tesori della tana": the game master
 // sets how many times each lair type A to I is present, and "Genera tesoro"
@@ -60,6 +61,7 @@ class Form3 : public QMainWindow {
 
   RandomSource& random_;
   Platform& platform_;
+  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
   Navigator* navigator_;
   // Copying, saving and printing the latest result, and its history.
   ResultActions* results_ = nullptr;

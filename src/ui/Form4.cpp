@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -17,6 +18,7 @@
 #include "presentation/HitPointPresentation.h"
 #include "ui/ResultActions.h"
 #include "ui/ResultTexts.h"
+#include "ui/RollAudit.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -70,6 +72,8 @@ Form4::Form4(RandomSource& random, Platform& platform, Navigator* navigator,
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(Text(kCaption));
   MakeSheet(this);
+  rolls_ = new RollAudit(this, platform_);
+  addAction(rolls_->Action());
   BuildLayout();
   results_ = new ResultActions(*this, platform_, navigator_);
   for (QLineEdit* box : {Text5, Text6, Text7, Text8}) {
@@ -138,6 +142,8 @@ void Form4::BuildLayout() {
     points->setToolTip(Text(kPointsTooltip));
     points->setAlignment(Qt::AlignCenter);
     SetBoxColor(points, QColor(kOutputColor), ResultColor());
+    // Its context menu, made by the copy actions, lists this too.
+    points->addAction(rolls_->Action());
     *point_boxes[i] = points;
 
     auto* clear = new QPushButton(this);
@@ -231,9 +237,11 @@ void Form4::Form_Load() {
 
 void Form4::RollInto(ClassGroup group, QLineEdit* box) {
   const HitPointRoller roller(platform_.DecimalSeparator());
+  ScopedRollLog rolls(random_);
   const HitPointResult result = roller.RollHitPoints(
       group, Combo1->currentText().toStdString(), Check1->isChecked(), random_);
   box->setText(QString::fromStdString(WindowText(result)));
+  rolls_->SetSteps(rolls.Take());
   // A level that is no level draws nothing and leaves nothing to keep.
   if (result.hit_points) results_->Publish(HitPointDocument(result));
 }

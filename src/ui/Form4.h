@@ -19,6 +19,7 @@ class QPushButton;
 namespace quendaro {
 
 class ResultActions;
+class RollAudit;
 
 // The hit-point roller, "Tira Punti-ferita (PF)": one row per class group,
 // each with its roll button, its hit die, the rolled hit points and a button
@@ -49,9 +50,11 @@ class Form4 : public QWidget {
   // header stand over the middle of their columns.
   void AlignColumnsUnderHeader(QGridLayout* grid);
   void RollInto(ClassGroup group, QLineEdit* box);
+  // The box's own context menu, with "Dettagli dei tiri" at its foot.
 
   RandomSource& random_;
   Platform& platform_;
+  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
   Navigator* navigator_;
   // Copying, saving and printing the latest result, and its history.
   ResultActions* results_ = nullptr;

@@ -23,6 +23,7 @@
 #include "ui/MenuBar.h"
 #include "ui/ResultActions.h"
 #include "ui/ResultTexts.h"
+#include "ui/RollAudit.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -189,9 +190,11 @@ void Form5::BuildMenuBar() {
                         {{"scher1", "Menù principale", &Form5::scher1_Click},
                          {"exit", "Esci", &Form5::exit_Click}});
   results_->AddFileItems(*file, file->actions().back());
-  AddMenu(this, QStringLiteral("&Opzioni"),
-          {{"tes", "&Generatore di tesori", &Form5::tes_Click},
-           {"gen", "Generatore &PG/PNG", &Form5::gen_Click}});
+  QMenu* opzioni = AddMenu(this, QStringLiteral("&Opzioni"),
+                           {{"tes", "&Generatore di tesori", &Form5::tes_Click},
+                            {"gen", "Generatore &PG/PNG", &Form5::gen_Click}});
+  rolls_ = new RollAudit(this, platform_);
+  opzioni->addAction(rolls_->Action());
   AddMenu(this, QStringLiteral("&?"),
           {{"about", "&About...", &Form5::about_Click},
            {"wts", "&Morvellan Soft.", &Form5::wts_Click},
@@ -386,7 +389,9 @@ void Form5::Command1_Click() {
     label->clear();
   }
 
+  ScopedRollLog rolls(random_);
   const WeaponResult result = generator_.Generate(random_);
+  rolls_->SetSteps(rolls.Take());
   const WeaponWindowTexts weapon = WindowTexts(result);
 
   SetCaption(Label23, weapon.languages);

@@ -15,6 +15,7 @@ class QPushButton;
 namespace quendaro {
 
 class ResultActions;
+class RollAudit;
 
 // The intelligent-weapon window, "Generatore di armi intelligenti": "Genera
 // Arma" asks the WeaponGenerator for a weapon and writes its texts into the
@@ -52,6 +53,7 @@ class Form5 : public QMainWindow {
 
   RandomSource& random_;
   Platform& platform_;
+  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
   Navigator* navigator_;
   // Copying, saving and printing the latest result, and its history.
   ResultActions* results_ = nullptr;

@@ -73,6 +73,9 @@ void ResultActions::AddCopyMenu(QWidget& output) {
             }
             menu->setObjectName(QStringLiteral("resultMenu"));
             menu->addAction(copy_);
+            // Items the window gave the output itself, such as the roll
+            // details, follow.
+            menu->addActions(output.actions());
             menu->exec(output.mapToGlobal(position));
           });
   UpdateItems();

@@ -3,6 +3,8 @@
 #include <array>
 #include <cassert>
 #include <cstddef>
+#include <string>
+#include <utility>
 
 namespace quendaro {
 
@@ -164,6 +166,30 @@ const SpecialPurposeRow& SpecialPurposeFor(int roll) {
 }
 const SpecialPurposePowerRow& SpecialPurposePowerFor(int roll) {
   return RowFor(kSpecialPurposePowers, roll);
+}
+
+namespace {
+
+void RecordLine(RollLog& log, std::string_view subject, int low, int high,
+                int ego, StepValue value) {
+  std::string rule = "riga " + std::to_string(low);
+  if (high != low) rule += "–" + std::to_string(high);
+  if (ego != 0) rule += ", ego +" + std::to_string(ego);
+  log.Rule(std::string(subject), std::move(rule), {}, std::move(value));
+}
+
+}  // namespace
+
+void RecordTableLine(RollLog* log, std::string_view subject, int low, int high,
+                     int ego, std::string_view text) {
+  if (log != nullptr) {
+    RecordLine(*log, subject, low, high, ego, std::string(text));
+  }
+}
+
+void RecordTableLine(RollLog* log, std::string_view subject, int low, int high,
+                     int ego, int value) {
+  if (log != nullptr) RecordLine(*log, subject, low, high, ego, value);
 }
 
 }  // namespace quendaro

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "random/RollLog.h"
+
 namespace quendaro {
 
 // The random tables of an intelligent weapon, in the order a generation
@@ -96,5 +98,28 @@ const PrimaryAbilityRow& PrimaryAbilityFor(int roll);
 const ExtraordinaryPowerRow& ExtraordinaryPowerFor(int roll);
 const SpecialPurposeRow& SpecialPurposeFor(int roll);
 const SpecialPurposePowerRow& SpecialPurposePowerFor(int roll);
+
+// Writes into `log`, when there is one, the table line a roll for `subject`
+// looked up: its range, the ego it adds (none for 0) and its text.
+void RecordTableLine(RollLog* log, std::string_view subject, int low, int high,
+                     int ego, std::string_view text);
+// The same for a line whose value is a number (languages, bonus,
+// intelligence).
+void RecordTableLine(RollLog* log, std::string_view subject, int low, int high,
+                     int ego, int value);
+
+// The captions of the weapon's draws in the audit.
+inline constexpr std::string_view kLanguagesCaption = "Lingue parlate";
+inline constexpr std::string_view kBonusCaption = "Bonus";
+inline constexpr std::string_view kAlignmentCaption = "Allineamento";
+inline constexpr std::string_view kIntelligenceCaption =
+    "Intelligenza dell'arma";
+inline constexpr std::string_view kPrimaryAbilityCaption = "Abilità dell'arma";
+inline constexpr std::string_view kExtraordinaryPowerCaption =
+    "Potere straordinario";
+inline constexpr std::string_view kSpecialPurposeCaption = "Scopo speciale";
+inline constexpr std::string_view kSpecialPurposePowerCaption =
+    "Potere dello scopo speciale";
+inline constexpr std::string_view kEgoCaption = "Ego";
 
 }  // namespace quendaro

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -236,7 +237,7 @@ TEST(QuendaroCliTest, UsageErrorsExitTwoAndWriteNothing) {
       {"hitpoints", "--group", "Ladro", "--level", "3"},
       {"hitpoints", "--level", "3"},
       {"hitpoints", "--group", "Militare"},
-      {"weapon", "--json", "--explain"},
+      {"weapon", "--stats", "--explain"},
       {"weapon", "extra"},
       {"npc", "--level", "0"},
       {"npc", "--level", "21"},
@@ -281,10 +282,61 @@ TEST(QuendaroCliTest, ExplainListsTheRollsAfterTheResult) {
   ASSERT_EQ(run.status, 0) << run.err;
   const std::vector<std::string> lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 3u) << run.out;
-  EXPECT_EQ(lines[1], "Tiri:");
+  EXPECT_EQ(lines[1], "Tiri e regole:");
   // One roll over the first-level rogue's 1-6, whose result is what was shown.
-  EXPECT_EQ(lines[2].rfind("  Roll(6, 1) = ", 0), 0u) << lines[2];
+  EXPECT_EQ(lines[2].rfind("PF: tiro fra 1 e 6 → ", 0), 0u) << lines[2];
   EXPECT_EQ(lines[0], "PF: " + lines[2].substr(lines[2].size() - 1));
+}
+
+TEST(QuendaroCliTest, ExplainReadsAsSentencesWithTheRulesThatChangedScores) {
+  // A hill dwarf paladin: the race rule zeroes every score, and the text
+  // says so under each score's caption, with no call syntax anywhere.
+  const CliRun run =
+      RunCli({"character", "--race", "Nano di collina", "--class", "Paladino",
+              "--alignment", "Legale/buono", "--explain", "--seed", "2"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.find("Roll("), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("Reseed"), std::string::npos) << run.out;
+  const std::vector<std::string> lines = Lines(run.out);
+  for (const std::string caption : {"FORZA", "DESTREZZA", "COSTITUZIONE",
+                                    "INTELLIGENZA", "SAGGEZZA", "CARISMA"}) {
+    const auto draw = std::find_if(lines.begin(), lines.end(), [&](auto& l) {
+      return l.rfind(caption + ": tiro fra ", 0) == 0;
+    });
+    EXPECT_NE(draw, lines.end()) << caption << "\n" << run.out;
+  }
+  EXPECT_NE(std::find(lines.begin(), lines.end(),
+                      "Razza: Nano di collina non ammessa per Paladino: «Un "
+                      "paladino può essere solo umano»"),
+            lines.end())
+      << run.out;
+}
+
+TEST(QuendaroCliTest, ExplainWithJsonAddsTheRollsToEachRecord) {
+  const CliRun run = RunCli({"treasure", "--A", "2", "--count", "3", "--json",
+                             "--explain", "--seed", "4"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 3u);
+  for (const std::string& line : lines) {
+    const auto record = nlohmann::json::parse(line);
+    const auto& rolls = record["rolls"];
+    ASSERT_TRUE(rolls.is_array());
+    ASSERT_FALSE(rolls.empty());
+    EXPECT_EQ(rolls[0]["step"], "Tesoro A: rame, probabilità");
+    EXPECT_EQ(rolls[0]["kind"], "draw");
+    EXPECT_EQ(rolls[0]["low"], 1);
+    EXPECT_EQ(rolls[0]["high"], 100);
+    for (const auto& step : rolls) {
+      if (step["kind"] != "draw") continue;
+      EXPECT_GE(step["value"].get<int>(), step["low"].get<int>());
+      EXPECT_LE(step["value"].get<int>(), step["high"].get<int>());
+    }
+  }
+  // Without --explain the records stay as they were.
+  const CliRun plain =
+      RunCli({"treasure", "--A", "2", "--json", "--seed", "4"});
+  EXPECT_FALSE(nlohmann::json::parse(plain.out).contains("rolls"));
 }
 
 TEST(QuendaroCliTest, StatsSummariseInsteadOfListing) {

@@ -35,6 +35,15 @@ COMMANDS = [
     ["npc", "--count", "300"],
     ["npc", "--level", "20", "--count", "300"],
     ["npc", "--level", "7", "--count", "6", "--format", "json"],
+    # With --explain every record carries its rolls.
+    ["character", "--race", "Umano", "--class", "Paladino", "--age", "200",
+     "--count", "100", "--explain"],
+    ["character", "--name", "Orvo", "--explain"],
+    ["treasure", "--A", "5", "--H", "2", "--count", "50", "--explain"],
+    ["weapon", "--count", "200", "--explain"],
+    ["hitpoints", "--group", "Militare", "--level", "15", "--explain"],
+    ["hitpoints", "--group", "Sacerdote", "--level", "abc", "--explain"],
+    ["name", "--sex", "f", "--count", "50", "--explain"],
 ]
 
 
@@ -58,6 +67,8 @@ def main():
             errors = list(validator.iter_errors(record))
             if record["seed"] != seed or record["index"] != number:
                 errors.append("seed or index out of step")
+            if ("--explain" in command) != ("rolls" in record):
+                errors.append("rolls without --explain, or missing with it")
             for error in errors[:3]:
                 print(f"{command} line {number}: {error}")
             failures += bool(errors)
