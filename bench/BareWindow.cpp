@@ -1,7 +1,7 @@
 // The yardstick for the program's start-up: a Qt Widgets program that shows
 // one empty window, then opens two more from a menu item, one maximized as
 // the large generators open and one plain as the small windows do. It prints
-// what `quendaro --benchmark-startup` prints, timed by the same probe:
+// what quendaro_startup_benchmark prints, timed by the same probe:
 //
 //   shown BareWindow <microseconds since the epoch>
 //   open BareMaximized <microseconds from the menu item to the window>
@@ -16,7 +16,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/FirstPaintProbe.h"
+#include "FirstPaintProbe.h"
 
 namespace {
 

@@ -18,10 +18,11 @@ build_dir=${QUENDARO_STARTUP_BUILD_DIR:-build-bench-startup}
 
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build_dir" --target quendaro quendaro_bare_window >/dev/null
+cmake --build "$build_dir" --target quendaro_startup_benchmark \
+  quendaro_bare_window >/dev/null
 
-program=$build_dir/src/app/quendaro
-bare=$build_dir/src/app/quendaro_bare_window
+program=$build_dir/bench/quendaro_startup_benchmark
+bare=$build_dir/bench/quendaro_bare_window
 export QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 QT_ENABLE_HIGHDPI_SCALING=0
 
 samples=$(mktemp -d)
@@ -57,7 +58,7 @@ echo "Load before the runs: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 for ((run = 1; run <= runs; ++run)); do
   measure bare "$bare"
   for generator in Form1 Form3 Form5; do
-    measure "$generator" "$program" "--benchmark-startup=$generator"
+    measure "$generator" "$program" "$generator"
   done
 done
 echo "Load after the runs:  $(cut -d' ' -f1-3 /proc/loadavg)"

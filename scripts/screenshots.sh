@@ -19,4 +19,4 @@ cmake --build "$build_dir" --target quendaro_screenshots
 
 # One device pixel per pixel, whatever the desktop running the script says.
 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 QT_ENABLE_HIGHDPI_SCALING=0 \
-  "$build_dir/src/app/quendaro_screenshots" docs/screenshots
+  "$build_dir/tools/quendaro_screenshots" docs/screenshots

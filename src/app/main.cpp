@@ -1,8 +1,5 @@
 #include <QApplication>
-#include <cstdio>
-#include <optional>
 
-#include "app/StartupBenchmark.h"
 #include "random/RandomSource.h"
 #include "ui/Pictures.h"
 #include "ui/Platform.h"
@@ -22,22 +19,6 @@ int main(int argc, char* argv[]) {
   quendaro::WindowManager windows(random, platform);
   QObject::connect(&windows, &quendaro::WindowManager::LastWindowClosed, &app,
                    &QCoreApplication::quit);
-
-  // The switch is read once, here: a plain start pays nothing for the
-  // benchmark.
-  const std::optional<QString> benchmark_target =
-      quendaro::StartupBenchmark::Requested(QCoreApplication::arguments());
-  if (benchmark_target) {
-    if (!quendaro::StartupBenchmark::Opens(*benchmark_target)) {
-      std::fprintf(stderr,
-                   "--benchmark-startup opens Form1, Form3 or Form5, not %s\n",
-                   qPrintable(*benchmark_target));
-      return 2;
-    }
-    quendaro::StartupBenchmark benchmark(windows, *benchmark_target);
-    benchmark.Run();
-    return QApplication::exec();
-  }
   windows.Start();
   return QApplication::exec();
 }

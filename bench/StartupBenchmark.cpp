@@ -1,4 +1,4 @@
-#include "app/StartupBenchmark.h"
+#include "StartupBenchmark.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -74,18 +74,6 @@ StartupBenchmark::StartupBenchmark(WindowManager& windows,
                         }});
     }
   }
-}
-
-std::optional<QString> StartupBenchmark::Requested(
-    const QStringList& arguments) {
-  const QString kSwitch = QStringLiteral("--benchmark-startup");
-  for (const QString& argument : arguments) {
-    if (argument == kSwitch) return NameOf(FormId::kForm1);
-    if (argument.startsWith(kSwitch + '=')) {
-      return argument.mid(kSwitch.size() + 1);
-    }
-  }
-  return std::nullopt;
 }
 
 bool StartupBenchmark::Opens(const QString& generator) {
