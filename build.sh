@@ -20,6 +20,7 @@ readonly PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev
+  nlohmann-json3-dev python3-jsonschema
   fonts-dejavu-core fonts-liberation2 fonts-quattrocento
   locales
   clang libclang-rt-14-dev libbenchmark-dev
