@@ -1,8 +1,9 @@
 // The yardstick for the program's start-up: a Qt Widgets program that shows
 // one window with one label in the program's title typeface (any program
-// that shows text pays for loading the font database), then opens two more from a menu item, one maximized as
-// the large generators open and one plain as the small windows do. It prints
-// what quendaro_startup_benchmark prints, timed by the same probe:
+// that shows text pays for loading the font database), then opens two more from
+// a menu item, one maximized as the large generators open and one plain as the
+// small windows do. It prints what quendaro_startup_benchmark prints, timed by
+// the same probe:
 //
 //   shown BareWindow <microseconds since the epoch>
 //   open BareMaximized <microseconds from the menu item to the window>
@@ -41,8 +42,8 @@ int main(int argc, char* argv[]) {
   QWidget window;
   window.setObjectName(QStringLiteral("BareWindow"));
   auto* label = new QLabel(QStringLiteral("Quendaro 32"), &window);
-  label->setFont(quendaro::RoleFont(quendaro::FontRole::kDecorative, 30,
-                                    QFont::Bold));
+  label->setFont(
+      quendaro::RoleFont(quendaro::FontRole::kDecorative, 30, QFont::Bold));
   (new QVBoxLayout(&window))->addWidget(label);
   std::vector<std::unique_ptr<QWidget>> opened;
   Clock::time_point acted;

@@ -20,5 +20,7 @@ int main(int argc, char* argv[]) {
   QObject::connect(&windows, &quendaro::WindowManager::LastWindowClosed, &app,
                    &QCoreApplication::quit);
   windows.Start();
+  // The windows a player opens next are built while the logo is up.
+  windows.BuildAheadWhenIdle();
   return QApplication::exec();
 }

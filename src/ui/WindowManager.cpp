@@ -2,7 +2,10 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QPixmap>
 #include <QScreen>
+#include <QTimer>
+#include <optional>
 
 #include "ui/Form1.h"
 #include "ui/Form2.h"
@@ -40,6 +43,13 @@ bool OpensMaximized(FormId form) {
 constexpr FormId kOwnedForms[] = {FormId::kForm4, FormId::kForm2,
                                   FormId::kForm6};
 
+// The windows built ahead, most likely first: the main menu follows the logo,
+// then the three generators of the menu, then the windows of their menus.
+// The start window is shown only once.
+constexpr FormId kSpareOrder[] = {
+    FormId::kForm8, FormId::kForm1, FormId::kForm3, FormId::kForm5,
+    FormId::kForm4, FormId::kForm2, FormId::kForm6};
+
 }  // namespace
 
 WindowManager::WindowManager(RandomSource& random, Platform& platform,
@@ -55,6 +65,7 @@ WindowManager::~WindowManager() {
       delete window.data();
     }
   }
+  for (QPointer<QWidget>& spare : spares_) delete spare.data();
 }
 
 void WindowManager::Start() {
@@ -91,14 +102,28 @@ void WindowManager::Close(FormId target) {
   if (QWidget* window = Window(target)) window->close();
 }
 
+void WindowManager::BuildAheadWhenIdle() {
+  build_ahead_ = true;
+  // A window already painted has no paint left to wait for.
+  for (const QPointer<QWidget>& window : windows_) {
+    if (window != nullptr && window->isVisible()) ScheduleSpare();
+  }
+}
+
 QWidget* WindowManager::Window(FormId form) const {
   return windows_[IndexOf(form)].data();
+}
+
+bool WindowManager::HasSpare(FormId form) const {
+  return spares_[IndexOf(form)] != nullptr;
 }
 
 QWidget* WindowManager::Instance(FormId form) {
   QPointer<QWidget>& slot = windows_[IndexOf(form)];
   if (slot == nullptr) {
-    QWidget* window = Create(form);
+    QPointer<QWidget>& spare = spares_[IndexOf(form)];
+    QWidget* window = spare != nullptr ? spare.data() : Create(form);
+    spare = nullptr;
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->installEventFilter(this);
     slot = window;
@@ -155,6 +180,12 @@ void WindowManager::Present(FormId form, QWidget* window) {
 }
 
 bool WindowManager::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Paint) {
+    // Building waits until the window on screen has been painted, so that
+    // a spare never delays what the player is looking at.
+    ScheduleSpare();
+    return false;
+  }
   if (event->type() != QEvent::Close) return false;
   for (std::size_t index = 0; index < kFormCount; ++index) {
     QWidget* window = windows_[index].data();
@@ -179,6 +210,7 @@ void WindowManager::Closed(FormId form, QWidget* window) {
   }
   --closing_depth_;
   if (closing_depth_ == 0) EndIfNothingShown();
+  ScheduleSpare();
 }
 
 void WindowManager::EndIfNothingShown() {
@@ -192,9 +224,49 @@ void WindowManager::EndIfNothingShown() {
     if (window != nullptr) window->close();
   }
   --closing_depth_;
+  // Spares must not outlive the program's windows.
+  for (QPointer<QWidget>& spare : spares_) {
+    if (spare != nullptr) spare->deleteLater();
+    spare = nullptr;
+  }
   if (!ended_) {
     ended_ = true;
     emit LastWindowClosed();
+  }
+}
+
+std::optional<FormId> WindowManager::MissingSpare() const {
+  for (const FormId form : kSpareOrder) {
+    if (Window(form) == nullptr && !HasSpare(form)) return form;
+  }
+  return std::nullopt;
+}
+
+void WindowManager::ScheduleSpare() {
+  if (!build_ahead_ || ended_ || spare_scheduled_ || !MissingSpare()) return;
+  spare_scheduled_ = true;
+  // A zero timer runs once the events already waiting, input and painting
+  // included, have been handled.
+  QTimer::singleShot(0, this, &WindowManager::BuildNextSpare);
+}
+
+void WindowManager::BuildNextSpare() {
+  spare_scheduled_ = false;
+  if (!build_ahead_ || ended_) return;
+  const std::optional<FormId> form = MissingSpare();
+  if (!form) return;
+  QWidget* spare = Create(*form);
+  // Drawn once, off screen, so that its pictures, typefaces and style are
+  // in their caches by the time it is shown.
+  spare->ensurePolished();
+  QPixmap scratch(spare->size() * spare->devicePixelRatioF());
+  scratch.setDevicePixelRatio(spare->devicePixelRatioF());
+  spare->render(&scratch);
+  spares_[IndexOf(*form)] = spare;
+  if (MissingSpare()) {
+    ScheduleSpare();
+  } else {
+    emit SparesReady();
   }
 }
 
