@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPixmap>
+#include <QPoint>
+#include <QRegion>
 #include <QScreen>
 #include <QTimer>
 #include <optional>
@@ -104,10 +106,9 @@ void WindowManager::Close(FormId target) {
 
 void WindowManager::BuildAheadWhenIdle() {
   build_ahead_ = true;
-  // A window already painted has no paint left to wait for.
-  for (const QPointer<QWidget>& window : windows_) {
-    if (window != nullptr && window->isVisible()) ScheduleSpare();
-  }
+  // A window shown but not yet painted must be painted first; once one has
+  // been, building need not wait for another paint.
+  if (painted_) ScheduleSpare();
 }
 
 QWidget* WindowManager::Window(FormId form) const {
@@ -183,6 +184,7 @@ bool WindowManager::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Paint) {
     // Building waits until the window on screen has been painted, so that
     // a spare never delays what the player is looking at.
+    painted_ = true;
     ScheduleSpare();
     return false;
   }
@@ -257,11 +259,17 @@ void WindowManager::BuildNextSpare() {
   if (!form) return;
   QWidget* spare = Create(*form);
   // Drawn once, off screen, so that its pictures, typefaces and style are
-  // in their caches by the time it is shown.
+  // in their caches by the time it is shown. A small tile at a time keeps the
+  // drawing's memory small: the caches are what is wanted, not the picture.
   spare->ensurePolished();
-  QPixmap scratch(spare->size() * spare->devicePixelRatioF());
+  constexpr int kTile = 256;
+  QPixmap scratch(QSize(kTile, kTile) * spare->devicePixelRatioF());
   scratch.setDevicePixelRatio(spare->devicePixelRatioF());
-  spare->render(&scratch);
+  for (int y = 0; y < spare->height(); y += kTile) {
+    for (int x = 0; x < spare->width(); x += kTile) {
+      spare->render(&scratch, QPoint(), QRegion(x, y, kTile, kTile));
+    }
+  }
   spares_[IndexOf(*form)] = spare;
   if (MissingSpare()) {
     ScheduleSpare();

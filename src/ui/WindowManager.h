@@ -86,6 +86,7 @@ class WindowManager final : public QObject, public Navigator {
   std::array<QPointer<QWidget>, kFormCount> spares_;
   bool build_ahead_ = false;
   bool spare_scheduled_ = false;
+  bool painted_ = false;  // some window has been painted
   // Closing one window may close others; the end of the program is decided
   // once the last of them has gone.
   int closing_depth_ = 0;
