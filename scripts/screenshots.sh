@@ -19,7 +19,7 @@ cmake --build "$build_dir" --target quendaro_screenshots
 
 # One device pixel per pixel, whatever the desktop running the script says.
 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 QT_ENABLE_HIGHDPI_SCALING=0 \
-  "$build_dir/src/app/quendaro_screenshots" docs/screenshots
+  "$build_dir/tools/quendaro_screenshots" docs/screenshots
 
 # The character's PDF sheet as a picture (pdftoppm, from poppler-utils).
 pdftoppm -png -r 60 -singlefile docs/screenshots/character-sheet.pdf \

@@ -1,10 +1,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
-#include <cstdio>
-#include <optional>
 
-#include "app/StartupBenchmark.h"
 #include "common/Version.h"
 #include "random/RandomSource.h"
 #include "ui/HistoryStore.h"
@@ -44,22 +41,8 @@ int main(int argc, char* argv[]) {
   windows.RememberPlaces(true);
   QObject::connect(&windows, &quendaro::WindowManager::LastWindowClosed, &app,
                    &QCoreApplication::quit);
-
-  // The switch is read once, here: a plain start pays nothing for the
-  // benchmark.
-  const std::optional<QString> benchmark_target =
-      quendaro::StartupBenchmark::Requested(QCoreApplication::arguments());
-  if (benchmark_target) {
-    if (!quendaro::StartupBenchmark::Opens(*benchmark_target)) {
-      std::fprintf(stderr,
-                   "--benchmark-startup opens Form1, Form3 or Form5, not %s\n",
-                   qPrintable(*benchmark_target));
-      return 2;
-    }
-    quendaro::StartupBenchmark benchmark(windows, *benchmark_target);
-    benchmark.Run();
-    return QApplication::exec();
-  }
   windows.Start();
+  // The windows a player opens next are built while the logo is up.
+  windows.BuildAheadWhenIdle();
   return QApplication::exec();
 }

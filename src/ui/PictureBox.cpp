@@ -1,21 +1,51 @@
 #include "ui/PictureBox.h"
 
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
+#include <utility>
 
 namespace quendaro {
 
 PictureBox::PictureBox(Picture picture, qreal scale, QWidget* parent)
     : QWidget(parent),
-      renderer_(new QSvgRenderer(PicturePath(picture), this)),
+      picture_(picture),
       design_size_(PictureSize(picture)),
       scale_(scale) {
   setFocusPolicy(Qt::StrongFocus);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+QPixmap PictureBox::Rendered(const QSizeF& size,
+                             qreal device_pixel_ratio) const {
+  // Vector art is slow to draw and a picture is painted again at every
+  // expose, in every window that shows it: each picture is drawn once per
+  // size and device-pixel ratio, and the drawing is kept.
+  const QSize pixels = (size * device_pixel_ratio).toSize();
+  const QString key = QStringLiteral("quendaro-picture-%1-%2x%3")
+                          .arg(static_cast<int>(picture_))
+                          .arg(pixels.width())
+                          .arg(pixels.height());
+  QPixmap pixmap;
+  if (QPixmapCache::find(key, &pixmap)) return pixmap;
+
+  QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QSvgRenderer(PicturePath(picture_)).render(&painter, QRectF(image.rect()));
+  }
+  pixmap = QPixmap::fromImage(std::move(image));
+  pixmap.setDevicePixelRatio(device_pixel_ratio);
+  QPixmapCache::insert(key, pixmap);
+  return pixmap;
 }
 
 void PictureBox::SetBorderStyle(BorderStyle style) {
@@ -39,7 +69,8 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/) {
   const QRectF target(area.center().x() - fitted.width() / 2,
                       area.center().y() - fitted.height() / 2, fitted.width(),
                       fitted.height());
-  renderer_->render(&painter, target);
+  painter.drawPixmap(target.topLeft(),
+                     Rendered(target.size(), devicePixelRatioF()));
 
   switch (border_) {
     case BorderStyle::kNone:

@@ -4,16 +4,17 @@
 
 #include "ui/Pictures.h"
 
-class QSvgRenderer;
+class QPixmap;
+class QSizeF;
 
 namespace quendaro {
 
 // A picture control: one of the program's pictures drawn to fill the control
 // at its own proportion, with an optional single-line border, and a click
-// notification. The picture is painted from its vector art at the screen's
-// resolution, so it stays sharp at any scale. It takes the keyboard focus,
-// and Space or Return counts as a click, so that every picture that leads
-// somewhere can be reached without a mouse.
+// notification. The picture is drawn from its vector art at the screen's
+// resolution, so it stays sharp at any scale, and kept for the next paint. It
+// takes the keyboard focus, and Space or Return counts as a click, so that
+// every picture that leads somewhere can be reached without a mouse.
 class PictureBox : public QWidget {
   Q_OBJECT
 
@@ -44,7 +45,11 @@ class PictureBox : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QSvgRenderer* renderer_;
+  // The picture drawn at `size`, from the cache when it has been drawn
+  // at that size and ratio before.
+  QPixmap Rendered(const QSizeF& size, qreal device_pixel_ratio) const;
+
+  Picture picture_;
   QSize design_size_;
   qreal scale_;
   BorderStyle border_ = BorderStyle::kNone;

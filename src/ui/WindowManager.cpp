@@ -3,8 +3,13 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QJsonObject>
+#include <QPixmap>
+#include <QPoint>
+#include <QRegion>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
+#include <optional>
 
 #include "ui/Form1.h"
 #include "ui/Form2.h"
@@ -50,6 +55,13 @@ bool OpensMaximized(FormId form) {
 constexpr FormId kOwnedForms[] = {FormId::kForm4, FormId::kForm2,
                                   FormId::kForm6};
 
+// The windows built ahead, most likely first: the main menu follows the logo,
+// then the three generators of the menu, then the windows of their menus.
+// The start window is shown only once.
+constexpr FormId kSpareOrder[] = {
+    FormId::kForm8, FormId::kForm1, FormId::kForm3, FormId::kForm5,
+    FormId::kForm4, FormId::kForm2, FormId::kForm6};
+
 }  // namespace
 
 WindowManager::WindowManager(RandomSource& random, Platform& platform,
@@ -66,6 +78,7 @@ WindowManager::~WindowManager() {
       delete window.data();
     }
   }
+  for (QPointer<QWidget>& spare : spares_) delete spare.data();
 }
 
 void WindowManager::Start() {
@@ -102,14 +115,27 @@ void WindowManager::Close(FormId target) {
   if (QWidget* window = Window(target)) window->close();
 }
 
+void WindowManager::BuildAheadWhenIdle() {
+  build_ahead_ = true;
+  // A window shown but not yet painted must be painted first; once one has
+  // been, building need not wait for another paint.
+  if (painted_) ScheduleSpare();
+}
+
 QWidget* WindowManager::Window(FormId form) const {
   return windows_[IndexOf(form)].data();
+}
+
+bool WindowManager::HasSpare(FormId form) const {
+  return spares_[IndexOf(form)] != nullptr;
 }
 
 QWidget* WindowManager::Instance(FormId form) {
   QPointer<QWidget>& slot = windows_[IndexOf(form)];
   if (slot == nullptr) {
-    QWidget* window = Create(form);
+    QPointer<QWidget>& spare = spares_[IndexOf(form)];
+    QWidget* window = spare != nullptr ? spare.data() : Create(form);
+    spare = nullptr;
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->installEventFilter(this);
     slot = window;
@@ -168,6 +194,13 @@ void WindowManager::Present(FormId form, QWidget* window) {
 }
 
 bool WindowManager::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Paint) {
+    // Building waits until the window on screen has been painted, so that
+    // a spare never delays what the player is looking at.
+    painted_ = true;
+    ScheduleSpare();
+    return false;
+  }
   if (event->type() != QEvent::Close) return false;
   if (watched == history_window_.data()) {
     static_cast<QObject*>(watched)->event(event);
@@ -203,6 +236,7 @@ void WindowManager::Closed(FormId form, QWidget* window) {
   }
   --closing_depth_;
   if (closing_depth_ == 0) EndIfNothingShown();
+  ScheduleSpare();
 }
 
 void WindowManager::EndIfNothingShown() {
@@ -218,6 +252,11 @@ void WindowManager::EndIfNothingShown() {
   }
   if (history_window_ != nullptr) history_window_->close();
   --closing_depth_;
+  // Spares must not outlive the program's windows.
+  for (QPointer<QWidget>& spare : spares_) {
+    if (spare != nullptr) spare->deleteLater();
+    spare = nullptr;
+  }
   if (!ended_) {
     ended_ = true;
     emit LastWindowClosed();
@@ -284,6 +323,47 @@ void WindowManager::RestorePlace(FormId form, QWidget& window) {
 void WindowManager::SavePlace(FormId form, const QWidget& window) {
   if (remember_places_) {
     QSettings().setValue(PlaceKey(form), window.saveGeometry());
+  }
+}
+
+std::optional<FormId> WindowManager::MissingSpare() const {
+  for (const FormId form : kSpareOrder) {
+    if (Window(form) == nullptr && !HasSpare(form)) return form;
+  }
+  return std::nullopt;
+}
+
+void WindowManager::ScheduleSpare() {
+  if (!build_ahead_ || ended_ || spare_scheduled_ || !MissingSpare()) return;
+  spare_scheduled_ = true;
+  // A zero timer runs once the events already waiting, input and painting
+  // included, have been handled.
+  QTimer::singleShot(0, this, &WindowManager::BuildNextSpare);
+}
+
+void WindowManager::BuildNextSpare() {
+  spare_scheduled_ = false;
+  if (!build_ahead_ || ended_) return;
+  const std::optional<FormId> form = MissingSpare();
+  if (!form) return;
+  QWidget* spare = Create(*form);
+  // Drawn once, off screen, so that its pictures, typefaces and style are
+  // in their caches by the time it is shown. A small tile at a time keeps the
+  // drawing's memory small: the caches are what is wanted, not the picture.
+  spare->ensurePolished();
+  constexpr int kTile = 256;
+  QPixmap scratch(QSize(kTile, kTile) * spare->devicePixelRatioF());
+  scratch.setDevicePixelRatio(spare->devicePixelRatioF());
+  for (int y = 0; y < spare->height(); y += kTile) {
+    for (int x = 0; x < spare->width(); x += kTile) {
+      spare->render(&scratch, QPoint(), QRegion(x, y, kTile, kTile));
+    }
+  }
+  spares_[IndexOf(*form)] = spare;
+  if (MissingSpare()) {
+    ScheduleSpare();
+  } else {
+    emit SparesReady();
   }
 }
 

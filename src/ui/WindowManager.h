@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 #include <cstddef>
+#include <optional>
 
 #include "random/RandomSource.h"
 #include "ui/Navigator.h"
@@ -18,8 +19,9 @@ class HistoryStore;
 class HistoryWindow;
 
 // The program's windows and the ways between them. There is one instance of
-// each form at most: it is built when first shown and destroyed when closed,
-// so the next showing starts afresh. Only the character window is ever hidden
+// each form at most: it is built when first shown (or ahead, hidden, see
+// BuildAheadWhenIdle) and destroyed when closed, so the next showing starts
+// afresh. Only the character window is ever hidden
 // instead, keeping its inputs and results for when the user comes back.
 //
 // A window opened owned stays above its owner and closes with it: the
@@ -59,12 +61,27 @@ class WindowManager final : public QObject, public Navigator {
   // The history window while it is open.
   QWidget* History() const;
 
+  // From now on, whenever the program is idle after a window has been
+  // painted, builds a hidden spare of each window that is not open, one
+  // window per pass of the event loop, so that opening it later costs only
+  // its showing. A spare is a new instance that has never been shown: the
+  // window it becomes starts in its design state, exactly as one built on
+  // the spot, and once it is closed a fresh spare is built in its place.
+  void BuildAheadWhenIdle();
+
   // The live instance of `form`, shown or hidden; null when it is closed.
+  // A spare is not a live instance.
   QWidget* Window(FormId form) const;
+
+  // Whether a hidden spare of `form` waits to be shown.
+  bool HasSpare(FormId form) const;
 
  signals:
   // Nothing is left on screen: the program should end.
   void LastWindowClosed();
+
+  // Every window that is not open has its spare.
+  void SparesReady();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -79,10 +96,17 @@ class WindowManager final : public QObject, public Navigator {
   void EndIfNothingShown();
   void RestorePlace(FormId form, QWidget& window);
   void SavePlace(FormId form, const QWidget& window);
+  std::optional<FormId> MissingSpare() const;
+  void ScheduleSpare();
+  void BuildNextSpare();
 
   RandomSource& random_;
   Platform& platform_;
   std::array<QPointer<QWidget>, kFormCount> windows_;
+  std::array<QPointer<QWidget>, kFormCount> spares_;
+  bool build_ahead_ = false;
+  bool spare_scheduled_ = false;
+  bool painted_ = false;  // some window has been painted
   // Closing one window may close others; the end of the program is decided
   // once the last of them has gone.
   int closing_depth_ = 0;

@@ -67,6 +67,24 @@ void OpenFromMainMenu(Session& session, const QString& image) {
   Click(session.windows.Window(FormId::kForm8), image);
 }
 
+// The program's own start: every window a player may open next is built
+// ahead, hidden, while the logo is up. True once the spares are ready.
+bool BuildAhead(Session& session) {
+  QSignalSpy ready(&session.windows, &WindowManager::SparesReady);
+  session.windows.BuildAheadWhenIdle();
+  return ready.wait(10000);
+}
+
+// The spares of the windows that are closed now.
+bool SparesReadyAgain(Session& session) {
+  QSignalSpy ready(&session.windows, &WindowManager::SparesReady);
+  return ready.wait(10000);
+}
+
+constexpr FormId kBuiltAhead[] = {
+    FormId::kForm8, FormId::kForm1, FormId::kForm3, FormId::kForm5,
+    FormId::kForm4, FormId::kForm2, FormId::kForm6};
+
 bool OpensMaximized(const QString& form) {
   return form == QLatin1String("Form1") || form == QLatin1String("Form3") ||
          form == QLatin1String("Form5");
@@ -554,6 +572,70 @@ class ShellTest : public QObject {
     QCOMPARE(first_run.size(), 4);
     QVERIFY(!first_run.contains(QString()));
     QVERIFY2(first_run != second_run, qPrintable(first_run.join(' ')));
+  }
+
+  void windowsBuiltAheadStayHiddenAndClosed() {
+    Session session;
+    QVERIFY(BuildAhead(session));
+    QCOMPARE(Shown(), QStringList{"Form7"});
+    for (const FormId form : kBuiltAhead) {
+      QVERIFY(session.windows.HasSpare(form));
+      QVERIFY(session.windows.Window(form) == nullptr);
+    }
+    QVERIFY(!session.windows.HasSpare(FormId::kForm7));
+  }
+
+  void aWindowFromItsSpareStartsEmptyEachTime() {
+    Session session;
+    QVERIFY(BuildAhead(session));
+    OpenFromMainMenu(session, "Image3");
+    QCOMPARE(Shown(), QStringList{"Form3"});
+    const QPointer<QWidget> first = session.windows.Window(FormId::kForm3);
+    QVERIFY(!session.windows.HasSpare(FormId::kForm3));
+    Click(first, "Command1");
+    QVERIFY(!Child<QLabel>(first, "Label10")->text().isEmpty());
+
+    Trigger(first, "init");
+    QVERIFY(SparesReadyAgain(session));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first.isNull());
+    QVERIFY(session.windows.HasSpare(FormId::kForm3));
+    Click(session.windows.Window(FormId::kForm8), "Image3");
+
+    QWidget* again = session.windows.Window(FormId::kForm3);
+    QVERIFY(again != nullptr);
+    QVERIFY(again->isMaximized());
+    QCOMPARE(Child<QLabel>(again, "Label10")->text(), QString());
+    QVERIFY(!Child(again, "Command2")->isEnabled());
+  }
+
+  void characterWindowFromItsSpareStillHidesAndComesBack() {
+    Session session;
+    QVERIFY(BuildAhead(session));
+    OpenFromMainMenu(session, "Image1");
+    QWidget* character = session.windows.Window(FormId::kForm1);
+    Child<QLineEdit>(character, "Text11")->setText("Bertram");
+    Trigger(character, "menu00");
+    QCOMPARE(Shown(), QStringList{"Form8"});
+    Click(session.windows.Window(FormId::kForm8), "Label1");
+    QCOMPARE(session.windows.Window(FormId::kForm1), character);
+    QCOMPARE(Child<QLineEdit>(character, "Text11")->text(), "Bertram");
+  }
+
+  void sparesDoNotKeepTheProgramRunning() {
+    Session session;
+    QVERIFY(BuildAhead(session));
+    session.windows.Window(FormId::kForm7)->close();
+
+    QCOMPARE(session.ended.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const FormId form : kBuiltAhead) {
+      QVERIFY(!session.windows.HasSpare(form));
+    }
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+      QVERIFY2(!window->objectName().startsWith("Form"),
+               qPrintable(window->objectName()));
+    }
   }
 };
 
