@@ -9,6 +9,7 @@
 
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
+#include "ui/Keyboard.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -110,6 +111,7 @@ Form6::Form6(QWidget* parent) : QWidget(parent) {
   column->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
+  CloseOnEscape(this);
   Command1->setFocus();
 }
 
