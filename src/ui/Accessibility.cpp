@@ -135,6 +135,17 @@ void NameControl(QWidget* control, const QString& name) {
   Q_UNUSED(installed);
 
   control->setAccessibleName(name);
+  // Qt may have built the control's interface already, while the control was
+  // being set up; it is built again, now by the program's own factory.
+  if (qobject_cast<QComboBox*>(control) != nullptr ||
+      qobject_cast<PictureBox*>(control) != nullptr) {
+    QAccessibleInterface* built =
+        QAccessible::queryAccessibleInterface(control);
+    if (dynamic_cast<ComboBoxAccessible*>(built) == nullptr &&
+        dynamic_cast<PictureBoxAccessible*>(built) == nullptr) {
+      QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(built));
+    }
+  }
   QLineEdit* field = nullptr;
   if (auto* combo = qobject_cast<QComboBox*>(control)) {
     field = combo->lineEdit();

@@ -10,6 +10,7 @@
 
 #include "names/NameGenerator.h"
 #include "ui/AboutTexts.h"
+#include "ui/Accessibility.h"
 #include "ui/Fonts.h"
 #include "ui/Keyboard.h"
 #include "ui/WindowStyle.h"
@@ -100,6 +101,7 @@ void Form2::BuildLayout() {
   MakeResultBox(Label1);
   Label1->setAlignment(Qt::AlignCenter);
   Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  NameControl(Label1, QStringLiteral("Nome"));
   // Room for the longest names (Thornthirelithae) so the
   // window does not jump as names come and go.
   Label1->setMinimumWidth(Label1->fontMetrics().horizontalAdvance(

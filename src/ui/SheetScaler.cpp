@@ -55,6 +55,8 @@ class SheetArea final : public QScrollArea {
     setObjectName(QStringLiteral("SheetArea"));
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
+    // The area is no stop for Tab: the controls on the sheet are.
+    setFocusPolicy(Qt::NoFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   }
