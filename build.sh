@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs Quendaro 32 on Debian 12.
 #
-#   ./build.sh run     install what is missing, build, start the program
-#   ./build.sh test    install what is missing, build, run every test
+#   ./build.sh run      install what is missing, build, start the program
+#   ./build.sh test     install what is missing, build, run every test, then
+#                       make the Debian package and check it
+#   ./build.sh package  install what is missing, build, make the Debian
+#                       package quendaro_VERSION-1_ARCH.deb here and check it
 #
 # Options (after the command):
 #   --sanitize   build in build-sanitize/ with AddressSanitizer and
@@ -14,19 +17,22 @@ set -euo pipefail
 
 cd "$(dirname "$0")"
 
-# What a fresh Debian 12 needs to build, test and show the windows, and for
-# the fuzzing and benchmarks of fuzz/run.sh and bench/run.sh.
+# What a fresh Debian 12 needs to build, test and show the windows, to make
+# and check the Debian package, and for the fuzzing and benchmarks of
+# fuzz/run.sh and bench/run.sh.
 readonly PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev
+  nlohmann-json3-dev python3-jsonschema
+  appstream desktop-file-utils dpkg-dev file lintian
   fonts-dejavu-core fonts-liberation2 fonts-quattrocento
   locales
   clang libclang-rt-14-dev libbenchmark-dev
 )
 
 usage() {
-  sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'
+  sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'
   exit 2
 }
 
@@ -60,6 +66,39 @@ configure_and_build() {
   cmake --build "$build_dir" --parallel "$(nproc)"
 }
 
+# Makes the .deb from the build tree with CPack and checks it: lintian must
+# find no error, the menu entry, software-centre entry and icons it installs
+# must agree, and the binaries must be stripped and carry no library search
+# path of their own. Leaves the package in the current directory.
+package_and_check() {
+  local build_dir=$1
+  (cd "$build_dir" && cpack --config CPackConfig.cmake -G DEB >/dev/null)
+  local deb
+  deb=$(cd "$build_dir" && ls -t quendaro_*.deb | head -n 1)
+  mv "$build_dir/$deb" .
+
+  local unpacked
+  unpacked=$(mktemp -d)
+  trap 'rm -rf "$unpacked"' RETURN
+  dpkg-deb -x "$deb" "$unpacked"
+  local binary
+  for binary in "$unpacked"/usr/bin/*; do
+    if readelf -d "$binary" | grep -Eq '\((RPATH|RUNPATH)\)'; then
+      echo "error: $deb: ${binary#"$unpacked"} has a library search path" >&2
+      return 1
+    fi
+    if ! file -b "$binary" | grep -q ', stripped'; then
+      echo "error: $deb: ${binary#"$unpacked"} is not stripped" >&2
+      return 1
+    fi
+  done
+  # The menu entry, the software-centre entry and the icons as installed
+  # must agree with one another.
+  appstreamcli validate-tree --no-net "$unpacked"
+  lintian --fail-on error "$deb"
+  echo "Made $deb; install it with:  sudo apt install ./$deb"
+}
+
 command=${1:-}
 shift || true
 sanitize=0
@@ -88,6 +127,15 @@ case $command in
     configure_and_build "$build_dir" "${cmake_options[@]}"
     QT_QPA_PLATFORM=offscreen ctest --test-dir "$build_dir" \
       --output-on-failure --parallel "$(nproc)"
+    # A sanitized build is no package to give anyone.
+    if [[ $sanitize -eq 0 ]]; then
+      package_and_check "$build_dir"
+    fi
+    ;;
+  package)
+    install_missing
+    configure_and_build "$build_dir" "${cmake_options[@]}"
+    package_and_check "$build_dir"
     ;;
   *)
     usage

@@ -21,7 +21,7 @@ void BM_Character(benchmark::State& state) {
   const CharacterGenerator generator(',');
   CharacterRequest request;
   request.race = "Umano";
-  request.characterClass = "Guerriero(puro)";
+  request.character_class = "Guerriero(puro)";
   request.alignment = "Legale/buono";
   request.sex = "Maschio";
   request.name = "Brunilde";

@@ -20,6 +20,8 @@
 #include "character/ClassRules.h"
 #include "common/NumberText.h"
 #include "fuzz/FuzzSupport.h"
+#include "presentation/CharacterPresentation.h"
+#include "presentation/Record.h"
 #include "random/RandomSource.h"
 
 namespace quendaro::fuzzing {
@@ -89,7 +91,7 @@ AllowedTexts GatherAllowedTexts() {
 
 void CheckSheet(const CharacterRequest& request, const CharacterSheet& sheet,
                 char separator, const AllowedTexts& allowed) {
-  const AbilityDisplay& shown = sheet.abilities;
+  const CharacterWindowTexts shown = WindowTexts(sheet, separator);
   std::optional<int> percentile;
   if (!shown.percentile.empty()) {
     Require(IsWholeText(shown.percentile), "a percentile that is no number",
@@ -122,17 +124,26 @@ void CheckSheet(const CharacterRequest& request, const CharacterSheet& sheet,
     Require(allowed.messages.contains(message), "a message of no rule",
             message);
   }
-  Require(allowed.categories.contains(sheet.ageCategory),
-          "an age category of no table", sheet.ageCategory);
+  Require(allowed.categories.contains(sheet.age_category),
+          "an age category of no table", sheet.age_category);
   const bool chosen =
-      request.characterClass != kNoClass && request.race != kNoRace;
-  Require(sheet.clearEnabled == chosen,
+      request.character_class != kNoClass && request.race != kNoRace;
+  Require(shown.clear_enabled == chosen,
           "the clear button's state does not follow the missing choices");
   const std::string typed_age = request.age.empty() ? "1" : request.age;
-  Require(sheet.age == typed_age || sheet.age == "1",
-          "an age that is neither the typed one nor the reset one", sheet.age);
-  Require(sheet.preset.has_value() == IsPresetName(request.name),
+  Require(sheet.age == typed_age || sheet.age == "1" ||
+              (sheet.preset && sheet.age == kPresetCharacter.age),
+          "an age that is neither the typed one, the reset one nor the "
+          "pre-set character's",
+          sheet.age);
+  Require(sheet.preset == IsPresetName(request.name),
           "the preset character without its name, or the name without it");
+  Require(shown.preset.has_value() == sheet.preset,
+          "the preset texts without the preset character");
+  // Whatever bytes were typed, every format can be written.
+  Require(!JsonLine(Record(sheet, std::nullopt, 0)).empty(), "no record");
+  Require(!Markdown(sheet, separator).empty(), "no Markdown");
+  Require(!Html(sheet, separator).empty(), "no HTML");
 }
 
 }  // namespace
@@ -148,7 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const char separator = input.TakeBool() ? ',' : '.';
   CharacterRequest request;
   request.race = input.TakeChoiceOrBytes(kRaces);
-  request.characterClass = input.TakeChoiceOrBytes(kClasses);
+  request.character_class = input.TakeChoiceOrBytes(kClasses);
   request.alignment = input.TakeChoiceOrBytes(kAlignments);
   request.sex = input.TakeChoiceOrBytes(kSexes);
   request.name = input.TakeChoiceOrBytes(kNames);

@@ -15,6 +15,7 @@
 #include "hitpoints/ClassGroup.h"
 #include "hitpoints/HitPointRoller.h"
 #include "hitpoints/HitPointTable.h"
+#include "presentation/HitPointPresentation.h"
 #include "random/RandomSource.h"
 
 namespace {
@@ -37,8 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const std::unique_ptr<RandomSource> random = SourceFrom(input);
 
   const std::size_t draws_before = random->DrawCount();
-  const std::string hit_points = HitPointRoller(separator).RollHitPoints(
-      group, level_text, reroll, *random);
+  const std::string hit_points =
+      WindowText(HitPointRoller(separator).RollHitPoints(group, level_text,
+                                                         reroll, *random));
   const std::size_t draws = random->DrawCount() - draws_before;
 
   const std::optional<int> level = ParseWholeNumber(level_text, separator);

@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
               "a female name the syllables cannot build", result.name);
       break;
   }
-  Require(result.warning.empty(), "a warning beside a name", result.warning);
+  Require(!result.warning, "a warning beside a name", result.name);
   Require(draws == 3 || draws == 4,
           "a name that does not take three or four draws");
   return 0;

@@ -9,6 +9,7 @@
 
 #include "common/NumberText.h"
 #include "fuzz/FuzzSupport.h"
+#include "presentation/TreasurePresentation.h"
 #include "random/RandomSource.h"
 #include "treasure/LairTreasureTable.h"
 #include "treasure/TreasureGenerator.h"
@@ -28,14 +29,14 @@ int TakeCount(FuzzInput& input) {
 // row the type has, an amount for each that passes, multiplied by the count,
 // then the magic test. The totals must be the sums of those parts.
 void CheckLair(const TreasureGenerator::Counts& counts,
-               const TreasureResult& result,
+               const TreasureWindowTexts& result,
                const std::vector<RecordedRoll>& rolls) {
   RollReplay replay(rolls);
   std::array<long long, kTreasureKindCount> totals{};
   for (int type = 0; type < kTreasureTypeCount; ++type) {
     const int count = counts[static_cast<std::size_t>(type)];
     const std::string& magic =
-        result.magicLines[static_cast<std::size_t>(type)];
+        result.magic_lines[static_cast<std::size_t>(type)];
     if (count < 1 || count > kMaxTreasureCount) {
       Require(magic.empty(), "a magic line for an absent type", magic);
       continue;
@@ -80,6 +81,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
 
   const TreasureResult result = TreasureGenerator().Generate(counts, *random);
   Require(recorder.reseeds == 0, "a lair that reseeds the source");
-  CheckLair(counts, result, recorder.rolls);
+  CheckLair(counts, WindowTexts(result), recorder.rolls);
   return 0;
 }

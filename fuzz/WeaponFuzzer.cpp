@@ -10,34 +10,35 @@
 
 #include "common/NumberText.h"
 #include "fuzz/FuzzSupport.h"
+#include "presentation/Record.h"
+#include "presentation/WeaponPresentation.h"
 #include "random/RandomSource.h"
 #include "weapon/WeaponGenerator.h"
-#include "weapon/WeaponResult.h"
 #include "weapon/WeaponTables.h"
 
 namespace quendaro::fuzzing {
 namespace {
 
 // The weapon the recorded rolls make, looked up row by row in the tables.
-WeaponResult Replay(const std::vector<RecordedRoll>& rolls, int& ego) {
+WeaponWindowTexts Replay(const std::vector<RecordedRoll>& rolls, int& ego) {
   RollReplay replay(rolls);
-  WeaponResult expected;
+  WeaponWindowTexts expected;
   ego = 0;
   const LanguagesRow& languages =
       LanguagesFor(replay.Expect(kLanguagesRoll, 1, "languages"));
-  expected.languages = languages.languages;
+  expected.languages = WholeText(languages.languages);
   ego += languages.ego;
   const BonusRow& bonus = BonusFor(replay.Expect(kBonusRoll, 1, "bonus"));
-  expected.bonus = bonus.bonus;
+  expected.bonus = "+" + WholeText(bonus.bonus);
   ego += bonus.ego;
   expected.alignment =
       AlignmentFor(replay.Expect(kAlignmentRoll, 1, "alignment")).alignment;
   const CapabilityRow& capabilities =
       CapabilitiesFor(replay.Expect(kCapabilitiesRoll, 1, "capabilities"));
-  expected.intelligence = capabilities.intelligence;
+  expected.intelligence = WholeText(capabilities.intelligence);
   expected.communication = capabilities.communication;
-  expected.readsNonMagical = capabilities.readsNonMagical;
-  expected.readsMagical = capabilities.readsMagical;
+  expected.reads_non_magical = capabilities.readsNonMagical;
+  expected.reads_magical = capabilities.readsMagical;
   ego += capabilities.ego;
 
   const std::array<std::string*, 3> slots = {
@@ -60,8 +61,8 @@ WeaponResult Replay(const std::vector<RecordedRoll>& rolls, int& ego) {
     const SpecialPurposeRow& purpose = SpecialPurposeFor(
         replay.Expect(kSpecialPurposeRoll, 1, "special purpose"));
     ego += purpose.ego;
-    expected.specialPurpose = purpose.purpose;
-    expected.specialPurposePower =
+    expected.special_purpose = purpose.purpose;
+    expected.special_purpose_power =
         SpecialPurposePowerFor(
             replay.Expect(kSpecialPurposePowerRoll, 1, "special-purpose power"))
             .power;
@@ -89,26 +90,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   RollRecorder recorder;
   random->SetObserver(&recorder);
 
-  const WeaponResult weapon = WeaponGenerator().Generate(*random);
+  const WeaponResult result = WeaponGenerator().Generate(*random);
+  const WeaponWindowTexts weapon = WindowTexts(result);
   Require(recorder.reseeds == 1, "a weapon that does not reseed once");
   int ego = 0;
-  const WeaponResult expected = Replay(recorder.rolls, ego);
+  const WeaponWindowTexts expected = Replay(recorder.rolls, ego);
   Require(ego >= 3 && ego <= 35, "an ego outside 3-35", weapon.ego);
   RequireField(weapon.languages, expected.languages, "languages");
   RequireField(weapon.bonus, expected.bonus, "bonus");
   RequireField(weapon.alignment, expected.alignment, "alignment");
   RequireField(weapon.intelligence, expected.intelligence, "intelligence");
   RequireField(weapon.communication, expected.communication, "communication");
-  RequireField(weapon.readsNonMagical, expected.readsNonMagical,
-               "readsNonMagical");
-  RequireField(weapon.readsMagical, expected.readsMagical, "readsMagical");
+  RequireField(weapon.reads_non_magical, expected.reads_non_magical,
+               "reads_non_magical");
+  RequireField(weapon.reads_magical, expected.reads_magical, "reads_magical");
   RequireField(weapon.ability1, expected.ability1, "ability1");
   RequireField(weapon.ability2, expected.ability2, "ability2");
   RequireField(weapon.ability3, expected.ability3, "ability3");
-  RequireField(weapon.specialPurpose, expected.specialPurpose,
-               "specialPurpose");
-  RequireField(weapon.specialPurposePower, expected.specialPurposePower,
-               "specialPurposePower");
+  RequireField(weapon.special_purpose, expected.special_purpose,
+               "special_purpose");
+  RequireField(weapon.special_purpose_power, expected.special_purpose_power,
+               "special_purpose_power");
   RequireField(weapon.ego, expected.ego, "ego: not the sum of its parts");
+  Require(!JsonLine(Record(result, std::nullopt, 0)).empty(), "no record");
   return 0;
 }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/StartupBenchmark.h"
+#include "common/Version.h"
 #include "random/RandomSource.h"
 #include "ui/Pictures.h"
 #include "ui/Platform.h"
@@ -11,6 +12,11 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quendaro 32"));
+  QApplication::setApplicationVersion(
+      QString::fromUtf8(quendaro::kVersion.data(),
+                        static_cast<qsizetype>(quendaro::kVersion.size())));
+  // A Wayland desktop matches the windows to the menu entry by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral(QUENDARO_APP_ID));
   QApplication::setWindowIcon(quendaro::ProgramIcon());
   // The character window may be hidden while others are on screen, and an
   // owned window may outlive the window that opened it: the window manager

@@ -8,9 +8,6 @@
 
 namespace quendaro {
 
-// The six scores, strength to charisma, as whole numbers.
-using AbilityScores = std::array<int, kAbilityCount>;
-
 constexpr std::size_t IndexOf(Ability ability) {
   return static_cast<std::size_t>(ability);
 }

@@ -4,8 +4,6 @@
 #include <span>
 #include <string>
 
-#include "common/NumberText.h"
-
 namespace quendaro {
 
 namespace {
@@ -168,40 +166,76 @@ std::optional<std::string_view> RowFor(Ability ability, int score,
 }
 
 bool IsPresetName(std::string_view name) {
-  const auto& names = kPresetCharacter.triggerNames;
+  const auto& names = kPresetCharacter.trigger_names;
   return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-PresetTexts PresetTextsOf(const PresetCharacter& preset) {
-  return PresetTexts{
-      std::string(preset.characterClass),
-      std::string(preset.race),
-      std::string(preset.alignment),
-      std::string(preset.height),
-      std::string(preset.weight),
-      std::string(preset.age),
-      std::string(preset.sex),
-  };
+std::span<const AbilityColumn> ColumnsOf(Ability ability) {
+  static constexpr std::array<AbilityColumn, 6> kStrength{{
+      {"hitProbability", "Prob. di colpire"},
+      {"damageAdjustment", "Danni"},
+      {"weightAllowance", "Peso trasportabile"},
+      {"maximumPress", "Sollevamento massimo"},
+      {"openDoors", "Aprire porte"},
+      {"bendBars", "Piegare sbarre"},
+  }};
+  static constexpr std::array<AbilityColumn, 3> kDexterity{{
+      {"reactionAdjustment", "Reazione"},
+      {"missileAttackAdjustment", "Attacco a distanza"},
+      {"defensiveAdjustment", "Difesa"},
+  }};
+  static constexpr std::array<AbilityColumn, 5> kConstitution{{
+      {"hitPointAdjustment", "Modificatore PF"},
+      {"systemShock", "Shock"},
+      {"resurrectionSurvival", "Resurrezione"},
+      {"poisonSave", "TS veleno"},
+      {"regeneration", "Rigenerazione"},
+  }};
+  static constexpr std::array<AbilityColumn, 5> kIntelligence{{
+      {"languages", "Lingue"},
+      {"spellLevel", "Livello incantesimi"},
+      {"chanceToLearnSpell", "Apprendere"},
+      {"maxSpellsPerLevel", "Incantesimi per livello"},
+      {"illusionImmunity", "Immunità illusioni"},
+  }};
+  static constexpr std::array<AbilityColumn, 4> kWisdom{{
+      {"magicalDefenceAdjustment", "Difesa magica"},
+      {"bonusSpells", "Incantesimi bonus"},
+      {"spellFailure", "Fallimento"},
+      {"spellImmunity", "Immunità"},
+  }};
+  static constexpr std::array<AbilityColumn, 3> kCharisma{{
+      {"maxHenchmen", "Gregari"},
+      {"loyaltyBase", "Lealtà"},
+      {"reactionAdjustment", "Reazione"},
+  }};
+  switch (ability) {
+    case Ability::kStrength:
+      return kStrength;
+    case Ability::kDexterity:
+      return kDexterity;
+    case Ability::kConstitution:
+      return kConstitution;
+    case Ability::kIntelligence:
+      return kIntelligence;
+    case Ability::kWisdom:
+      return kWisdom;
+    case Ability::kCharisma:
+      return kCharisma;
+  }
+  return {};
 }
 
-AbilityDisplay DisplayAbilities(const AbilityScores& scores,
-                                std::optional<int> percentile,
-                                char decimal_separator) {
-  AbilityDisplay display;
-  int total = 0;
-  for (std::size_t i = 0; i < scores.size(); ++i) {
-    display.scores[i] = WholeText(scores[i]);
-    display.rows[i] = std::string(
-        RowFor(static_cast<Ability>(i), scores[i], percentile).value_or(""));
-    total += scores[i];
+std::vector<std::string_view> SplitRow(std::string_view row) {
+  std::vector<std::string_view> columns;
+  std::size_t i = 0;
+  while (i < row.size()) {
+    while (i < row.size() && row[i] == ' ') ++i;
+    const std::size_t start = i;
+    while (i < row.size() && row[i] != ' ') ++i;
+    if (i > start) columns.push_back(row.substr(start, i - start));
   }
-  display.percentile = percentile ? WholeText(*percentile) : std::string();
-  display.total = WholeText(total);
-  // The average is a single-precision quotient, shown to seven significant
-  // digits: 77 gives 12.83333.
-  display.average =
-      SingleText(static_cast<float>(total) / 6.0f, decimal_separator);
-  return display;
+  return columns;
 }
 
 }  // namespace quendaro

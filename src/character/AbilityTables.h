@@ -2,7 +2,9 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "character/AbilityScores.h"
 #include "character/CharacterSheet.h"
@@ -20,9 +22,9 @@ std::optional<std::string_view> RowFor(Ability ability, int score,
 // The fixed character that replaces the rolls when the name box holds one of
 // its trigger names exactly.
 struct PresetCharacter {
-  std::array<std::string_view, 3> triggerNames;
+  std::array<std::string_view, 3> trigger_names;
   AbilityScores scores;
-  std::string_view characterClass;
+  std::string_view character_class;
   std::string_view race;
   std::string_view alignment;
   std::string_view height;
@@ -46,12 +48,19 @@ inline constexpr PresetCharacter kPresetCharacter{
 // Case, blanks and length all count: "Orvo " has one trailing blank.
 bool IsPresetName(std::string_view name);
 
-PresetTexts PresetTextsOf(const PresetCharacter& preset);
+// A column of an ability table: its key in the command line's records and
+// its heading on a printed sheet.
+struct AbilityColumn {
+  std::string_view key;
+  std::string_view heading;
+};
 
-// The ability section as shown: scores, percentile (empty when none), total,
-// average with the given decimal separator, and each score's row.
-AbilityDisplay DisplayAbilities(const AbilityScores& scores,
-                                std::optional<int> percentile,
-                                char decimal_separator);
+// The columns of the ability's table, in the order its rows pack them.
+std::span<const AbilityColumn> ColumnsOf(Ability ability);
+
+// A row text split into its columns. The columns are separated by blanks
+// (mostly two, a few rows have one), and no column holds a blank, so every
+// row gives exactly as many columns as its table has; "/" is an empty column.
+std::vector<std::string_view> SplitRow(std::string_view row);
 
 }  // namespace quendaro

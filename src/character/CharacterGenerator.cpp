@@ -25,24 +25,27 @@ constexpr std::string_view kFirstAge = "1";
 CharacterSheet CharacterGenerator::Generate(const CharacterRequest& request,
                                             RandomSource& random) const {
   CharacterSheet sheet;
-  sheet.clearEnabled = true;
+  sheet.request = request;
+  sheet.race = request.race;
+  sheet.character_class = request.character_class;
+  sheet.alignment = request.alignment;
+  sheet.sex = request.sex;
+  sheet.name = request.name;
   sheet.age = request.age.empty() ? std::string(kFirstAge) : request.age;
+  sheet.height = request.height;
+  sheet.weight = request.weight;
 
   // A missing choice is reported but never stops the generation: the game
   // master still sees what the other choices give.
-  if (request.characterClass == kNoClass) {
+  if (request.character_class == kNoClass) {
     sheet.messages.emplace_back(kNoClassMessage);
-    sheet.clearEnabled = false;
   }
-  if (request.race == kNoRace) {
-    sheet.messages.emplace_back(kNoRaceMessage);
-    sheet.clearEnabled = false;
-  }
+  if (request.race == kNoRace) sheet.messages.emplace_back(kNoRaceMessage);
 
   RolledAbilities rolled =
-      RollAbilities(request.race, request.characterClass, random);
+      RollAbilities(request.race, request.character_class, random);
 
-  ClassOutcome checked = ApplyClassRule(rolled.scores, request.characterClass,
+  ClassOutcome checked = ApplyClassRule(rolled.scores, request.character_class,
                                         request.race, request.alignment);
   for (std::string_view message : checked.messages) {
     sheet.messages.emplace_back(message);
@@ -54,16 +57,34 @@ CharacterSheet CharacterGenerator::Generate(const CharacterRequest& request,
   const AgeOutcome age =
       FindAgeCategory(request.race, ParseNumber(sheet.age, decimal_separator_));
   if (age.message) sheet.messages.emplace_back(*age.message);
-  sheet.ageCategory = std::string(age.category);
+  sheet.age_category = std::string(age.category);
   if (age.ageReset) sheet.age = std::string(kFirstAge);
 
-  AbilityScores scores = checked.scores;
+  sheet.scores = checked.scores;
   if (IsPresetName(request.name)) {
-    scores = kPresetCharacter.scores;
-    sheet.preset = PresetTextsOf(kPresetCharacter);
+    const PresetCharacter& preset = kPresetCharacter;
+    sheet.preset = true;
+    sheet.scores = preset.scores;
+    sheet.character_class = preset.character_class;
+    sheet.race = preset.race;
+    sheet.alignment = preset.alignment;
+    sheet.height = preset.height;
+    sheet.weight = preset.weight;
+    sheet.age = preset.age;
+    sheet.sex = preset.sex;
   }
-  sheet.abilities =
-      DisplayAbilities(scores, rolled.percentile, decimal_separator_);
+  sheet.age_years = ParseNumber(sheet.age, decimal_separator_);
+  sheet.height_cm = ParseNumber(sheet.height, decimal_separator_);
+  sheet.weight_kg = ParseNumber(sheet.weight, decimal_separator_);
+
+  sheet.exceptional_strength = rolled.percentile;
+  for (int i = 0; i < kAbilityCount; ++i) {
+    sheet.total += sheet.scores[i];
+    sheet.rows[i] =
+        RowFor(static_cast<Ability>(i), sheet.scores[i], rolled.percentile);
+  }
+  // A single-precision quotient, as the window has always shown it.
+  sheet.average = static_cast<float>(sheet.total) / 6.0f;
   return sheet;
 }
 

@@ -6,14 +6,15 @@
 namespace quendaro {
 
 // One press of "Tira i dadi": checks the choices, rolls the six scores within
-// the race's limits, applies the class rule, finds the age category and builds
-// the ability display. It never stops early: every message is raised and the
-// sheet is always complete. Six reseeds and six or seven draws per call,
-// whatever the inputs. Holds no state between calls.
+// the race's limits, applies the class rule, finds the age category and looks
+// up each score's table row. It never stops early: every message is raised and
+// the sheet is always complete. The sheet holds values; turning them into the
+// window's texts is the presentation's business. Six reseeds and six or seven
+// draws per call, whatever the inputs. Holds no state between calls.
 class CharacterGenerator {
  public:
-  // `decimal_separator` writes the average and reads the age: the window
-  // passes the system's regional one.
+  // `decimal_separator` reads the age text: the window passes the system's
+  // regional one.
   explicit CharacterGenerator(char decimal_separator = '.')
       : decimal_separator_(decimal_separator) {}
 

@@ -3,15 +3,11 @@
 #include <array>
 
 #include "character/CharacterChoices.h"
+#include "presentation/CharacterPresentation.h"
 
 namespace quendaro::cli {
 
 namespace {
-
-// The ability captions of the character window, strength to charisma.
-constexpr std::array<std::string_view, kAbilityCount> kAbilityCaptions = {
-    "FORZA",        "DESTREZZA", "COSTITUZIONE",
-    "INTELLIGENZA", "SAGGEZZA",  "CARISMA"};
 
 template <std::size_t N>
 std::string ListOf(const std::array<std::string_view, N>& choices) {
@@ -74,16 +70,12 @@ std::string CharacterCommand::Help() const {
          "\n"
          "OUTPUT\n"
          "    Text: the messages, then the character window's captions and "
-         "values.\n"
-         "    JSON: {\"messages\": [...], \"clearEnabled\": true|false, "
-         "\"age\",\n"
-         "    \"ageCategory\", \"scores\": [six, strength to charisma], "
-         "\"percentile\",\n"
-         "    \"total\", \"average\", \"rows\": [six], \"preset\": null or "
-         "{\"class\",\n"
-         "    \"race\", \"alignment\", \"height\", \"weight\", \"age\", "
-         "\"sex\"}}.\n"
-         "    The average uses the locale's decimal separator.\n";
+         "values,\n"
+         "    the average with the locale's decimal separator. Markdown: a "
+         "heading,\n"
+         "    the character's particulars, the scores and each score's row "
+         "under its\n"
+         "    column headings. JSON: the record described in the README.\n";
 }
 
 std::vector<Option> CharacterCommand::Options() const {
@@ -101,7 +93,7 @@ std::optional<std::string> CharacterCommand::Configure(
     }
   };
   take("race", request_.race);
-  take("class", request_.characterClass);
+  take("class", request_.character_class);
   take("alignment", request_.alignment);
   take("sex", request_.sex);
   take("name", request_.name);
@@ -115,73 +107,17 @@ void CharacterCommand::Run(RandomSource& random) {
   last_ = generator_.Generate(request_, random);
 }
 
-Record CharacterCommand::LastRecord() const {
-  const AbilityDisplay& shown = last_.abilities;
-  Value preset;
-  if (last_.preset) {
-    const PresetTexts& p = *last_.preset;
-    preset = Value(Value::Object{{"class", p.characterClass},
-                                 {"race", p.race},
-                                 {"alignment", p.alignment},
-                                 {"height", p.height},
-                                 {"weight", p.weight},
-                                 {"age", p.age},
-                                 {"sex", p.sex}});
-  }
-  return {
-      {"messages", Value::Strings(last_.messages)},
-      {"clearEnabled", last_.clearEnabled},
-      {"age", last_.age},
-      {"ageCategory", last_.ageCategory},
-      {"scores", Value::Strings({shown.scores.begin(), shown.scores.end()})},
-      {"percentile", shown.percentile},
-      {"total", shown.total},
-      {"average", shown.average},
-      {"rows", Value::Strings({shown.rows.begin(), shown.rows.end()})},
-      {"preset", std::move(preset)},
-  };
+Json CharacterCommand::LastRecord(std::optional<std::int64_t> seed,
+                                  std::uint64_t index) const {
+  return Record(last_, seed, index);
 }
 
 std::string CharacterCommand::LastText() const {
-  // The inputs as the window shows them afterwards: the pre-set character
-  // replaces them.
-  CharacterRequest shown_inputs = request_;
-  shown_inputs.age = last_.age;
-  if (last_.preset) {
-    const PresetTexts& p = *last_.preset;
-    shown_inputs.characterClass = p.characterClass;
-    shown_inputs.race = p.race;
-    shown_inputs.alignment = p.alignment;
-    shown_inputs.height = p.height;
-    shown_inputs.weight = p.weight;
-    shown_inputs.age = p.age;
-    shown_inputs.sex = p.sex;
-  }
+  return PlainText(last_, decimal_separator_);
+}
 
-  std::string text;
-  for (const std::string& message : last_.messages) text += message + "\n";
-  text += "Nome: " + shown_inputs.name + "\n";
-  text += "Classe: " + shown_inputs.characterClass + "\n";
-  text += "Razza: " + shown_inputs.race + "\n";
-  text += "Allineamento: " + shown_inputs.alignment + "\n";
-  text += "ALTEZZA: " + shown_inputs.height + " cm\n";
-  text += "PESO: " + shown_inputs.weight + " Kg\n";
-  text += "ETA' : " + shown_inputs.age + " anni";
-  if (!last_.ageCategory.empty()) text += "  " + last_.ageCategory;
-  text += "\nSESSO: " + shown_inputs.sex + "\n";
-
-  const AbilityDisplay& shown = last_.abilities;
-  for (std::size_t i = 0; i < kAbilityCaptions.size(); ++i) {
-    text += std::string(kAbilityCaptions[i]) + ": " + shown.scores[i];
-    if (i == 0 && !shown.percentile.empty()) {
-      text += "  " + shown.percentile + " / 100";
-    }
-    if (!shown.rows[i].empty()) text += "  " + shown.rows[i];
-    text += "\n";
-  }
-  text += "MEDIA : " + shown.average + "\n";
-  text += "TOTALE : " + shown.total;
-  return text;
+std::string CharacterCommand::LastMarkdown() const {
+  return Markdown(last_, decimal_separator_);
 }
 
 }  // namespace quendaro::cli

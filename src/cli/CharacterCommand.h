@@ -10,7 +10,7 @@ namespace quendaro::cli {
 class CharacterCommand final : public Subcommand {
  public:
   explicit CharacterCommand(char decimal_separator)
-      : generator_(decimal_separator) {}
+      : generator_(decimal_separator), decimal_separator_(decimal_separator) {}
 
   std::string_view Name() const override { return "character"; }
   std::string_view Synopsis() const override;
@@ -18,11 +18,14 @@ class CharacterCommand final : public Subcommand {
   std::vector<Option> Options() const override;
   std::optional<std::string> Configure(const OptionValues& values) override;
   void Run(RandomSource& random) override;
-  Record LastRecord() const override;
+  Json LastRecord(std::optional<std::int64_t> seed,
+                  std::uint64_t index) const override;
   std::string LastText() const override;
+  std::string LastMarkdown() const override;
 
  private:
   CharacterGenerator generator_;
+  char decimal_separator_;
   CharacterRequest request_;
   CharacterSheet last_;
 };

@@ -59,7 +59,8 @@ std::variant<Invocation, UsageError> ParseCommandLine(
     const bool is_flag =
         std::find(std::begin(kCommonFlags), std::end(kCommonFlags), name) !=
         std::end(kCommonFlags);
-    const bool is_common_value = name == "count" || name == "seed";
+    const bool is_common_value =
+        name == "count" || name == "seed" || name == "format";
     const auto own_option =
         std::find_if(own_options.begin(), own_options.end(),
                      [&](const Option& option) { return option.name == name; });
@@ -84,7 +85,18 @@ std::variant<Invocation, UsageError> ParseCommandLine(
     }
 
     if (name == "json") {
-      invocation.json = true;
+      invocation.format = OutputFormat::kJson;
+    } else if (name == "format") {
+      if (value == "text") {
+        invocation.format = OutputFormat::kText;
+      } else if (value == "markdown") {
+        invocation.format = OutputFormat::kMarkdown;
+      } else if (value == "json") {
+        invocation.format = OutputFormat::kJson;
+      } else {
+        return UsageError{"--format needs text, markdown or json, not '" +
+                          value + "'"};
+      }
     } else if (name == "stats") {
       invocation.stats = true;
     } else if (name == "explain") {
@@ -117,7 +129,7 @@ std::variant<Invocation, UsageError> ParseCommandLine(
   if (invocation.subcommand == nullptr) {
     return UsageError{"missing subcommand"};
   }
-  if (invocation.explain && invocation.json) {
+  if (invocation.explain && invocation.format != OutputFormat::kText) {
     return UsageError{"--explain writes text; it cannot go with --json"};
   }
   if (invocation.explain && invocation.stats) {

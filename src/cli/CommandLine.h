@@ -11,13 +11,20 @@
 
 namespace quendaro::cli {
 
+// How each result is written.
+enum class OutputFormat {
+  kText,      // the windows' captions and values
+  kMarkdown,  // headings and tables to paste into notes
+  kJson,      // one record per line (JSON Lines)
+};
+
 // What the user asked for, read from argv before anything is generated, so
 // that a usage error leaves standard output untouched.
 struct Invocation {
   Subcommand* subcommand = nullptr;  // null for the bare --help / --version
   int count = 1;
   std::optional<std::int64_t> seed;
-  bool json = false;
+  OutputFormat format = OutputFormat::kText;
   bool stats = false;
   bool explain = false;
   bool help = false;

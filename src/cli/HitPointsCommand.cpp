@@ -1,5 +1,7 @@
 #include "cli/HitPointsCommand.h"
 
+#include "presentation/HitPointPresentation.h"
+
 namespace quendaro::cli {
 
 namespace {
@@ -53,7 +55,10 @@ std::string HitPointsCommand::Help() const {
          "        stands for rerolling results below half the die.\n"
          "\n"
          "OUTPUT\n"
-         "    Text: \"PF: \" and the hit points. JSON: {\"hitPoints\"}.\n";
+         "    Text: \"PF: \" and the hit points. Markdown: a table row of "
+         "group, level,\n"
+         "    reroll and hit points. JSON: the record described in the "
+         "README.\n";
 }
 
 std::vector<Option> HitPointsCommand::Options() const {
@@ -86,8 +91,13 @@ void HitPointsCommand::Run(RandomSource& random) {
   last_ = roller_.RollHitPoints(group_, level_, reroll_, random);
 }
 
-Record HitPointsCommand::LastRecord() const { return {{"hitPoints", last_}}; }
+Json HitPointsCommand::LastRecord(std::optional<std::int64_t> seed,
+                                  std::uint64_t index) const {
+  return Record(last_, seed, index);
+}
 
-std::string HitPointsCommand::LastText() const { return "PF: " + last_; }
+std::string HitPointsCommand::LastText() const { return PlainText(last_); }
+
+std::string HitPointsCommand::LastMarkdown() const { return Markdown(last_); }
 
 }  // namespace quendaro::cli

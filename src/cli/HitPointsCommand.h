@@ -20,15 +20,17 @@ class HitPointsCommand final : public Subcommand {
   std::vector<Option> Options() const override;
   std::optional<std::string> Configure(const OptionValues& values) override;
   void Run(RandomSource& random) override;
-  Record LastRecord() const override;
+  Json LastRecord(std::optional<std::int64_t> seed,
+                  std::uint64_t index) const override;
   std::string LastText() const override;
+  std::string LastMarkdown() const override;
 
  private:
   HitPointRoller roller_;
   ClassGroup group_ = ClassGroup::kMilitare;
   std::string level_;
   bool reroll_ = false;
-  std::string last_;
+  HitPointResult last_;
 };
 
 }  // namespace quendaro::cli

@@ -1,5 +1,7 @@
 #include "cli/NameCommand.h"
 
+#include "presentation/NamePresentation.h"
+
 namespace quendaro::cli {
 
 std::string_view NameCommand::Synopsis() const {
@@ -30,7 +32,8 @@ std::string NameCommand::Help() const {
          "\n"
          "OUTPUT\n"
          "    Text: the warning if any, then \"Nome: \" and the name.\n"
-         "    JSON: {\"name\", \"warning\" (null when none)}.\n";
+         "    Markdown: the name as a list item. JSON: the record described "
+         "in the README.\n";
 }
 
 std::vector<Option> NameCommand::Options() const { return {{"sex", true}}; }
@@ -53,15 +56,13 @@ void NameCommand::Run(RandomSource& random) {
   last_ = generator_.GenerateName(choice_, random);
 }
 
-Record NameCommand::LastRecord() const {
-  return {{"name", last_.name},
-          {"warning", last_.warning.empty() ? Value() : Value(last_.warning)}};
+Json NameCommand::LastRecord(std::optional<std::int64_t> seed,
+                             std::uint64_t index) const {
+  return Record(last_, seed, index);
 }
 
-std::string NameCommand::LastText() const {
-  std::string text;
-  if (!last_.warning.empty()) text = last_.warning + "\n";
-  return text + "Nome: " + last_.name;
-}
+std::string NameCommand::LastText() const { return PlainText(last_); }
+
+std::string NameCommand::LastMarkdown() const { return Markdown(last_); }
 
 }  // namespace quendaro::cli

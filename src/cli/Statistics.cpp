@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <charconv>
 
-#include "common/NumberText.h"
-
 namespace quendaro::cli {
 
 namespace {
 
 std::string Decimal(double number, char separator) {
-  char buffer[32];
+  char buffer[64];
   const std::to_chars_result result = std::to_chars(
       buffer, buffer + sizeof buffer, number, std::chars_format::fixed, 2);
   std::string text(buffer, result.ptr);
@@ -26,53 +24,48 @@ std::string Decimal(double number, char separator) {
 
 }  // namespace
 
-void Statistics::Add(const Record& record) {
+void Statistics::Add(const Json& result) {
   ++count_;
-  for (const auto& [name, value] : record) AddValue(name, value);
+  for (const auto& [name, value] : result.items()) AddValue(name, value);
 }
 
-void Statistics::AddValue(const std::string& path, const Value& value) {
-  if (value.IsNull()) {
-    AddText(path, "null");
-  } else if (const std::string* text = value.Text()) {
-    AddText(path, *text);
-  } else if (const bool* flag = value.Flag()) {
-    AddText(path, *flag ? "true" : "false");
-  } else if (const double* number = value.Numeric()) {
-    AddText(path, std::to_string(*number));
-  } else if (const Value::Array* items = value.Items()) {
-    for (std::size_t i = 0; i < items->size(); ++i) {
-      AddValue(path + "[" + std::to_string(i) + "]", (*items)[i]);
-    }
-  } else if (const Value::Object* fields = value.Fields()) {
-    for (const auto& [name, field] : *fields) {
-      AddValue(path + "." + name, field);
-    }
-  }
-}
-
-void Statistics::AddText(const std::string& path, const std::string& text) {
+Statistics::Field& Statistics::FieldAt(const std::string& path) {
   auto [it, inserted] = fields_.try_emplace(path);
   if (inserted) order_.push_back(path);
-  Field& field = it->second;
-  ++field.texts[text];
-  if (text.empty()) {
-    ++field.empties;
+  return it->second;
+}
+
+void Statistics::AddValue(const std::string& path, const Json& value) {
+  if (value.is_object()) {
+    for (const auto& [name, field] : value.items()) {
+      AddValue(path + "." + name, field);
+    }
     return;
   }
-  const std::optional<double> number = ParseNumber(text, decimal_separator_);
-  if (!number) {
-    ++field.others;
+  if (value.is_array()) {
+    for (std::size_t i = 0; i < value.size(); ++i) {
+      AddValue(path + "[" + std::to_string(i) + "]", value[i]);
+    }
     return;
   }
-  if (field.numbers == 0) {
-    field.minimum = field.maximum = *number;
-  } else {
-    field.minimum = std::min(field.minimum, *number);
-    field.maximum = std::max(field.maximum, *number);
+  Field& field = FieldAt(path);
+  if (value.is_null()) {
+    ++field.missing;
+  } else if (value.is_number()) {
+    const double number = value.get<double>();
+    if (field.numbers == 0) {
+      field.minimum = field.maximum = number;
+    } else {
+      field.minimum = std::min(field.minimum, number);
+      field.maximum = std::max(field.maximum, number);
+    }
+    field.sum += number;
+    ++field.numbers;
+  } else if (value.is_boolean()) {
+    ++field.texts[value.get<bool>() ? "true" : "false"];
+  } else if (value.is_string()) {
+    ++field.texts[value.get<std::string>()];
   }
-  field.sum += *number;
-  ++field.numbers;
 }
 
 double Statistics::Percent(std::size_t times) const {
@@ -81,33 +74,34 @@ double Statistics::Percent(std::size_t times) const {
              : 100.0 * static_cast<double>(times) / static_cast<double>(count_);
 }
 
-Value Statistics::Summary() const {
-  Value::Object fields;
+Json Statistics::Summary() const {
+  Json fields = Json::object();
   for (const std::string& path : order_) {
     const Field& field = fields_.at(path);
-    Value::Object summary;
-    if (IsNumeric(field)) {
-      summary.emplace_back("min", Value::Number(field.minimum));
-      summary.emplace_back(
-          "mean",
-          Value::Number(field.sum / static_cast<double>(field.numbers)));
-      summary.emplace_back("max", Value::Number(field.maximum));
-      if (field.empties > 0) {
-        summary.emplace_back("empty", Value::Number(Percent(field.empties)));
-      }
-    } else {
-      Value::Object texts;
-      for (const auto& [text, times] : field.texts) {
-        texts.emplace_back(text, Value::Number(Percent(times)));
-      }
-      summary.emplace_back("texts", Value(std::move(texts)));
+    Json summary = Json::object();
+    if (field.numbers > 0) {
+      summary["count"] = field.numbers;
+      summary["min"] = field.minimum;
+      summary["mean"] = field.sum / static_cast<double>(field.numbers);
+      summary["max"] = field.maximum;
     }
-    fields.emplace_back(path, Value(std::move(summary)));
+    if (!field.texts.empty()) {
+      Json texts = Json::object();
+      for (const auto& [text, times] : field.texts) {
+        texts[text] = Json{{"count", times}, {"percent", Percent(times)}};
+      }
+      summary["texts"] = std::move(texts);
+    }
+    if (field.missing > 0) {
+      summary["missing"] = field.missing;
+      summary["missingPercent"] = Percent(field.missing);
+    }
+    fields[path] = std::move(summary);
   }
-  Value::Object root;
-  root.emplace_back("count", Value::Number(static_cast<double>(count_)));
-  root.emplace_back("fields", Value(std::move(fields)));
-  return Value(std::move(root));
+  Json root;
+  root["count"] = count_;
+  root["fields"] = std::move(fields);
+  return root;
 }
 
 std::string Statistics::Text() const {
@@ -115,20 +109,23 @@ std::string Statistics::Text() const {
   std::string out = "Generazioni: " + std::to_string(count_) + "\n";
   for (const std::string& path : order_) {
     const Field& field = fields_.at(path);
-    if (IsNumeric(field)) {
+    if (field.numbers > 0) {
       out += path + ": minimo " + Decimal(field.minimum, sep) + ", media " +
              Decimal(field.sum / static_cast<double>(field.numbers), sep) +
              ", massimo " + Decimal(field.maximum, sep);
-      if (field.empties > 0) {
-        out += ", vuoto " + Decimal(Percent(field.empties), sep) + " %";
+      if (field.missing > 0) {
+        out += ", vuoto " + Decimal(Percent(field.missing), sep) + " %";
       }
       out += "\n";
-      continue;
     }
+    if (field.texts.empty() && field.numbers > 0) continue;
     out += path + ":\n";
     // Most frequent first, as a game master reads such a list.
     std::vector<std::pair<std::string, std::size_t>> texts(field.texts.begin(),
                                                            field.texts.end());
+    if (field.missing > 0 && field.numbers == 0) {
+      texts.emplace_back("", field.missing);
+    }
     std::stable_sort(
         texts.begin(), texts.end(),
         [](const auto& a, const auto& b) { return a.second > b.second; });

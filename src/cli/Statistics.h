@@ -5,27 +5,31 @@
 #include <string>
 #include <vector>
 
-#include "cli/Record.h"
+#include "presentation/Markup.h"
 
 namespace quendaro::cli {
 
 // Sums up many generations field by field, so that a game master sees at
 // once what a kind of lair yields on average or how often a weapon has a
-// special purpose. A field whose texts are all numbers (empty texts aside)
-// gets its minimum, mean and maximum; any other field the share of each text.
-// Nested fields are named by their path: "totals.gold", "scores[0]".
+// special purpose. It reads the values of each record's "result": a number
+// gets its minimum, mean and maximum; a text or a yes/no the count and share
+// of each value; a missing value (null) is counted as missing. Nested fields
+// are named by their path: "totals.gold", "scores.strength", "abilities[0]".
+// A numeric field takes the same memory however many records it sees.
 class Statistics {
  public:
   explicit Statistics(char decimal_separator)
       : decimal_separator_(decimal_separator) {}
 
-  void Add(const Record& record);
+  void Add(const Json& result);
 
   std::size_t Count() const { return count_; }
 
-  // {"count": N, "fields": {path: {"min", "mean", "max"[, "empty"]} or
-  // {"texts": {text: percent}}}}
-  Value Summary() const;
+  // {"count": N, "fields": {path: {"count", "min", "mean", "max"} and/or
+  // {"texts": {text: {"count", "percent"}}}, plus "missing" and
+  // "missingPercent" when some records lacked it}}. Shares are percentages
+  // of all N records, named so.
+  Json Summary() const;
 
   // The same summary as readable lines.
   std::string Text() const;
@@ -33,19 +37,15 @@ class Statistics {
  private:
   struct Field {
     std::size_t numbers = 0;
-    std::size_t empties = 0;
-    std::size_t others = 0;
+    std::size_t missing = 0;
     double minimum = 0;
     double maximum = 0;
     double sum = 0;
     std::map<std::string, std::size_t> texts;
   };
 
-  void AddValue(const std::string& path, const Value& value);
-  void AddText(const std::string& path, const std::string& text);
-  bool IsNumeric(const Field& field) const {
-    return field.numbers > 0 && field.others == 0;
-  }
+  void AddValue(const std::string& path, const Json& value);
+  Field& FieldAt(const std::string& path);
   double Percent(std::size_t times) const;
 
   char decimal_separator_;

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "cli/Record.h"
+#include "presentation/Markup.h"
 #include "random/RandomSource.h"
 
 namespace quendaro::cli {
@@ -38,9 +39,13 @@ class Subcommand {
 
   // One generation; its result is kept until the next.
   virtual void Run(RandomSource& random) = 0;
-  virtual Record LastRecord() const = 0;
+  // The last result as a record of the given run's seed and position.
+  virtual Json LastRecord(std::optional<std::int64_t> seed,
+                          std::uint64_t index) const = 0;
   // The last result as the game master reads it, Italian captions first.
   virtual std::string LastText() const = 0;
+  // The last result as Markdown, to paste into notes or a wiki.
+  virtual std::string LastMarkdown() const = 0;
 };
 
 }  // namespace quendaro::cli

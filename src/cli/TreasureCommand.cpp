@@ -3,26 +3,14 @@
 #include <array>
 #include <charconv>
 
+#include "presentation/TreasurePresentation.h"
+
 namespace quendaro::cli {
 
 namespace {
 
 constexpr std::array<std::string_view, kTreasureTypeCount> kLetters = {
     "A", "B", "C", "D", "E", "F", "G", "H", "I"};
-
-// The totals as the treasure window lists them, top to bottom.
-struct TotalCaption {
-  TreasureKind kind;
-  std::string_view caption;
-};
-constexpr std::array<TotalCaption, kTreasureKindCount> kTotalCaptions = {{
-    {TreasureKind::kCopper, "Monete di rame"},
-    {TreasureKind::kGold, "Monete d'oro"},
-    {TreasureKind::kSilver, "Monete d'argento"},
-    {TreasureKind::kPlatinumElectrum, "Monete di platino/electrum"},
-    {TreasureKind::kGems, "Gemme preziose"},
-    {TreasureKind::kArtObjects, "Oggetti d'arte"},
-}};
 
 }  // namespace
 
@@ -55,11 +43,11 @@ std::string TreasureCommand::Help() const {
          "OUTPUT\n"
          "    Text: the six totals with the treasure window's captions, then "
          "the magic\n"
-         "    items of each type that has some.\n"
-         "    JSON: {\"totals\": {\"copper\", \"silver\", \"gold\", "
-         "\"platinumElectrum\",\n"
-         "    \"gems\", \"artObjects\"}, \"magicLines\": [nine texts, A to "
-         "I]}.\n";
+         "    items of each type that has some. Markdown: tables of the "
+         "types, the\n"
+         "    totals and the magic items with their type letters. JSON: the "
+         "record\n"
+         "    described in the README.\n";
 }
 
 std::vector<Option> TreasureCommand::Options() const {
@@ -93,38 +81,13 @@ void TreasureCommand::Run(RandomSource& random) {
   last_ = generator_.Generate(counts_, random);
 }
 
-Record TreasureCommand::LastRecord() const {
-  Record totals = {
-      {"copper", last_.Total(TreasureKind::kCopper)},
-      {"silver", last_.Total(TreasureKind::kSilver)},
-      {"gold", last_.Total(TreasureKind::kGold)},
-      {"platinumElectrum", last_.Total(TreasureKind::kPlatinumElectrum)},
-      {"gems", last_.Total(TreasureKind::kGems)},
-      {"artObjects", last_.Total(TreasureKind::kArtObjects)},
-  };
-  return {
-      {"totals", Value(std::move(totals))},
-      {"magicLines",
-       Value::Strings({last_.magicLines.begin(), last_.magicLines.end()})},
-  };
+Json TreasureCommand::LastRecord(std::optional<std::int64_t> seed,
+                                 std::uint64_t index) const {
+  return Record(last_, seed, index);
 }
 
-std::string TreasureCommand::LastText() const {
-  std::string text = "Ricchezze varie :\n";
-  for (const TotalCaption& row : kTotalCaptions) {
-    text +=
-        "  " + std::string(row.caption) + ": " + last_.Total(row.kind) + "\n";
-  }
-  text += "OGGETTI MAGICI :";
-  bool any = false;
-  for (std::size_t type = 0; type < kLetters.size(); ++type) {
-    if (last_.magicLines[type].empty()) continue;
-    text +=
-        "\n  " + std::string(kLetters[type]) + ": " + last_.magicLines[type];
-    any = true;
-  }
-  if (!any) text += "\n  nessuno";
-  return text;
-}
+std::string TreasureCommand::LastText() const { return PlainText(last_); }
+
+std::string TreasureCommand::LastMarkdown() const { return Markdown(last_); }
 
 }  // namespace quendaro::cli

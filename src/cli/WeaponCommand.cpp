@@ -1,5 +1,7 @@
 #include "cli/WeaponCommand.h"
 
+#include "presentation/WeaponPresentation.h"
+
 namespace quendaro::cli {
 
 std::string WeaponCommand::Help() const {
@@ -22,52 +24,24 @@ std::string WeaponCommand::Help() const {
          "    under --seed).\n"
          "\n"
          "OUTPUT\n"
-         "    Text: the weapon window's captions and values.\n"
-         "    JSON: {\"languages\", \"bonus\", \"alignment\", "
-         "\"intelligence\",\n"
-         "    \"communication\", \"readsNonMagical\", \"readsMagical\", "
-         "\"ability1\",\n"
-         "    \"ability2\", \"ability3\", \"specialPurpose\", "
-         "\"specialPurposePower\", \"ego\"};\n"
-         "    texts a weapon lacks are empty.\n";
+         "    Text: the weapon window's captions and values. Markdown: a "
+         "table of the\n"
+         "    fields and a list of the abilities. JSON: the record described "
+         "in the\n"
+         "    README.\n";
 }
 
 void WeaponCommand::Run(RandomSource& random) {
   last_ = generator_.Generate(random);
 }
 
-Record WeaponCommand::LastRecord() const {
-  return {
-      {"languages", last_.languages},
-      {"bonus", last_.bonus},
-      {"alignment", last_.alignment},
-      {"intelligence", last_.intelligence},
-      {"communication", last_.communication},
-      {"readsNonMagical", last_.readsNonMagical},
-      {"readsMagical", last_.readsMagical},
-      {"ability1", last_.ability1},
-      {"ability2", last_.ability2},
-      {"ability3", last_.ability3},
-      {"specialPurpose", last_.specialPurpose},
-      {"specialPurposePower", last_.specialPurposePower},
-      {"ego", last_.ego},
-  };
+Json WeaponCommand::LastRecord(std::optional<std::int64_t> seed,
+                               std::uint64_t index) const {
+  return Record(last_, seed, index);
 }
 
-std::string WeaponCommand::LastText() const {
-  std::string text =
-      "Allineamento : " + last_.alignment +
-      "\nIntelligenza : " + last_.intelligence +
-      "\nComunicazione : " + last_.communication + "\nBonus : " + last_.bonus +
-      "\nLingue parlate : " + last_.languages + "\nEgo : " + last_.ego +
-      "\nAbilità dell'arma e/o poteri straordinari";
-  for (const std::string* line :
-       {&last_.ability1, &last_.ability2, &last_.ability3,
-        &last_.readsNonMagical, &last_.readsMagical, &last_.specialPurpose,
-        &last_.specialPurposePower}) {
-    if (!line->empty()) text += "\n  " + *line;
-  }
-  return text;
-}
+std::string WeaponCommand::LastText() const { return PlainText(last_); }
+
+std::string WeaponCommand::LastMarkdown() const { return Markdown(last_); }
 
 }  // namespace quendaro::cli

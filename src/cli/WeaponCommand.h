@@ -16,8 +16,10 @@ class WeaponCommand final : public Subcommand {
     return std::nullopt;
   }
   void Run(RandomSource& random) override;
-  Record LastRecord() const override;
+  Json LastRecord(std::optional<std::int64_t> seed,
+                  std::uint64_t index) const override;
   std::string LastText() const override;
+  std::string LastMarkdown() const override;
 
  private:
   WeaponGenerator generator_;

@@ -17,6 +17,7 @@
 #include "cli/TreasureCommand.h"
 #include "cli/Version.h"
 #include "cli/WeaponCommand.h"
+#include "presentation/Record.h"
 
 namespace quendaro::cli {
 namespace {
@@ -76,7 +77,10 @@ std::string GeneralHelp(const std::vector<std::unique_ptr<Subcommand>>& all) {
       "  --seed S     start from a state derived from the whole number S and "
       "freeze the\n"
       "               clock, so that the same command prints the same output\n"
-      "  --json       one JSON object per generation per line (JSON Lines)\n"
+      "  --format F   text (the default), markdown, or json: one record per "
+      "generation\n"
+      "               per line (JSON Lines)\n"
+      "  --json       the same as --format json\n"
       "  --stats      one summary of all N generations instead of the "
       "results\n"
       "  --explain    after each result, the rolls it made (text output "
@@ -87,8 +91,10 @@ std::string GeneralHelp(const std::vector<std::unique_ptr<Subcommand>>& all) {
       "\n"
       "Without --seed the random sequence starts from the clock, as in the "
       "program.\n"
-      "The average and the hit-point level use the decimal separator of the\n"
-      "numeric locale (LC_ALL, LC_NUMERIC, LANG).\n"
+      "The text and Markdown output and the hit-point level use the decimal\n"
+      "separator of the numeric locale (LC_ALL, LC_NUMERIC, LANG); JSON "
+      "always\n"
+      "uses the point, so a seed gives the same bytes in every locale.\n"
       "\n"
       "Exit status: 0 on success, 2 on a usage error.\n";
   return help;
@@ -149,20 +155,33 @@ int Run(int argc, char* argv[]) {
   for (int i = 0; i < invocation.count && !out.ReaderGone() && !out.Failed();
        ++i) {
     subcommand.Run(*random);
+    const auto index = static_cast<std::uint64_t>(i);
     if (invocation.stats) {
-      statistics.Add(subcommand.LastRecord());
-    } else if (invocation.json) {
-      out.Line(ToJson(Value(subcommand.LastRecord())));
-    } else {
-      std::string block = subcommand.LastText();
-      if (invocation.explain) block += "\n" + log.Take();
-      if (i + 1 < invocation.count) block += "\n";  // a blank line between
-      out.Line(block);
+      statistics.Add(subcommand.LastRecord(invocation.seed, index)["result"]);
+      continue;
+    }
+    switch (invocation.format) {
+      case OutputFormat::kJson:
+        out.Line(JsonLine(subcommand.LastRecord(invocation.seed, index)));
+        break;
+      case OutputFormat::kMarkdown: {
+        std::string block = subcommand.LastMarkdown();
+        if (i + 1 == invocation.count) block.pop_back();
+        out.Line(block);
+        break;
+      }
+      case OutputFormat::kText: {
+        std::string block = subcommand.LastText();
+        if (invocation.explain) block += "\n" + log.Take();
+        if (i + 1 < invocation.count) block += "\n";  // a blank line between
+        out.Line(block);
+        break;
+      }
     }
   }
   if (invocation.stats) {
-    if (invocation.json) {
-      out.Line(ToJson(statistics.Summary()));
+    if (invocation.format == OutputFormat::kJson) {
+      out.Line(JsonLine(statistics.Summary()));
     } else {
       std::string text = statistics.Text();
       text.pop_back();

@@ -8,15 +8,20 @@
 
 namespace quendaro {
 
-std::string HitPointRoller::RollHitPoints(ClassGroup group,
-                                          std::string_view level_text,
-                                          bool reroll,
-                                          RandomSource& random) const {
+HitPointResult HitPointRoller::RollHitPoints(ClassGroup group,
+                                             std::string_view level_text,
+                                             bool reroll,
+                                             RandomSource& random) const {
+  HitPointResult result{group, std::string(level_text), std::nullopt, reroll,
+                        std::nullopt};
   const std::optional<int> level =
       ParseWholeNumber(level_text, decimal_separator_);
-  if (!level || *level < kLowestLevel || *level > kHighestLevel) return {};
+  if (!level || *level < kLowestLevel || *level > kHighestLevel) return result;
+  result.level = level;
   const HitPointRange& range = HitPointRangeFor(group, *level, reroll);
-  return WholeText(random.RollBetween(range.low, range.high) + range.addition);
+  result.hit_points =
+      random.RollBetween(range.low, range.high) + range.addition;
+  return result;
 }
 
 }  // namespace quendaro

@@ -122,11 +122,11 @@ NameResult NameGenerator::GenerateName(NameChoice choice,
   const std::string_view first = Pick(kFirstParts, RollPercent(random));
   switch (choice) {
     case NameChoice::kNone:
-      return {"", std::string(kNoNameChoiceWarning)};
+      return {choice, "", kNoNameChoiceWarning};
     case NameChoice::kMale:
-      return {MaleName(first, random), ""};
+      return {choice, MaleName(first, random), std::nullopt};
     case NameChoice::kFemale:
-      return {FemaleName(first, random), ""};
+      return {choice, FemaleName(first, random), std::nullopt};
   }
   return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,9 @@ enum class NameChoice {
 
 // The name to show, or an empty name and the warning to show instead.
 struct NameResult {
+  NameChoice choice = NameChoice::kNone;
   std::string name;
-  std::string warning;
+  std::optional<std::string_view> warning;
 };
 
 inline constexpr std::string_view kNoNameChoiceWarning =

@@ -1,7 +1,5 @@
 #include "treasure/TreasureGenerator.h"
 
-#include "common/NumberText.h"
-
 namespace quendaro {
 namespace {
 
@@ -17,8 +15,8 @@ TreasureResult TreasureGenerator::Generate(const Counts& counts,
   // Summing as we go gives the same totals as a grid of cells summed per
   // kind afterwards: every cell is set once and only ever added to its
   // kind's total. The largest total, 345000, fits an int easily.
-  std::array<int, kTreasureKindCount> totals{};
   TreasureResult result;
+  result.counts = counts;
 
   for (int type = 0; type < kTreasureTypeCount; ++type) {
     const int count = counts[static_cast<std::size_t>(type)];
@@ -28,18 +26,13 @@ TreasureResult TreasureGenerator::Generate(const Counts& counts,
     for (int kind = 0; kind < kTreasureKindCount; ++kind) {
       const TreasureRow& row = entry.rows[static_cast<std::size_t>(kind)];
       if (!row.Present() || !PercentTest(row.chance, random)) continue;
-      totals[static_cast<std::size_t>(kind)] +=
+      result.totals[static_cast<std::size_t>(kind)] +=
           random.RollBetween(row.low, row.high) * count;
     }
     if (PercentTest(entry.magicChance, random)) {
-      result.magicLines[static_cast<std::size_t>(type)] =
-          std::string(MagicText(type, count));
+      result.magic_lines[static_cast<std::size_t>(type)] =
+          MagicText(type, count);
     }
-  }
-
-  for (int kind = 0; kind < kTreasureKindCount; ++kind) {
-    result.totals[static_cast<std::size_t>(kind)] =
-        WholeText(totals[static_cast<std::size_t>(kind)]);
   }
   return result;
 }

@@ -19,6 +19,7 @@
 
 #include "character/CharacterChoices.h"
 #include "character/CharacterGenerator.h"
+#include "presentation/CharacterPresentation.h"
 #include "ui/AboutTexts.h"
 #include "ui/Accessibility.h"
 #include "ui/ClassicColors.h"
@@ -599,7 +600,7 @@ void Form1::Form_Load() {
 void Form1::Command1_Click() {
   CharacterRequest request;
   request.race = Combo1->currentText().toStdString();
-  request.characterClass = Combo2->currentText().toStdString();
+  request.character_class = Combo2->currentText().toStdString();
   request.alignment = Combo3->currentText().toStdString();
   request.sex = combo4->currentText().toStdString();
   request.name = Text11->text().toStdString();
@@ -607,35 +608,36 @@ void Form1::Command1_Click() {
   request.height = Text8->text().toStdString();
   request.weight = Text9->text().toStdString();
 
-  const CharacterGenerator generator(platform_.DecimalSeparator());
+  const char separator = platform_.DecimalSeparator();
+  const CharacterGenerator generator(separator);
   const CharacterSheet sheet = generator.Generate(request, random_);
 
   for (const std::string& message : sheet.messages) {
     platform_.ShowMessage(this, QString::fromStdString(message));
   }
 
-  Command2->setEnabled(sheet.clearEnabled);
-  Text12->setText(QString::fromStdString(sheet.age));
-  Label22->setText(QString::fromStdString(sheet.ageCategory));
+  const CharacterWindowTexts texts = WindowTexts(sheet, separator);
+  Command2->setEnabled(texts.clear_enabled);
+  Text12->setText(QString::fromStdString(texts.age));
+  Label22->setText(QString::fromStdString(texts.age_category));
 
-  const AbilityDisplay& abilities = sheet.abilities;
   const std::array<QLineEdit*, kAbilityCount> score_boxes = {
       Text2, Text3, Text4, Text5, Text6, Text7};
   for (int i = 0; i < kAbilityCount; ++i) {
-    score_boxes[i]->setText(QString::fromStdString(abilities.scores[i]));
+    score_boxes[i]->setText(QString::fromStdString(texts.scores[i]));
   }
-  Text10->setText(QString::fromStdString(abilities.percentile));
-  Label30->setText(QString::fromStdString(abilities.average));
-  Label35->setText(QString::fromStdString(abilities.total));
+  Text10->setText(QString::fromStdString(texts.percentile));
+  Label30->setText(QString::fromStdString(texts.average));
+  Label35->setText(QString::fromStdString(texts.total));
   const std::array<QLabel*, kAbilityCount> row_labels = {
       Label23, Label24, Label25, Label26, Label27, Label28};
   for (int i = 0; i < kAbilityCount; ++i) {
-    row_labels[i]->setText(QString::fromStdString(abilities.rows[i]));
+    row_labels[i]->setText(QString::fromStdString(texts.rows[i]));
   }
 
-  if (sheet.preset) {
-    const PresetTexts& preset = *sheet.preset;
-    Combo2->setEditText(QString::fromStdString(preset.characterClass));
+  if (texts.preset) {
+    const PresetTexts& preset = *texts.preset;
+    Combo2->setEditText(QString::fromStdString(preset.character_class));
     Combo1->setEditText(QString::fromStdString(preset.race));
     Combo3->setEditText(QString::fromStdString(preset.alignment));
     Text8->setText(QString::fromStdString(preset.height));

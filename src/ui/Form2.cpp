@@ -130,8 +130,11 @@ void Form2::Command1_Click() {
     choice = NameChoice::kFemale;
   }
   const NameResult result = NameGenerator().GenerateName(choice, random_);
-  if (!result.warning.empty()) {
-    platform_.ShowMessage(this, QString::fromStdString(result.warning));
+  if (result.warning) {
+    platform_.ShowMessage(
+        this,
+        QString::fromUtf8(result.warning->data(),
+                          static_cast<qsizetype>(result.warning->size())));
     Command2->setEnabled(false);
     if (navigator_ != nullptr) navigator_->Show(FormId::kForm1);
   }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "common/NumberText.h"
+#include "presentation/TreasurePresentation.h"
 #include "ui/AboutTexts.h"
 #include "ui/Accessibility.h"
 #include "ui/ClassicColors.h"
@@ -365,18 +366,17 @@ void Form3::Command1_Click() {
         ParseWholeNumber(text.toStdString(), platform_.DecimalSeparator())
             .value_or(0);
   }
-  const TreasureResult result = generator_.Generate(counts, random_);
+  const TreasureWindowTexts texts =
+      WindowTexts(generator_.Generate(counts, random_));
 
-  for (int type = 0; type < kTreasureTypeCount; ++type) {
-    const std::string& line = result.magicLines[static_cast<std::size_t>(type)];
+  for (std::size_t type = 0; type < texts.magic_lines.size(); ++type) {
+    const std::string& line = texts.magic_lines[type];
     if (!line.empty()) {
-      magic_lines_[static_cast<std::size_t>(type)]->setText(
-          QString::fromStdString(line));
+      magic_lines_[type]->setText(QString::fromStdString(line));
     }
   }
-  for (int kind = 0; kind < kTreasureKindCount; ++kind) {
-    totals_[static_cast<std::size_t>(kind)]->setText(
-        QString::fromStdString(result.totals[static_cast<std::size_t>(kind)]));
+  for (std::size_t kind = 0; kind < texts.totals.size(); ++kind) {
+    totals_[kind]->setText(QString::fromStdString(texts.totals[kind]));
   }
 }
 

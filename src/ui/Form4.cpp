@@ -14,6 +14,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "presentation/HitPointPresentation.h"
 #include "ui/AboutTexts.h"
 #include "ui/Accessibility.h"
 #include "ui/Keyboard.h"
@@ -249,9 +250,9 @@ void Form4::Form_Load() {
 
 void Form4::RollInto(ClassGroup group, QLineEdit* box) {
   const HitPointRoller roller(platform_.DecimalSeparator());
-  box->setText(QString::fromStdString(
+  box->setText(QString::fromStdString(WindowText(
       roller.RollHitPoints(group, Combo1->currentText().toStdString(),
-                           Check1->isChecked(), random_)));
+                           Check1->isChecked(), random_))));
 }
 
 void Form4::Command1_Click() { RollInto(ClassGroup::kMilitare, Text5); }

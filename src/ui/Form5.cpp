@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "presentation/WeaponPresentation.h"
 #include "ui/AboutTexts.h"
 #include "ui/Accessibility.h"
 #include "ui/ClassicColors.h"
@@ -24,7 +25,6 @@
 #include "ui/MenuBar.h"
 #include "ui/SheetScaler.h"
 #include "ui/WindowStyle.h"
-#include "weapon/WeaponResult.h"
 
 namespace quendaro {
 namespace {
@@ -411,23 +411,23 @@ void Form5::Command1_Click() {
     label->clear();
   }
 
-  const WeaponResult weapon = generator_.Generate(random_);
+  const WeaponWindowTexts weapon = WindowTexts(generator_.Generate(random_));
 
   SetCaption(Label23, weapon.languages);
   SetCaption(Label25, weapon.bonus);
   SetCaption(Label1, weapon.alignment);
   SetCaption(Label4, weapon.intelligence);
   SetCaption(Label6, weapon.communication);
-  SetCaption(Label7, weapon.readsNonMagical);
-  SetCaption(Label8, weapon.readsMagical);
+  SetCaption(Label7, weapon.reads_non_magical);
+  SetCaption(Label8, weapon.reads_magical);
   SetCaption(Label12, weapon.ability1);
   SetCaption(Label11, weapon.ability2);
   SetCaption(Label10, weapon.ability3);
   SetCaption(Label27, weapon.ego);
   // Always written, empty for a weapon without one, so that an earlier
   // weapon's purpose never shows beside this one.
-  SetCaption(Label19, weapon.specialPurpose);
-  SetCaption(Label20, weapon.specialPurposePower);
+  SetCaption(Label19, weapon.special_purpose);
+  SetCaption(Label20, weapon.special_purpose_power);
 }
 
 void Form5::Command2_Click() {

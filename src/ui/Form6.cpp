@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/Version.h"
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
 #include "ui/Keyboard.h"
@@ -65,6 +66,14 @@ Form6::Form6(QWidget* parent) : QWidget(parent) {
                      name, ClassicColor(0), this);
   Label7->setToolTip(QStringLiteral("Colui che disegno i logo"));
 
+  // Which build this is, so that a player reporting a fault can say so.
+  version_label_ = MakeLabel(
+      QStringLiteral("version"),
+      QStringLiteral("Versione %1")
+          .arg(QString::fromUtf8(kVersion.data(),
+                                 static_cast<qsizetype>(kVersion.size()))),
+      name, ClassicColor(0), this);
+
   Label9 = MakeLabel(QStringLiteral("Label9"), QString(), name, ClassicColor(0),
                      this);
 
@@ -105,6 +114,7 @@ Form6::Form6(QWidget* parent) : QWidget(parent) {
   column->setContentsMargins(24, 16, 24, 16);
   column->setSpacing(12);
   column->addLayout(title_row);
+  column->addWidget(version_label_, 0, Qt::AlignHCenter);
   column->addWidget(rule);
   column->addLayout(credits);
   column->addLayout(buttons);

@@ -28,6 +28,7 @@ class Form6 : public QWidget {
   QLabel* Label6 = nullptr;
   QLabel* Label7 = nullptr;
   QLabel* Label9 = nullptr;
+  QLabel* version_label_ = nullptr;  // "Versione" and the build's version
   QPushButton* Command1 = nullptr;
 };
 

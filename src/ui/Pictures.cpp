@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -24,6 +25,7 @@ constexpr std::array kPictures = {
     PictureRow{":/art/sword.svg", 48, 41},   // kSword
     PictureRow{":/art/amulet.svg", 48, 41},  // kAmulet
     PictureRow{":/art/door.svg", 48, 41},    // kDoor
+    PictureRow{":/art/icon.svg", 48, 48},    // kIcon
 };
 static_assert(kPictures.size() == static_cast<std::size_t>(Picture::kCount));
 
@@ -33,13 +35,12 @@ const PictureRow& RowFor(Picture picture) {
   return kPictures[index];
 }
 
-// Icons are square: the wide logo sits centred on a clear square at each size
-// a desktop asks for, rather than being squeezed. Each size is drawn when it
-// is asked for, not all of them at start: a desktop that shows no window
-// icons never pays for them, and the start window comes up sooner.
-class SquareLogoEngine final : public QIconEngine {
+// The icon drawn at each size a desktop asks for, when it asks for it, not
+// all of them at start: a desktop that shows no window icons never pays for
+// them, and the start window comes up sooner.
+class ProgramIconEngine final : public QIconEngine {
  public:
-  QIconEngine* clone() const override { return new SquareLogoEngine; }
+  QIconEngine* clone() const override { return new ProgramIconEngine; }
 
   QList<QSize> availableSizes(QIcon::Mode /*mode*/,
                               QIcon::State /*state*/) override {
@@ -52,13 +53,11 @@ class SquareLogoEngine final : public QIconEngine {
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode /*mode*/,
              QIcon::State /*state*/) override {
-    QSvgRenderer renderer(PicturePath(Picture::kLogo));
-    const QSize fitted =
-        PictureSize(Picture::kLogo).scaled(rect.size(), Qt::KeepAspectRatio);
-    renderer.render(painter,
-                    QRectF(rect.x() + (rect.width() - fitted.width()) / 2.0,
-                           rect.y() + (rect.height() - fitted.height()) / 2.0,
-                           fitted.width(), fitted.height()));
+    QSvgRenderer renderer(PicturePath(Picture::kIcon));
+    const int side = std::min(rect.width(), rect.height());
+    renderer.render(
+        painter, QRectF(rect.x() + (rect.width() - side) / 2.0,
+                        rect.y() + (rect.height() - side) / 2.0, side, side));
   }
 
   QPixmap pixmap(const QSize& size, QIcon::Mode mode,
@@ -83,6 +82,6 @@ QSize PictureSize(Picture picture) {
   return QSize(row.width, row.height);
 }
 
-QIcon ProgramIcon() { return QIcon(new SquareLogoEngine); }
+QIcon ProgramIcon() { return QIcon(new ProgramIconEngine); }
 
 }  // namespace quendaro

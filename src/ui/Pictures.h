@@ -14,6 +14,7 @@ enum class Picture {
   kSword,   // main menu: the weapon generator
   kAmulet,  // main menu: the treasure generator
   kDoor,    // main menu: the way out
+  kIcon,    // the book and sigil on a square tile: the program's icon
   kCount,
 };
 
@@ -24,7 +25,8 @@ QString PicturePath(Picture picture);
 // proportion and the smallest size at which it reads well.
 QSize PictureSize(Picture picture);
 
-// The logo as the program's window and desktop icon.
+// The square icon as the program's window icon, the same picture the
+// desktop shows in its menus.
 QIcon ProgramIcon();
 
 }  // namespace quendaro

@@ -4,14 +4,9 @@
 #include <string_view>
 
 #include "random/RandomSource.h"
+#include "weapon/WeaponResult.h"
 
 namespace quendaro {
-
-// The purpose the weapon was made for and the power that serves it.
-struct SpecialPurpose {
-  std::string_view purpose;
-  std::string_view power;
-};
 
 // One of a weapon's abilities: a primary sense or an extraordinary power, the
 // special purpose that the X-ray vision power sometimes brings, and the ego

@@ -1,10 +1,7 @@
 #include "weapon/WeaponGenerator.h"
 
-#include <array>
 #include <cassert>
-#include <string>
 
-#include "common/NumberText.h"
 #include "weapon/AbilityDraw.h"
 #include "weapon/WeaponTables.h"
 
@@ -12,16 +9,15 @@ namespace quendaro {
 
 WeaponResult WeaponGenerator::Generate(RandomSource& random) const {
   WeaponResult result;
-  int ego = 0;
   random.Reseed();
 
   const LanguagesRow& languages = LanguagesFor(random.Roll(kLanguagesRoll, 1));
   result.languages = languages.languages;
-  ego += languages.ego;
+  result.ego += languages.ego;
 
   const BonusRow& bonus = BonusFor(random.Roll(kBonusRoll, 1));
   result.bonus = bonus.bonus;
-  ego += bonus.ego;
+  result.ego += bonus.ego;
 
   result.alignment = AlignmentFor(random.Roll(kAlignmentRoll, 1)).alignment;
 
@@ -29,28 +25,23 @@ WeaponResult WeaponGenerator::Generate(RandomSource& random) const {
       CapabilitiesFor(random.Roll(kCapabilitiesRoll, 1));
   result.intelligence = capabilities.intelligence;
   result.communication = capabilities.communication;
-  result.readsNonMagical = capabilities.readsNonMagical;
-  result.readsMagical = capabilities.readsMagical;
-  ego += capabilities.ego;
+  result.reads_non_magical = capabilities.readsNonMagical;
+  result.reads_magical = capabilities.readsMagical;
+  result.ego += capabilities.ego;
 
-  const std::array<std::string*, 3> slots = {&result.ability1, &result.ability2,
-                                             &result.ability3};
   assert(capabilities.abilityCount >= 1 &&
-         capabilities.abilityCount <= static_cast<int>(slots.size()) &&
+         capabilities.abilityCount <=
+             static_cast<int>(result.abilities.size()) &&
          "a weapon has one to three abilities");
+  result.ability_count = capabilities.abilityCount;
   for (int i = 0; i < capabilities.abilityCount; ++i) {
     const AbilityOutcome outcome = AbilityDraw(random);
-    *slots[i] = outcome.ability;
-    ego += outcome.ego;
+    result.abilities[static_cast<std::size_t>(i)] = outcome.ability;
+    result.ego += outcome.ego;
     // The window has room for one special purpose: a later one takes its
     // place, though both count towards the ego.
-    if (outcome.specialPurpose) {
-      result.specialPurpose = outcome.specialPurpose->purpose;
-      result.specialPurposePower = outcome.specialPurpose->power;
-    }
+    if (outcome.specialPurpose) result.special_purpose = outcome.specialPurpose;
   }
-
-  result.ego = WholeText(ego);
   return result;
 }
 

@@ -9,20 +9,20 @@ namespace quendaro {
 namespace {
 
 constexpr std::array<LanguagesRow, 6> kLanguages{{
-    {1, 40, "1", 1},
-    {41, 70, "2", 2},
-    {71, 85, "3", 3},
-    {86, 95, "4", 4},
-    {96, 99, "5", 5},
-    {100, 100, "6", 6},
+    {1, 40, 1, 1},
+    {41, 70, 2, 2},
+    {71, 85, 3, 3},
+    {86, 95, 4, 4},
+    {96, 99, 5, 5},
+    {100, 100, 6, 6},
 }};
 
 constexpr std::array<BonusRow, 5> kBonus{{
-    {1, 5, "+1", 1},
-    {6, 10, "+2", 2},
-    {11, 15, "+3", 3},
-    {16, 19, "+4", 4},
-    {20, 20, "+5", 5},
+    {1, 5, 1, 1},
+    {6, 10, 2, 2},
+    {11, 15, 3, 3},
+    {16, 19, 4, 4},
+    {20, 20, 5, 5},
 }};
 
 constexpr std::array<AlignmentRow, 9> kAlignments{{
@@ -38,13 +38,13 @@ constexpr std::array<AlignmentRow, 9> kAlignments{{
 }};
 
 constexpr std::array<CapabilityRow, 6> kCapabilities{{
-    {1, 34, "12", "Semiempatia", 1, "", "", 0},
-    {35, 59, "13", "Empatia", 2, "", "", 0},
-    {60, 79, "14", "Parole", 2, "", "", 0},
-    {80, 91, "15", "Parole", 3, "", "", 0},
-    {92, 97, "16", "Parole", 3,
+    {1, 34, 12, "Semiempatia", 1, "", "", 0},
+    {35, 59, 13, "Empatia", 2, "", "", 0},
+    {60, 79, 14, "Parole", 2, "", "", 0},
+    {80, 91, 15, "Parole", 3, "", "", 0},
+    {92, 97, 16, "Parole", 3,
      "Lettura della scrittura non magica e di carte geografiche", "", 1},
-    {98, 100, "17", "Parole e telepatia", 3,
+    {98, 100, 17, "Parole e telepatia", 3,
      "Lettura della scrittura non magica e di carte geografiche",
      "Lettura dei linguaggi e degli scritti magici ", 3},
 }};

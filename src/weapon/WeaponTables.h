@@ -24,14 +24,14 @@ inline constexpr int kSpecialPurposePowerRoll = 100;
 struct LanguagesRow {
   int low;
   int high;
-  std::string_view languages;
+  int languages;
   int ego;
 };
 
 struct BonusRow {
   int low;
   int high;
-  std::string_view bonus;
+  int bonus;  // the +1 .. +5 of the weapon
   int ego;
 };
 
@@ -46,7 +46,7 @@ struct AlignmentRow {
 struct CapabilityRow {
   int low;
   int high;
-  std::string_view intelligence;
+  int intelligence;
   std::string_view communication;
   int abilityCount;
   std::string_view readsNonMagical;

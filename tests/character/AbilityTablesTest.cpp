@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "character/AbilityTables.h"
 
@@ -101,31 +102,25 @@ TEST(AbilityTablesTest, PresetTriggersOnlyOnItsExactNames) {
   }
 }
 
-TEST(AbilityTablesTest, DisplayWritesTotalAverageAndEmptyMissingRows) {
-  struct Case {
-    AbilityScores scores;
-    char separator;
-    std::string_view total;
-    std::string_view average;
-  };
-  const Case cases[] = {
-      {{13, 13, 13, 13, 13, 12}, ',', "77", "12,83333"},
-      {{13, 13, 13, 13, 13, 12}, '.', "77", "12.83333"},
-      {{12, 12, 12, 12, 12, 12}, ',', "72", "12"},
-      {{11, 16, 16, 14, 13, 12}, ',', "82", "13,66667"},
-      {{0, 0, 0, 0, 0, 0}, ',', "0", "0"},
-  };
-  for (const Case& c : cases) {
-    const AbilityDisplay display =
-        DisplayAbilities(c.scores, std::nullopt, c.separator);
-    EXPECT_EQ(display.total, c.total);
-    EXPECT_EQ(display.average, c.average);
-    EXPECT_EQ(display.percentile, "");
+TEST(AbilityTablesTest, EveryRowSplitsIntoItsTablesColumns) {
+  // The odd single blanks ("0 80%", "11 3", "0% *") and trailing blanks
+  // must neither merge two columns nor make an empty one.
+  for (int a = 0; a < kAbilityCount; ++a) {
+    const auto ability = static_cast<Ability>(a);
+    for (int score = 0; score <= 21; ++score) {
+      for (int percentile : {0, 1, 50, 51, 75, 76, 90, 91, 99}) {
+        const auto row = RowFor(ability, score, percentile);
+        if (!row) continue;
+        const auto columns = SplitRow(*row);
+        EXPECT_EQ(columns.size(), ColumnsOf(ability).size())
+            << "ability " << a << " score " << score << ": " << *row;
+        for (std::string_view column : columns) EXPECT_FALSE(column.empty());
+      }
+    }
   }
-  const AbilityDisplay zero =
-      DisplayAbilities({0, 0, 0, 0, 0, 0}, std::nullopt, '.');
-  for (const std::string& row : zero.rows) EXPECT_EQ(row, "");
-  for (const std::string& score : zero.scores) EXPECT_EQ(score, "0");
+  EXPECT_EQ(
+      SplitRow("-2  -1  4,5  11 3  0%"),
+      (std::vector<std::string_view>{"-2", "-1", "4,5", "11", "3", "0%"}));
 }
 
 }  // namespace

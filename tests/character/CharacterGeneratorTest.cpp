@@ -15,7 +15,7 @@ namespace quendaro {
 namespace {
 
 using Messages = std::vector<std::string>;
-using Texts = std::array<std::string, kAbilityCount>;
+using Rows = std::array<std::optional<std::string_view>, kAbilityCount>;
 
 std::uint64_t FrozenClock() { return 42; }
 
@@ -24,7 +24,7 @@ CharacterRequest Request(std::string race, std::string character_class,
                          std::string age = "20", std::string name = "") {
   CharacterRequest request;
   request.race = std::move(race);
-  request.characterClass = std::move(character_class);
+  request.character_class = std::move(character_class);
   request.alignment = std::move(alignment);
   request.age = std::move(age);
   request.name = std::move(name);
@@ -47,45 +47,39 @@ std::vector<float> DrawsFor(std::string_view race, const AbilityScores& scores,
   return draws;
 }
 
-Texts ScoreTexts(const CharacterSheet& sheet) { return sheet.abilities.scores; }
-
 TEST(CharacterGeneratorTest, MissingChoicesAreReportedClassFirst) {
   struct Case {
     std::string race;
-    std::string characterClass;
+    std::string character_class;
     Messages messages;
-    bool clearEnabled;
   };
   const Case cases[] = {
       {"nessuna",
        "nessuna",
-       {"Devi selezionare una classe !", "Devi selzionare una razza !"},
-       false},
-      {"Umano", "nessuna", {"Devi selezionare una classe !"}, false},
-      {"nessuna", "Guerriero(puro)", {"Devi selzionare una razza !"}, false},
-      {"Umano", "Guerriero(puro)", {}, true},
+       {"Devi selezionare una classe !", "Devi selzionare una razza !"}},
+      {"Umano", "nessuna", {"Devi selezionare una classe !"}},
+      {"nessuna", "Guerriero(puro)", {"Devi selzionare una razza !"}},
+      {"Umano", "Guerriero(puro)", {}},
       // A typed text is a choice, if not one any table knows.
-      {"elfo alto", "guerriero", {}, true},
+      {"elfo alto", "guerriero", {}},
   };
   for (const Case& c : cases) {
     RandomSource random(1, &FrozenClock);
     const CharacterSheet sheet = CharacterGenerator().Generate(
-        Request(c.race, c.characterClass), random);
+        Request(c.race, c.character_class), random);
     EXPECT_EQ(sheet.messages, c.messages)
-        << c.race << " / " << c.characterClass;
-    EXPECT_EQ(sheet.clearEnabled, c.clearEnabled) << c.race;
+        << c.race << " / " << c.character_class;
   }
 }
 
 TEST(CharacterGeneratorTest, NoChoiceRollsZerosAndTheClassRuleStillApplies) {
   RandomSource random(1, &FrozenClock);
   const CharacterGenerator generator;
+  EXPECT_EQ(generator.Generate(Request("nessuna", "nessuna"), random).scores,
+            (AbilityScores{0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(
-      ScoreTexts(generator.Generate(Request("nessuna", "nessuna"), random)),
-      (Texts{"0", "0", "0", "0", "0", "0"}));
-  EXPECT_EQ(ScoreTexts(generator.Generate(Request("nessuna", "Guerriero(puro)"),
-                                          random)),
-            (Texts{"9", "0", "10", "0", "0", "0"}));
+      generator.Generate(Request("nessuna", "Guerriero(puro)"), random).scores,
+      (AbilityScores{9, 0, 10, 0, 0, 0}));
 }
 
 TEST(CharacterGeneratorTest, EveryGenerationReseedsSixTimesAndDrawsSixOrSeven) {
@@ -126,12 +120,12 @@ TEST(CharacterGeneratorTest, ScoresReachBothEndsOfTheRaceLimits) {
   random.ScriptDraws(std::vector<float>(6, testing::kLargestDraw));
   const CharacterSheet high = CharacterGenerator().Generate(
       Request("Elfo alato(Avariel)", "nessuna"), random);
-  EXPECT_EQ(ScoreTexts(high), (Texts{"18", "21", "15", "18", "18", "18"}));
+  EXPECT_EQ(high.scores, (AbilityScores{18, 21, 15, 18, 18, 18}));
 
   random.ScriptDraws(std::vector<float>(6, testing::kSmallestDraw));
   const CharacterSheet low = CharacterGenerator().Generate(
       Request("Nano di fosso", "nessuna"), random);
-  EXPECT_EQ(ScoreTexts(low), (Texts{"6", "6", "8", "5", "5", "3"}));
+  EXPECT_EQ(low.scores, (AbilityScores{6, 6, 8, 5, 5, 3}));
 }
 
 TEST(CharacterGeneratorTest, WarriorWithEighteenShowsThePercentileRow) {
@@ -139,8 +133,8 @@ TEST(CharacterGeneratorTest, WarriorWithEighteenShowsThePercentileRow) {
   random.ScriptDraws(DrawsFor("Umano", {18, 10, 10, 10, 10, 10}, 99));
   const CharacterSheet sheet = CharacterGenerator().Generate(
       Request("Umano", "Guerriero(puro)"), random);
-  EXPECT_EQ(sheet.abilities.percentile, "99");
-  EXPECT_EQ(sheet.abilities.rows[0], "+2  +5  106,5  172  15(3)  35%");
+  EXPECT_EQ(sheet.exceptional_strength, 99);
+  EXPECT_EQ(sheet.rows[0], "+2  +5  106,5  172  15(3)  35%");
 }
 
 TEST(CharacterGeneratorTest, RefusalLeavesNoPercentileAndNoRowsBehind) {
@@ -149,11 +143,11 @@ TEST(CharacterGeneratorTest, RefusalLeavesNoPercentileAndNoRowsBehind) {
   const CharacterSheet sheet = CharacterGenerator().Generate(
       Request("Nano di collina", "Paladino", "Legale/buono"), random);
   EXPECT_EQ(sheet.messages, Messages{"Un paladino può essere solo umano"});
-  EXPECT_EQ(ScoreTexts(sheet), (Texts{"0", "0", "0", "0", "0", "0"}));
-  EXPECT_EQ(sheet.abilities.percentile, "");
-  EXPECT_EQ(sheet.abilities.rows, (Texts{"", "", "", "", "", ""}));
-  EXPECT_EQ(sheet.abilities.total, "0");
-  EXPECT_EQ(sheet.abilities.average, "0");
+  EXPECT_EQ(sheet.scores, (AbilityScores{0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(sheet.exceptional_strength, std::nullopt);
+  EXPECT_EQ(sheet.rows, Rows{});
+  EXPECT_EQ(sheet.total, 0);
+  EXPECT_EQ(sheet.average, 0.0f);
   EXPECT_EQ(random.DrawCount(), 7u);
 }
 
@@ -183,7 +177,7 @@ TEST(CharacterGeneratorTest, MessagesComeInTheOrderOfTheStages) {
     RandomSource random(1, &FrozenClock);
     const CharacterSheet sheet =
         CharacterGenerator().Generate(c.request, random);
-    EXPECT_EQ(sheet.messages, c.messages) << c.request.characterClass;
+    EXPECT_EQ(sheet.messages, c.messages) << c.request.character_class;
   }
 }
 
@@ -192,7 +186,7 @@ TEST(CharacterGeneratorTest, AgeTextIsReadAsANumber) {
     std::string race;
     std::string age;
     char separator;
-    std::string ageAfter;
+    std::string age_after;
     std::string category;
     std::size_t messages;
   };
@@ -214,22 +208,19 @@ TEST(CharacterGeneratorTest, AgeTextIsReadAsANumber) {
         CharacterGenerator(c.separator)
             .Generate(Request(c.race, "Guerriero(puro)", "nessuno", c.age),
                       random);
-    EXPECT_EQ(sheet.age, c.ageAfter) << c.race << " " << c.age;
-    EXPECT_EQ(sheet.ageCategory, c.category) << c.race << " " << c.age;
+    EXPECT_EQ(sheet.age, c.age_after) << c.race << " " << c.age;
+    EXPECT_EQ(sheet.age_category, c.category) << c.race << " " << c.age;
     EXPECT_EQ(sheet.messages.size(), c.messages) << c.race << " " << c.age;
   }
 }
 
-TEST(CharacterGeneratorTest, AverageUsesTheGeneratorsSeparator) {
-  for (const auto& [separator, average] :
-       {std::pair{',', "12,83333"}, std::pair{'.', "12.83333"}}) {
-    RandomSource random(1, &FrozenClock);
-    random.ScriptDraws(DrawsFor("Umano", {13, 13, 13, 13, 13, 12}));
-    const CharacterSheet sheet = CharacterGenerator(separator).Generate(
-        Request("Umano", "Mago generico"), random);
-    EXPECT_EQ(sheet.abilities.total, "77");
-    EXPECT_EQ(sheet.abilities.average, average);
-  }
+TEST(CharacterGeneratorTest, AverageIsTheSinglePrecisionQuotient) {
+  RandomSource random(1, &FrozenClock);
+  random.ScriptDraws(DrawsFor("Umano", {13, 13, 13, 13, 13, 12}));
+  const CharacterSheet sheet =
+      CharacterGenerator().Generate(Request("Umano", "Mago generico"), random);
+  EXPECT_EQ(sheet.total, 77);
+  EXPECT_EQ(sheet.average, 77.0f / 6.0f);
 }
 
 TEST(CharacterGeneratorTest, PresetNameReplacesTheRollsButNotThePercentile) {
@@ -238,24 +229,25 @@ TEST(CharacterGeneratorTest, PresetNameReplacesTheRollsButNotThePercentile) {
   const CharacterSheet sheet = CharacterGenerator(',').Generate(
       Request("Umano", "Guerriero(puro)", "nessuno", "30", "Orvo "), random);
 
-  EXPECT_EQ(ScoreTexts(sheet), (Texts{"11", "16", "16", "14", "13", "12"}));
-  EXPECT_EQ(sheet.abilities.percentile, "60");
-  EXPECT_EQ(sheet.abilities.total, "82");
-  EXPECT_EQ(sheet.abilities.average, "13,66667");
-  EXPECT_EQ(sheet.abilities.rows,
-            (Texts{"/  /  18  52  6  2%", "+1  +1  -2", "+2  95%  96%  0  /",
-                   "4  7°  60%  9  /", "0  1°  0%  /", "5  0  0"}));
-  ASSERT_TRUE(sheet.preset);
-  EXPECT_EQ(sheet.preset->characterClass, "Ladro");
-  EXPECT_EQ(sheet.preset->race, "Umano");
-  EXPECT_EQ(sheet.preset->alignment, "Caotico/neutrale");
-  EXPECT_EQ(sheet.preset->height, "178");
-  EXPECT_EQ(sheet.preset->weight, "69");
-  EXPECT_EQ(sheet.preset->age, "20");
-  EXPECT_EQ(sheet.preset->sex, "Maschio");
+  EXPECT_EQ(sheet.scores, (AbilityScores{11, 16, 16, 14, 13, 12}));
+  EXPECT_EQ(sheet.exceptional_strength, 60);
+  EXPECT_EQ(sheet.total, 82);
+  EXPECT_EQ(sheet.rows,
+            (Rows{"/  /  18  52  6  2%", "+1  +1  -2", "+2  95%  96%  0  /",
+                  "4  7°  60%  9  /", "0  1°  0%  /", "5  0  0"}));
+  EXPECT_TRUE(sheet.preset);
+  EXPECT_EQ(sheet.character_class, "Ladro");
+  EXPECT_EQ(sheet.race, "Umano");
+  EXPECT_EQ(sheet.alignment, "Caotico/neutrale");
+  EXPECT_EQ(sheet.height, "178");
+  EXPECT_EQ(sheet.weight, "69");
+  EXPECT_EQ(sheet.age, "20");
+  EXPECT_EQ(sheet.age_years, 20.0);
+  EXPECT_EQ(sheet.sex, "Maschio");
+  EXPECT_EQ(sheet.name, "Orvo ");
   // The age stage has already run on what was typed.
-  EXPECT_EQ(sheet.age, "30");
-  EXPECT_EQ(sheet.ageCategory, "Giovane");
+  EXPECT_EQ(sheet.request.age, "30");
+  EXPECT_EQ(sheet.age_category, "Giovane");
 }
 
 TEST(CharacterGeneratorTest, OtherNamesKeepTheRolls) {
@@ -265,7 +257,7 @@ TEST(CharacterGeneratorTest, OtherNamesKeepTheRolls) {
     const CharacterSheet sheet = CharacterGenerator().Generate(
         Request("Umano", "Mago generico", "nessuno", "30", name), random);
     EXPECT_FALSE(sheet.preset) << name;
-    EXPECT_EQ(sheet.abilities.scores[0], "10") << name;
+    EXPECT_EQ(sheet.scores[0], 10) << name;
   }
 }
 
@@ -275,8 +267,8 @@ TEST(CharacterGeneratorTest, EveryRaceOfTheWindowHasLimitsAndAnAgeGroup) {
     random.ScriptDraws(std::vector<float>(6, testing::kSmallestDraw));
     const CharacterSheet sheet = CharacterGenerator().Generate(
         Request(std::string(race), "nessuna", "nessuno", "1"), random);
-    EXPECT_NE(sheet.abilities.scores[0], "0") << race;
-    EXPECT_NE(sheet.ageCategory, "") << race;
+    EXPECT_NE(sheet.scores[0], 0) << race;
+    EXPECT_NE(sheet.age_category, "") << race;
   }
 }
 

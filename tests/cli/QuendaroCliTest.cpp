@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -108,110 +109,19 @@ CliRun RunCli(const std::vector<std::string>& arguments,
   return run;
 }
 
-// Just enough of a JSON reader to tell a valid line from an invalid one and
-// to name the keys of its top-level object.
-class JsonReader {
- public:
-  explicit JsonReader(const std::string& text) : text_(text) {}
-
-  std::optional<std::vector<std::string>> TopLevelKeys() {
-    std::vector<std::string> keys;
-    Blanks();
-    if (!Object(&keys)) return std::nullopt;
-    Blanks();
-    if (at_ != text_.size()) return std::nullopt;
-    return keys;
-  }
-
- private:
-  void Blanks() {
-    while (at_ < text_.size() &&
-           std::isspace(static_cast<unsigned char>(text_[at_]))) {
-      ++at_;
-    }
-  }
-  bool Eat(char c) {
-    Blanks();
-    if (at_ < text_.size() && text_[at_] == c) {
-      ++at_;
-      return true;
-    }
-    return false;
-  }
-  bool Word(const char* word) {
-    const std::string w(word);
-    if (text_.compare(at_, w.size(), w) != 0) return false;
-    at_ += w.size();
-    return true;
-  }
-  bool String(std::string* out) {
-    if (!Eat('"')) return false;
-    while (at_ < text_.size() && text_[at_] != '"') {
-      if (static_cast<unsigned char>(text_[at_]) < 0x20) return false;
-      if (text_[at_] == '\\') ++at_;
-      if (out != nullptr) *out += text_[at_];
-      ++at_;
-    }
-    return Eat('"');
-  }
-  bool Number() {
-    const std::size_t start = at_;
-    while (at_ < text_.size() &&
-           std::string("+-0123456789.eE").find(text_[at_]) !=
-               std::string::npos) {
-      ++at_;
-    }
-    return at_ > start;
-  }
-  bool Array() {
-    if (!Eat('[')) return false;
-    if (Eat(']')) return true;
-    do {
-      if (!Value()) return false;
-    } while (Eat(','));
-    return Eat(']');
-  }
-  bool Object(std::vector<std::string>* keys) {
-    if (!Eat('{')) return false;
-    if (Eat('}')) return true;
-    do {
-      std::string key;
-      Blanks();
-      if (!String(&key) || !Eat(':') || !Value()) return false;
-      if (keys != nullptr) keys->push_back(key);
-    } while (Eat(','));
-    return Eat('}');
-  }
-  bool Value() {
-    Blanks();
-    if (at_ >= text_.size()) return false;
-    switch (text_[at_]) {
-      case '{':
-        return Object(nullptr);
-      case '[':
-        return Array();
-      case '"':
-        return String(nullptr);
-      case 't':
-        return Word("true");
-      case 'f':
-        return Word("false");
-      case 'n':
-        return Word("null");
-      default:
-        return Number();
-    }
-  }
-
-  const std::string& text_;
-  std::size_t at_ = 0;
-};
+// The keys of a JSON object, in the order written.
+std::vector<std::string> KeysOf(const nlohmann::ordered_json& object) {
+  std::vector<std::string> keys;
+  for (const auto& item : object.items()) keys.push_back(item.key());
+  return keys;
+}
 
 TEST(QuendaroCliTest, EverySubcommandWritesItsJsonKeys) {
   struct Case {
     std::vector<std::string> arguments;
     std::vector<std::string> keys;
   };
+  // The display keeps the keys the first version of the tool wrote.
   const std::vector<Case> cases = {
       {{"character", "--race", "Umano", "--class", "Paladino"},
        {"messages", "clearEnabled", "age", "ageCategory", "scores",
@@ -233,10 +143,16 @@ TEST(QuendaroCliTest, EverySubcommandWritesItsJsonKeys) {
     EXPECT_EQ(run.err, "");
     const std::vector<std::string> lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 20u) << c.arguments[0];
-    for (const std::string& line : lines) {
-      const auto keys = JsonReader(line).TopLevelKeys();
-      ASSERT_TRUE(keys.has_value()) << line;
-      EXPECT_EQ(*keys, c.keys) << line;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const auto record = nlohmann::ordered_json::parse(lines[i]);
+      EXPECT_EQ(KeysOf(record),
+                (std::vector<std::string>{"schema", "generator", "seed",
+                                          "index", "result", "display"}));
+      EXPECT_EQ(record["schema"], 1);
+      EXPECT_EQ(record["generator"], c.arguments[0]);
+      EXPECT_TRUE(record["seed"].is_null());
+      EXPECT_EQ(record["index"], i);
+      EXPECT_EQ(KeysOf(record["display"]), c.keys) << lines[i];
     }
   }
 }
@@ -249,12 +165,13 @@ TEST(QuendaroCliTest, TypedTextsReachTheJsonIntact) {
   ASSERT_EQ(run.status, 0) << run.err;
   const std::vector<std::string> lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_TRUE(JsonReader(lines[0]).TopLevelKeys().has_value()) << lines[0];
+  const auto record = nlohmann::json::parse(lines[0]);
   // A race outside the list is no usage error: it rolls zeros, as typed in
   // the window.
-  EXPECT_NE(lines[0].find(R"("scores":["0","0","0","0","0","0"])"),
-            std::string::npos)
-      << lines[0];
+  EXPECT_EQ(record["display"]["scores"],
+            nlohmann::json::parse(R"(["0","0","0","0","0","0"])"));
+  EXPECT_EQ(record["result"]["scores"]["charisma"], 0);
+  EXPECT_EQ(record["result"]["race"], "elfo \"alto\" \\ \uFFFD\uFFFD");
 }
 
 TEST(QuendaroCliTest, TheSameSeedRepeatsAndAnotherDiffers) {
@@ -322,7 +239,10 @@ TEST(QuendaroCliTest, ALevelThatIsNoLevelIsNoUsageError) {
   const CliRun run =
       RunCli({"hitpoints", "--group", "Sacerdote", "--level", "abc", "--json"});
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "{\"hitPoints\":\"\"}\n");
+  const auto record = nlohmann::json::parse(run.out);
+  EXPECT_TRUE(record["result"]["hitPoints"].is_null());
+  EXPECT_TRUE(record["result"]["level"].is_null());
+  EXPECT_EQ(record["display"]["hitPoints"], "");
 }
 
 TEST(QuendaroCliTest, AClosedPipeEndsTheRunQuietly) {
@@ -351,16 +271,37 @@ TEST(QuendaroCliTest, StatsSummariseInsteadOfListing) {
   ASSERT_EQ(run.status, 0) << run.err;
   const std::vector<std::string> lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_TRUE(JsonReader(lines[0]).TopLevelKeys().has_value());
-  EXPECT_NE(lines[0].find("\"count\":2000"), std::string::npos);
-  EXPECT_NE(lines[0].find("\"totals.copper\":{\"min\":0"), std::string::npos)
-      << lines[0];
+  const auto summary = nlohmann::json::parse(lines[0]);
+  EXPECT_EQ(summary["count"], 2000);
+  const auto& copper = summary["fields"]["totals.copper"];
+  EXPECT_EQ(copper["count"], 2000);
+  EXPECT_EQ(copper["min"], 0);
+  EXPECT_LE(copper["max"].get<int>(), 3000);
+  // Shares are percentages, with the count beside them.
+  const auto& magic = summary["fields"]["magicItems.A"];
+  EXPECT_EQ(magic["missing"].get<int>() +
+                magic["texts"]["3 qualsiasi"]["count"].get<int>(),
+            2000);
+  EXPECT_NEAR(magic["texts"]["3 qualsiasi"]["percent"].get<double>(), 30, 5);
 }
 
 TEST(QuendaroCliTest, VersionNamesTheProduct) {
   const CliRun run = RunCli({"--version"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(Lines(run.out).at(0), "Quendaro 32 1.00 C");
+}
+
+// The tool's version is the build's, the same number as the program and the
+// package: the line may go on with the commit, but not with another number.
+TEST(QuendaroCliTest, VersionIsTheBuildsVersion) {
+  const CliRun run = RunCli({"--version"});
+  ASSERT_EQ(run.status, 0);
+  const std::string expected = "quendaro-cli " QUENDARO_PROJECT_VERSION;
+  bool found = false;
+  for (const std::string& line : Lines(run.out)) {
+    if (line == expected || line.rfind(expected + " ", 0) == 0) found = true;
+  }
+  EXPECT_TRUE(found) << run.out;
 }
 
 TEST(QuendaroCliTest, HelpListsTheAcceptedTexts) {
@@ -396,20 +337,34 @@ TEST(QuendaroCliTest, ItalianLocaleWritesAndReadsTheComma) {
   const std::vector<std::string> italian = {"LOCPATH=" + *folder,
                                             "LC_ALL=it_IT.UTF-8"};
 
-  // Orvo's scores add up to 82, whose sixth has decimals.
-  const CliRun character =
-      RunCli({"character", "--name", "Orvo", "--json"}, italian);
-  EXPECT_NE(character.out.find("\"average\":\"13,66667\""), std::string::npos)
-      << character.out;
+  // Orvo's scores add up to 82, whose sixth has decimals: the text shows
+  // the locale's comma, the JSON the point in every locale.
+  const CliRun text = RunCli({"character", "--name", "Orvo"}, italian);
+  EXPECT_NE(text.out.find("MEDIA : 13,66667"), std::string::npos) << text.out;
   const CliRun level =
       RunCli({"hitpoints", "--group", "Militare", "--level", "3,0", "--json"},
              italian);
-  EXPECT_NE(level.out, "{\"hitPoints\":\"\"}\n");
+  EXPECT_EQ(nlohmann::json::parse(level.out)["result"]["level"], 3);
 
-  const CliRun plain =
-      RunCli({"character", "--name", "Orvo", "--json"}, {"LC_ALL=C"});
-  EXPECT_NE(plain.out.find("\"average\":\"13.66667\""), std::string::npos)
-      << plain.out;
+  for (const std::vector<std::string>& command :
+       std::vector<std::vector<std::string>>{
+           {"character", "--name", "Orvo", "--json", "--seed", "7"},
+           {"character", "--race", "Umano", "--class", "Ladro", "--age", "30",
+            "--json", "--seed", "7", "--count", "5"},
+           {"treasure", "--A", "3", "--json", "--seed", "7"},
+           {"weapon", "--json", "--seed", "7"},
+           {"hitpoints", "--group", "Militare", "--level", "3", "--json",
+            "--seed", "7"},
+           {"name", "--sex", "f", "--json", "--seed", "7"}}) {
+    const CliRun in_italian = RunCli(command, italian);
+    const CliRun in_c = RunCli(command, {"LC_ALL=C.UTF-8"});
+    EXPECT_EQ(in_italian.out, in_c.out) << command[0];
+    EXPECT_FALSE(in_c.out.empty()) << command[0];
+  }
+  const auto orvo = nlohmann::json::parse(
+      RunCli({"character", "--name", "Orvo", "--json"}, italian).out);
+  EXPECT_EQ(orvo["display"]["average"], "13.66667");
+  EXPECT_EQ(orvo["result"]["average"], 13.66667);
 }
 
 }  // namespace

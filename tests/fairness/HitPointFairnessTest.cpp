@@ -36,8 +36,9 @@ TEST(HitPointFairnessTest, EveryRangeIsCoveredEvenlyFromEndToEnd) {
         std::vector<long> counts(static_cast<std::size_t>(values), 0);
         bool inside = true;
         for (int i = 0; i < kRollsPerValue * values; ++i) {
-          const int hit_points = std::stoi(
-              roller.RollHitPoints(group, WholeText(level), reroll, random));
+          const int hit_points =
+              roller.RollHitPoints(group, WholeText(level), reroll, random)
+                  .hit_points.value_or(-1);
           if (hit_points < lowest || hit_points >= lowest + values) {
             inside = false;
             continue;

@@ -38,14 +38,14 @@ TypeTally GenerateLairs(int type, int count, long lairs, RandomSource& random,
   for (long i = 0; i < lairs; ++i) {
     const TreasureResult result = generator.Generate(counts, random);
     for (int kind = 0; kind < kTreasureKindCount; ++kind) {
-      const std::string& total = result.totals[static_cast<std::size_t>(kind)];
-      if (total == "0") continue;
+      const int total = result.totals[static_cast<std::size_t>(kind)];
+      if (total == 0) continue;
       ++tally.found[static_cast<std::size_t>(kind)];
       if (kind == 0 && amounts_of_first_kind != nullptr) {
-        amounts_of_first_kind->push_back(std::stoi(total));
+        amounts_of_first_kind->push_back(total);
       }
     }
-    if (!result.magicLines[static_cast<std::size_t>(type)].empty()) {
+    if (!result.magic_lines[static_cast<std::size_t>(type)].empty()) {
       ++tally.magic;
     }
   }

@@ -61,10 +61,11 @@ long Sum(const std::vector<long>& counts) {
 // One field of every weapon against a printed table.
 void ExpectPrintedShares(const std::vector<std::string>& outcomes,
                          const PrintedTable& table,
-                         const std::function<std::string_view(int)>& text_at) {
+                         const std::function<std::string(int)>& text_at) {
   ASSERT_GE(OffByOnePower(table.widths, kWeapons), kRequiredPower);
-  std::vector<std::string_view> cells;
-  for (int low : table.lows) cells.push_back(text_at(low));
+  std::vector<std::string> texts;
+  for (int low : table.lows) texts.push_back(text_at(low));
+  const std::vector<std::string_view> cells(texts.begin(), texts.end());
   const std::vector<long> counts = Tally(outcomes, cells);
   EXPECT_EQ(Sum(counts), kWeapons) << "a text outside the table";
   EXPECT_TRUE(FitsWidths(counts, table.widths));
@@ -77,37 +78,40 @@ TEST(WeaponFairnessTest, EveryTableFollowsItsPrintedRows) {
   const WeaponGenerator generator;
   std::vector<std::string> languages, bonus, alignment, intelligence, ability1;
   for (long i = 0; i < kWeapons; ++i) {
-    WeaponResult weapon = generator.Generate(random);
-    languages.push_back(std::move(weapon.languages));
-    bonus.push_back(std::move(weapon.bonus));
-    alignment.push_back(std::move(weapon.alignment));
-    intelligence.push_back(std::move(weapon.intelligence));
-    ability1.push_back(std::move(weapon.ability1));
+    const WeaponResult weapon = generator.Generate(random);
+    languages.push_back(std::to_string(weapon.languages));
+    bonus.push_back(std::to_string(weapon.bonus));
+    alignment.emplace_back(weapon.alignment);
+    intelligence.push_back(std::to_string(weapon.intelligence));
+    ability1.emplace_back(weapon.abilities[0]);
   }
 
   {
     SCOPED_TRACE("languages");
-    ExpectPrintedShares(languages,
-                        {{1, 41, 71, 86, 96, 100}, {40, 30, 15, 10, 4, 1}},
-                        [](int roll) { return LanguagesFor(roll).languages; });
+    ExpectPrintedShares(
+        languages, {{1, 41, 71, 86, 96, 100}, {40, 30, 15, 10, 4, 1}},
+        [](int roll) { return std::to_string(LanguagesFor(roll).languages); });
   }
   {
     SCOPED_TRACE("bonus");
-    ExpectPrintedShares(bonus, {{1, 6, 11, 16, 20}, {5, 5, 5, 4, 1}},
-                        [](int roll) { return BonusFor(roll).bonus; });
+    ExpectPrintedShares(
+        bonus, {{1, 6, 11, 16, 20}, {5, 5, 5, 4, 1}},
+        [](int roll) { return std::to_string(BonusFor(roll).bonus); });
   }
   {
     SCOPED_TRACE("alignment");
     ExpectPrintedShares(
         alignment,
         {{1, 6, 16, 21, 26, 31, 56, 61, 81}, {5, 10, 5, 5, 5, 25, 5, 20, 20}},
-        [](int roll) { return AlignmentFor(roll).alignment; });
+        [](int roll) { return std::string(AlignmentFor(roll).alignment); });
   }
   {
     SCOPED_TRACE("intelligence");
     ExpectPrintedShares(
         intelligence, {{1, 35, 60, 80, 92, 98}, {34, 25, 20, 12, 6, 3}},
-        [](int roll) { return CapabilitiesFor(roll).intelligence; });
+        [](int roll) {
+          return std::to_string(CapabilitiesFor(roll).intelligence);
+        });
   }
   {
     // The ten senses by their rows, and a last cell for rolls 99-100, two in

@@ -56,11 +56,17 @@ constexpr std::array<ExpectedColumn, kClassGroupCount> kExpected = {{
      {2, 4, 6, 8, 10, 12, 14, 16, 18, 20}},
 }};
 
+// The hit points as digits, or empty when there are none.
+std::string PointsOf(const HitPointResult& result) {
+  return result.hit_points ? WholeText(*result.hit_points) : std::string();
+}
+
 std::string Roll(ClassGroup group, const std::string& level, bool reroll,
                  float draw, char separator = '.') {
   RandomSource random;
   random.ScriptDraws({draw});
-  return HitPointRoller(separator).RollHitPoints(group, level, reroll, random);
+  return PointsOf(
+      HitPointRoller(separator).RollHitPoints(group, level, reroll, random));
 }
 
 TEST(HitPointRollerTest, EveryLevelReachesBothEndsOfItsRange) {
@@ -114,9 +120,12 @@ TEST(HitPointRollerTest, LevelTextsAreReadAsRegionalWholeNumbers) {
     SCOPED_TRACE(std::string("\"") + c.text + "\" with '" + c.separator + "'");
     RandomSource random;
     random.ScriptDraws({kLargestDraw});
-    EXPECT_EQ(HitPointRoller(c.separator)
-                  .RollHitPoints(ClassGroup::kVagabondo, c.text, false, random),
-              c.points);
+    const HitPointResult result =
+        HitPointRoller(c.separator)
+            .RollHitPoints(ClassGroup::kVagabondo, c.text, false, random);
+    EXPECT_EQ(PointsOf(result), c.points);
+    EXPECT_EQ(result.level_text, c.text);
+    EXPECT_EQ(result.level.has_value(), result.hit_points.has_value());
     EXPECT_EQ(random.DrawCount(), std::string(c.points).empty() ? 0u : 1u);
   }
 }

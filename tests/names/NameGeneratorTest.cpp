@@ -24,7 +24,7 @@ std::string Name(NameChoice choice, std::initializer_list<int> rolls) {
   const NameResult result = NameGenerator().GenerateName(choice, random);
   EXPECT_EQ(random.DrawCount(), rolls.size());
   EXPECT_EQ(random.ReseedCount(), 0u);
-  EXPECT_EQ(result.warning, "");
+  EXPECT_EQ(result.warning, std::nullopt);
   return result.name;
 }
 

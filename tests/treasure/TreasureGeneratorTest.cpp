@@ -45,7 +45,7 @@ TreasureResult GenerateWith(const Counts& counts, const Script& script,
 }
 
 void ExpectTotals(const TreasureResult& result,
-                  const std::array<std::string, kTreasureKindCount>& totals) {
+                  const std::array<int, kTreasureKindCount>& totals) {
   for (int kind = 0; kind < kTreasureKindCount; ++kind) {
     EXPECT_EQ(result.totals[static_cast<std::size_t>(kind)],
               totals[static_cast<std::size_t>(kind)])
@@ -60,8 +60,8 @@ TEST(TreasureGeneratorTest, AbsentTypesMakeNoDrawAndShowZeroTotals) {
     RandomSource random(1);
     const TreasureResult result = TreasureGenerator().Generate(counts, random);
     EXPECT_EQ(random.DrawCount(), 0u);
-    ExpectTotals(result, {"0", "0", "0", "0", "0", "0"});
-    for (const std::string& line : result.magicLines) EXPECT_EQ(line, "");
+    ExpectTotals(result, {0, 0, 0, 0, 0, 0});
+    for (std::string_view line : result.magic_lines) EXPECT_EQ(line, "");
   }
 }
 
@@ -71,7 +71,7 @@ TEST(TreasureGeneratorTest, RollEqualToTheChancePassesAndOneAboveFails) {
   passes.Percent(25).Amount(1000, 3000, 1234);  // copper of type A
   for (int chance : {30, 40, 35, 60, 50, 30}) passes.Percent(chance + 1);
   TreasureResult result = GenerateWith(Only(kA, 1), passes, random);
-  ExpectTotals(result, {"1234", "0", "0", "0", "0", "0"});
+  ExpectTotals(result, {1234, 0, 0, 0, 0, 0});
   EXPECT_EQ(random.DrawCount(), 8u);
 
   RandomSource fresh(1);
@@ -79,7 +79,7 @@ TEST(TreasureGeneratorTest, RollEqualToTheChancePassesAndOneAboveFails) {
   fails.Percent(26);
   for (int chance : {30, 40, 35, 60, 50, 30}) fails.Percent(chance + 1);
   result = GenerateWith(Only(kA, 1), fails, fresh);
-  ExpectTotals(result, {"0", "0", "0", "0", "0", "0"});
+  ExpectTotals(result, {0, 0, 0, 0, 0, 0});
   EXPECT_EQ(fresh.DrawCount(), 7u);
   EXPECT_EQ(fresh.ScriptedDrawsLeft(), 0u);
 }
@@ -113,13 +113,11 @@ TEST(TreasureGeneratorTest, EachRowYieldsOneRollTimesTheCount) {
         RandomSource random(1);
         const TreasureResult result =
             GenerateWith(Only(type, count), script, random);
-        std::array<std::string, kTreasureKindCount> expected;
-        expected.fill("0");
-        expected[static_cast<std::size_t>(kind)] =
-            std::to_string(target.high * count);
+        std::array<int, kTreasureKindCount> expected{};
+        expected[static_cast<std::size_t>(kind)] = target.high * count;
         ExpectTotals(result, expected);
         EXPECT_EQ(random.DrawCount(), rows + 2);
-        EXPECT_EQ(result.magicLines[static_cast<std::size_t>(type)], "");
+        EXPECT_EQ(result.magic_lines[static_cast<std::size_t>(type)], "");
       }
     }
   }
@@ -143,8 +141,8 @@ TEST(TreasureGeneratorTest, TypeIAloneTakesFourToSevenDraws) {
                                                  .Percent(15),
                                              all);
   EXPECT_EQ(all.DrawCount(), 7u);
-  ExpectTotals(result, {"0", "0", "0", "600", "2", "8"});
-  EXPECT_EQ(result.magicLines[kI], "1 qualsiasi");
+  ExpectTotals(result, {0, 0, 0, 600, 2, 8});
+  EXPECT_EQ(result.magic_lines[kI], "1 qualsiasi");
 }
 
 TEST(TreasureGeneratorTest, CountMultipliesOneRollRatherThanSummingRolls) {
@@ -152,11 +150,11 @@ TEST(TreasureGeneratorTest, CountMultipliesOneRollRatherThanSummingRolls) {
   // 5 x 1000 and 5 x 3000, taken from one amount draw.
   struct Case {
     float draw;
-    const char* copper;
+    int copper;
   };
-  for (const Case& c : {Case{testing::kSmallestDraw, "5000"},
-                        Case{DrawFor(2001, 1000, 1001), "5005"},
-                        Case{testing::kLargestDraw, "15000"}}) {
+  for (const Case& c : {Case{testing::kSmallestDraw, 5000},
+                        Case{DrawFor(2001, 1000, 1001), 5005},
+                        Case{testing::kLargestDraw, 15000}}) {
     std::vector<float> draws = {DrawFor(100, 1, 1), c.draw};
     for (int chance : {30, 40, 35, 60, 50, 30}) {
       draws.push_back(DrawFor(100, 1, chance + 1));
@@ -175,12 +173,12 @@ TEST(TreasureGeneratorTest, GoldRangesOfGAndHDiffer) {
   struct Case {
     int type;
     float draw;
-    const char* gold;
+    int gold;
   };
-  for (const Case& c : {Case{kG, testing::kLargestDraw, "19000"},
-                        Case{kG, testing::kSmallestDraw, "1000"},
-                        Case{kH, testing::kLargestDraw, "20000"},
-                        Case{kH, testing::kSmallestDraw, "2000"}}) {
+  for (const Case& c : {Case{kG, testing::kLargestDraw, 19000},
+                        Case{kG, testing::kSmallestDraw, 1000},
+                        Case{kH, testing::kLargestDraw, 20000},
+                        Case{kH, testing::kSmallestDraw, 2000}}) {
     const TreasureTypeEntry& entry = TreasureType(c.type);
     std::vector<float> draws;
     for (int kind = 0; kind < kTreasureKindCount; ++kind) {
@@ -221,10 +219,10 @@ TEST(TreasureGeneratorTest, TotalsAddTypesWhileMagicLinesStaySeparate) {
 
   RandomSource random(1);
   const TreasureResult result = GenerateWith(Counts{1, 1, 1}, script, random);
-  ExpectTotals(result, {"7000", "0", "0", "0", "24", "0"});
-  EXPECT_EQ(result.magicLines[kA], "3 qualsiasi");
-  EXPECT_EQ(result.magicLines[kB], "");
-  EXPECT_EQ(result.magicLines[kC], " 2 qualsiasi");
+  ExpectTotals(result, {7000, 0, 0, 0, 24, 0});
+  EXPECT_EQ(result.magic_lines[kA], "3 qualsiasi");
+  EXPECT_EQ(result.magic_lines[kB], "");
+  EXPECT_EQ(result.magic_lines[kC], " 2 qualsiasi");
   EXPECT_EQ(random.ScriptedDrawsLeft(), 0u);
 }
 
@@ -243,7 +241,7 @@ TEST(TreasureGeneratorTest, LargestSilverTotalFitsAndIsExact) {
   random.ScriptDraws(draws);
   const TreasureResult result =
       TreasureGenerator().Generate(Counts{5, 5, 5, 5, 5, 5, 5, 5, 5}, random);
-  EXPECT_EQ(result.Total(TreasureKind::kSilver), "345000");
+  EXPECT_EQ(result.Total(TreasureKind::kSilver), 345000);
   EXPECT_EQ(random.ScriptedDrawsLeft(), 0u);
 }
 
@@ -273,7 +271,7 @@ TEST(TreasureGeneratorTest, EveryMagicTextByTypeAndCount) {
       RandomSource random(1);
       const TreasureResult result =
           GenerateWith(Only(type, count), script, random);
-      EXPECT_EQ(result.magicLines[static_cast<std::size_t>(type)],
+      EXPECT_EQ(result.magic_lines[static_cast<std::size_t>(type)],
                 kExpected[static_cast<std::size_t>(type)]
                          [static_cast<std::size_t>(count - 1)])
           << entry.letter << " x" << count;
@@ -288,7 +286,7 @@ TEST(TreasureGeneratorTest, SameStateGivesTheSameLairAndNeverReseeds) {
   const TreasureResult a = TreasureGenerator().Generate(counts, first);
   const TreasureResult b = TreasureGenerator().Generate(counts, second);
   EXPECT_EQ(a.totals, b.totals);
-  EXPECT_EQ(a.magicLines, b.magicLines);
+  EXPECT_EQ(a.magic_lines, b.magic_lines);
   EXPECT_EQ(first.ReseedCount(), 0u);
 }
 

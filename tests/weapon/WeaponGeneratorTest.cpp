@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "presentation/WeaponPresentation.h"
 #include "random/RandomSource.h"
 #include "support/Draws.h"
 #include "weapon/WeaponGenerator.h"
@@ -49,17 +50,18 @@ std::vector<float> PurposeDraw(int purpose, int power) {
           DrawFor(100, 1, power)};
 }
 
-WeaponResult GenerateWith(const std::vector<float>& draws,
-                          RandomSource& random) {
+// The weapon as the window shows it, from exactly `draws`.
+WeaponWindowTexts GenerateWith(const std::vector<float>& draws,
+                               RandomSource& random) {
   random.ScriptDraws(draws);
-  WeaponResult result = WeaponGenerator().Generate(random);
+  WeaponWindowTexts result = WindowTexts(WeaponGenerator().Generate(random));
   EXPECT_EQ(random.ScriptedDrawsLeft(), 0u) << "the generation drew too few";
   EXPECT_EQ(random.DrawCount(), draws.size()) << "the generation drew too many";
   EXPECT_EQ(random.ReseedCount(), 1u);
   return result;
 }
 
-WeaponResult GenerateWith(const Rolls& rolls) {
+WeaponWindowTexts GenerateWith(const Rolls& rolls) {
   RandomSource random;
   return GenerateWith(rolls.Draws(), random);
 }
@@ -74,7 +76,7 @@ TEST(WeaponGeneratorTest, LanguagesBoundariesAndTheirEgo) {
   for (const auto& c : cases) {
     Rolls rolls;
     rolls.languages = c.roll;
-    const WeaponResult result = GenerateWith(rolls);
+    const WeaponWindowTexts result = GenerateWith(rolls);
     EXPECT_EQ(result.languages, c.languages) << "roll " << c.roll;
     EXPECT_EQ(result.ego, c.ego) << "roll " << c.roll;
   }
@@ -90,7 +92,7 @@ TEST(WeaponGeneratorTest, BonusBoundariesAndTheirEgo) {
   for (const auto& c : cases) {
     Rolls rolls;
     rolls.bonus = c.roll;
-    const WeaponResult result = GenerateWith(rolls);
+    const WeaponWindowTexts result = GenerateWith(rolls);
     EXPECT_EQ(result.bonus, c.bonus) << "roll " << c.roll;
     EXPECT_EQ(result.ego, c.ego) << "roll " << c.roll;
   }
@@ -107,7 +109,7 @@ TEST(WeaponGeneratorTest, AlignmentBoundariesAddNoEgo) {
   for (const auto& c : cases) {
     Rolls rolls;
     rolls.alignment = c.roll;
-    const WeaponResult result = GenerateWith(rolls);
+    const WeaponWindowTexts result = GenerateWith(rolls);
     EXPECT_EQ(result.alignment, c.alignment) << "roll " << c.roll;
     EXPECT_EQ(result.ego, "3") << "roll " << c.roll;
   }
@@ -139,11 +141,11 @@ TEST(WeaponGeneratorTest, CapabilityBoundaries) {
     Rolls rolls;
     rolls.capabilities = c.roll;
     rolls.abilities.assign(c.abilities, MagicSense());
-    const WeaponResult result = GenerateWith(rolls);
+    const WeaponWindowTexts result = GenerateWith(rolls);
     EXPECT_EQ(result.intelligence, c.intelligence) << "roll " << c.roll;
     EXPECT_EQ(result.communication, c.communication) << "roll " << c.roll;
-    EXPECT_EQ(result.readsNonMagical, c.non_magical) << "roll " << c.roll;
-    EXPECT_EQ(result.readsMagical, c.magical) << "roll " << c.roll;
+    EXPECT_EQ(result.reads_non_magical, c.non_magical) << "roll " << c.roll;
+    EXPECT_EQ(result.reads_magical, c.magical) << "roll " << c.roll;
     EXPECT_EQ(result.ability1, kMagicSense) << "roll " << c.roll;
     EXPECT_EQ(result.ability2, c.abilities >= 2 ? kMagicSense : "")
         << "roll " << c.roll;
@@ -160,7 +162,7 @@ TEST(WeaponGeneratorTest, AbilitiesFillTheirSlotsInDrawOrder) {
   rolls.capabilities = 80;
   rolls.abilities = {DrawFor(100, 1, 98), DrawFor(100, 1, 99),
                      DrawFor(96, 1, 76), DrawFor(100, 1, 1)};
-  const WeaponResult result = GenerateWith(rolls);
+  const WeaponWindowTexts result = GenerateWith(rolls);
   EXPECT_EQ(result.ability1, "Localizza oggetti nel raggio di 36m");
   EXPECT_EQ(result.ability2, "Telepatia nel raggio di 60m 2 volte al giorno");
   EXPECT_EQ(result.ability3,
@@ -168,13 +170,13 @@ TEST(WeaponGeneratorTest, AbilitiesFillTheirSlotsInDrawOrder) {
             "3m");
   // 1 + 1 for language and bonus, 1 + 4 + 1 for the abilities.
   EXPECT_EQ(result.ego, "8");
-  EXPECT_EQ(result.specialPurpose, "");
-  EXPECT_EQ(result.specialPurposePower, "");
+  EXPECT_EQ(result.special_purpose, "");
+  EXPECT_EQ(result.special_purpose_power, "");
 }
 
 TEST(WeaponGeneratorTest, LowestEgoIsThree) {
   RandomSource random;
-  const WeaponResult result =
+  const WeaponWindowTexts result =
       GenerateWith({kSmallestDraw, kSmallestDraw, kSmallestDraw, kSmallestDraw,
                     kSmallestDraw},
                    random);
@@ -190,7 +192,7 @@ TEST(WeaponGeneratorTest, LowestEgoIsThree) {
 // special purpose: sixteen values in all.
 TEST(WeaponGeneratorTest, HighestEgoIsThirtyFive) {
   RandomSource random;
-  const WeaponResult result =
+  const WeaponWindowTexts result =
       GenerateWith(std::vector<float>(16, kLargestDraw), random);
   EXPECT_EQ(result.languages, "6");
   EXPECT_EQ(result.bonus, "+5");
@@ -198,7 +200,7 @@ TEST(WeaponGeneratorTest, HighestEgoIsThirtyFive) {
   EXPECT_EQ(result.ability1, kXRay);
   EXPECT_EQ(result.ability2, kXRay);
   EXPECT_EQ(result.ability3, kXRay);
-  EXPECT_EQ(result.specialPurpose, "Sconfigge mostri non umani");
+  EXPECT_EQ(result.special_purpose, "Sconfigge mostri non umani");
   EXPECT_EQ(result.ego, "35");
 }
 
@@ -210,13 +212,13 @@ TEST(WeaponGeneratorTest, LaterSpecialPurposeReplacesEarlierButBothCount) {
   const std::vector<float> third = PurposeDraw(56, 66);
   rolls.abilities.insert(rolls.abilities.end(), third.begin(), third.end());
 
-  const WeaponResult result = GenerateWith(rolls);
+  const WeaponWindowTexts result = GenerateWith(rolls);
 
   EXPECT_EQ(result.ability1, kXRay);
   EXPECT_EQ(result.ability2, kMagicSense);
   EXPECT_EQ(result.ability3, kXRay);
-  EXPECT_EQ(result.specialPurpose, "Sovverte la legge e/o il caos");
-  EXPECT_EQ(result.specialPurposePower, "Paralisi x 1d4 round");
+  EXPECT_EQ(result.special_purpose, "Sovverte la legge e/o il caos");
+  EXPECT_EQ(result.special_purpose_power, "Paralisi x 1d4 round");
   EXPECT_EQ(result.ego, "17");  // 1 + 1 + 7 + 1 + 7
 }
 
@@ -256,12 +258,12 @@ TEST(WeaponGeneratorTest, SameStateAndClockGiveTheSameWeapon) {
   RandomSource second(99, &FrozenClock);
   const WeaponGenerator generator;
   for (int i = 0; i < 20; ++i) {
-    const WeaponResult a = generator.Generate(first);
-    const WeaponResult b = generator.Generate(second);
+    const WeaponWindowTexts a = WindowTexts(generator.Generate(first));
+    const WeaponWindowTexts b = WindowTexts(generator.Generate(second));
     EXPECT_EQ(a.ability1, b.ability1);
     EXPECT_EQ(a.alignment, b.alignment);
     EXPECT_EQ(a.ego, b.ego);
-    EXPECT_EQ(a.specialPurpose, b.specialPurpose);
+    EXPECT_EQ(a.special_purpose, b.special_purpose);
   }
 }
 

@@ -1,0 +1,63 @@
+#include "presentation/HitPointPresentation.h"
+
+#include "common/NumberText.h"
+#include "presentation/Record.h"
+
+namespace quendaro {
+
+namespace {
+
+std::string LevelText(const HitPointResult& result) {
+  return result.level ? WholeText(*result.level) : result.level_text;
+}
+
+}  // namespace
+
+std::string WindowText(const HitPointResult& result) {
+  return result.hit_points ? WholeText(*result.hit_points) : std::string();
+}
+
+std::string PlainText(const HitPointResult& result) {
+  return "PF: " + WindowText(result);
+}
+
+std::string Markdown(const HitPointResult& result) {
+  return "| Gruppo | Livello | Ritira | PF |\n|---|---|---|---|\n| " +
+         std::string(ClassGroupCaption(result.group)) + " | " +
+         MarkdownText(LevelText(result)) + " | " +
+         (result.reroll ? "sì" : "no") + " | " + WindowText(result) + " |\n";
+}
+
+std::string Html(const HitPointResult& result) {
+  const std::string body =
+      "<h1>Punti ferita</h1>\n<table border=\"1\">\n"
+      "<tr><th>Gruppo</th><th>Livello</th><th>Ritira</th><th>PF</th></tr>\n"
+      "<tr><td>" +
+      std::string(ClassGroupCaption(result.group)) + "</td><td>" +
+      HtmlText(LevelText(result)) + "</td><td>" +
+      (result.reroll ? "sì" : "no") + "</td><td>" + WindowText(result) +
+      "</td></tr>\n</table>\n";
+  return HtmlDocument("Punti ferita", body);
+}
+
+Json ResultJson(const HitPointResult& result) {
+  Json json;
+  json["group"] = std::string(ClassGroupCaption(result.group));
+  json["level"] = result.level ? Json(*result.level) : Json(nullptr);
+  json["reroll"] = result.reroll;
+  json["hitPoints"] =
+      result.hit_points ? Json(*result.hit_points) : Json(nullptr);
+  return json;
+}
+
+Json DisplayJson(const HitPointResult& result) {
+  return Json{{"hitPoints", WindowText(result)}};
+}
+
+Json Record(const HitPointResult& result, std::optional<std::int64_t> seed,
+            std::uint64_t index) {
+  return MakeRecord("hitpoints", seed, index, ResultJson(result),
+                    DisplayJson(result));
+}
+
+}  // namespace quendaro

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "hitpoints/HitPointRoller.h"
+#include "presentation/Markup.h"
+
+namespace quendaro {
+
+// The text of the row's hit-point box: the hit points, or empty when the
+// level was not one from 1 to 20.
+std::string WindowText(const HitPointResult& result);
+
+std::string PlainText(const HitPointResult& result);
+std::string Markdown(const HitPointResult& result);
+std::string Html(const HitPointResult& result);
+
+Json ResultJson(const HitPointResult& result);
+Json DisplayJson(const HitPointResult& result);
+Json Record(const HitPointResult& result, std::optional<std::int64_t> seed,
+            std::uint64_t index);
+
+}  // namespace quendaro

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "presentation/Markup.h"
+
+namespace quendaro {
+
+// The version of the record layout below. A record of another schema is not
+// read as this one.
+inline constexpr int kRecordSchema = 1;
+
+// One generation as a JSON record, the same for the command line, the saved
+// files and the history:
+//   {"schema": 1, "generator": "character", "seed": 42 or null,
+//    "index": 0, "result": {...}, "display": {...}}
+// `result` holds the values (numbers as numbers, missing values as null);
+// `display` the texts the window shows, with the decimal point.
+Json MakeRecord(std::string_view generator,
+                          std::optional<std::int64_t> seed,
+                          std::uint64_t index, Json result,
+                          Json display);
+
+// One line of JSON: no blanks between tokens, UTF-8, with any byte that is
+// not valid UTF-8 written as U+FFFD, so whatever a user typed the line stays
+// valid JSON.
+std::string JsonLine(const Json& value);
+
+}  // namespace quendaro

@@ -1,0 +1,166 @@
+#include "presentation/TreasurePresentation.h"
+
+#include "common/NumberText.h"
+#include "presentation/Record.h"
+
+namespace quendaro {
+
+namespace {
+
+constexpr std::array<std::string_view, kTreasureTypeCount> kLetters = {
+    "A", "B", "C", "D", "E", "F", "G", "H", "I"};
+
+// The totals as the treasure window lists them, top to bottom.
+struct TotalCaption {
+  TreasureKind kind;
+  std::string_view caption;
+};
+constexpr std::array<TotalCaption, kTreasureKindCount> kTotalCaptions = {{
+    {TreasureKind::kCopper, "Monete di rame"},
+    {TreasureKind::kGold, "Monete d'oro"},
+    {TreasureKind::kSilver, "Monete d'argento"},
+    {TreasureKind::kPlatinumElectrum, "Monete di platino/electrum"},
+    {TreasureKind::kGems, "Gemme preziose"},
+    {TreasureKind::kArtObjects, "Oggetti d'arte"},
+}};
+
+// The keys of a record's totals in the order of TreasureKind.
+constexpr std::array<std::string_view, kTreasureKindCount> kKindKeys = {
+    "copper", "silver", "gold", "platinumElectrum", "gems", "artObjects"};
+
+bool AnyType(const TreasureResult& result) {
+  for (int count : result.counts) {
+    if (count > 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string_view TreasureTypeLetter(int type) {
+  return kLetters[static_cast<std::size_t>(type)];
+}
+
+TreasureWindowTexts WindowTexts(const TreasureResult& result) {
+  TreasureWindowTexts texts;
+  for (std::size_t kind = 0; kind < texts.totals.size(); ++kind) {
+    texts.totals[kind] = WholeText(result.totals[kind]);
+  }
+  for (std::size_t type = 0; type < texts.magic_lines.size(); ++type) {
+    texts.magic_lines[type] = std::string(result.magic_lines[type]);
+  }
+  return texts;
+}
+
+std::string PlainText(const TreasureResult& result) {
+  std::string text = "Ricchezze varie :\n";
+  for (const TotalCaption& row : kTotalCaptions) {
+    text += "  " + std::string(row.caption) + ": " +
+            WholeText(result.Total(row.kind)) + "\n";
+  }
+  text += "OGGETTI MAGICI :";
+  bool any = false;
+  for (std::size_t type = 0; type < kLetters.size(); ++type) {
+    if (result.magic_lines[type].empty()) continue;
+    text += "\n  " + std::string(kLetters[type]) + ": " +
+            std::string(result.magic_lines[type]);
+    any = true;
+  }
+  if (!any) text += "\n  nessuno";
+  return text;
+}
+
+std::string Markdown(const TreasureResult& result) {
+  std::string md = "## Tesoro della tana\n\n| Tipo | Presenze |\n|---|---|\n";
+  for (std::size_t type = 0; type < kLetters.size(); ++type) {
+    if (result.counts[type] <= 0) continue;
+    md += "| " + std::string(kLetters[type]) + " | " +
+          WholeText(result.counts[type]) + " |\n";
+  }
+  if (!AnyType(result)) md += "| nessuno | 0 |\n";
+  md += "\n| Ricchezze varie | Quantità |\n|---|---|\n";
+  for (const TotalCaption& row : kTotalCaptions) {
+    md += "| " + std::string(row.caption) + " | " +
+          WholeText(result.Total(row.kind)) + " |\n";
+  }
+  md += "\n| Tipo | Oggetti magici |\n|---|---|\n";
+  bool any = false;
+  for (std::size_t type = 0; type < kLetters.size(); ++type) {
+    if (result.magic_lines[type].empty()) continue;
+    md += "| " + std::string(kLetters[type]) + " | " +
+          MarkdownText(result.magic_lines[type]) + " |\n";
+    any = true;
+  }
+  if (!any) md += "| — | nessuno |\n";
+  return md;
+}
+
+std::string Html(const TreasureResult& result) {
+  std::string body =
+      "<h1>Tesoro della tana</h1>\n<h2>Tipi</h2>\n<table border=\"1\">\n"
+      "<tr><th>Tipo</th><th>Presenze</th></tr>\n";
+  for (std::size_t type = 0; type < kLetters.size(); ++type) {
+    body += "<tr><td>" + std::string(kLetters[type]) + "</td><td>" +
+            WholeText(result.counts[type]) + "</td></tr>\n";
+  }
+  body +=
+      "</table>\n<h2>Ricchezze varie</h2>\n<table border=\"1\">\n";
+  for (const TotalCaption& row : kTotalCaptions) {
+    body += "<tr><th>" + HtmlText(row.caption) + "</th><td>" +
+            WholeText(result.Total(row.kind)) + "</td></tr>\n";
+  }
+  body +=
+      "</table>\n<h2>Oggetti magici</h2>\n<table border=\"1\">\n"
+      "<tr><th>Tipo</th><th>Oggetti magici</th></tr>\n";
+  bool any = false;
+  for (std::size_t type = 0; type < kLetters.size(); ++type) {
+    if (result.magic_lines[type].empty()) continue;
+    body += "<tr><td>" + std::string(kLetters[type]) + "</td><td>" +
+            HtmlText(result.magic_lines[type]) + "</td></tr>\n";
+    any = true;
+  }
+  if (!any) body += "<tr><td>—</td><td>nessuno</td></tr>\n";
+  body += "</table>\n";
+  return HtmlDocument("Tesoro della tana", body);
+}
+
+Json ResultJson(const TreasureResult& result) {
+  Json counts = Json::object();
+  Json magic = Json::object();
+  for (std::size_t type = 0; type < kLetters.size(); ++type) {
+    const std::string letter(kLetters[type]);
+    counts[letter] = result.counts[type];
+    magic[letter] = result.magic_lines[type].empty()
+                        ? Json(nullptr)
+                        : Json(std::string(result.magic_lines[type]));
+  }
+  Json totals = Json::object();
+  for (std::size_t kind = 0; kind < kKindKeys.size(); ++kind) {
+    totals[std::string(kKindKeys[kind])] = result.totals[kind];
+  }
+  Json json;
+  json["counts"] = std::move(counts);
+  json["totals"] = std::move(totals);
+  json["magicItems"] = std::move(magic);
+  return json;
+}
+
+Json DisplayJson(const TreasureResult& result) {
+  const TreasureWindowTexts shown = WindowTexts(result);
+  Json totals = Json::object();
+  for (std::size_t kind = 0; kind < kKindKeys.size(); ++kind) {
+    totals[std::string(kKindKeys[kind])] = shown.totals[kind];
+  }
+  Json display;
+  display["totals"] = std::move(totals);
+  display["magicLines"] = shown.magic_lines;
+  return display;
+}
+
+Json Record(const TreasureResult& result, std::optional<std::int64_t> seed,
+            std::uint64_t index) {
+  return MakeRecord("treasure", seed, index, ResultJson(result),
+                    DisplayJson(result));
+}
+
+}  // namespace quendaro

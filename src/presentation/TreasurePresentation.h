@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "presentation/Markup.h"
+#include "treasure/TreasureResult.h"
+
+namespace quendaro {
+
+// Every text the treasure window writes after "Genera tesoro".
+struct TreasureWindowTexts {
+  // Indexed by TreasureKind; always a number after a generation.
+  std::array<std::string, kTreasureKindCount> totals;
+  // Indexed by type A to I; empty when the type has no magic items.
+  std::array<std::string, kTreasureTypeCount> magic_lines;
+};
+
+// "A" .. "I".
+std::string_view TreasureTypeLetter(int type);
+
+TreasureWindowTexts WindowTexts(const TreasureResult& result);
+
+std::string PlainText(const TreasureResult& result);
+std::string Markdown(const TreasureResult& result);
+std::string Html(const TreasureResult& result);
+
+Json ResultJson(const TreasureResult& result);
+Json DisplayJson(const TreasureResult& result);
+Json Record(const TreasureResult& result, std::optional<std::int64_t> seed,
+            std::uint64_t index);
+
+}  // namespace quendaro

@@ -1,0 +1,156 @@
+#include "presentation/WeaponPresentation.h"
+
+#include <array>
+#include <utility>
+
+#include "common/NumberText.h"
+#include "presentation/Record.h"
+
+namespace quendaro {
+
+namespace {
+
+std::string AbilityAt(const WeaponResult& result, int slot) {
+  return slot < result.ability_count
+             ? std::string(result.abilities[static_cast<std::size_t>(slot)])
+             : std::string();
+}
+
+// The weapon's fields in the order a sheet lists them, caption and text.
+std::array<std::pair<std::string_view, std::string>, 6> Fields(
+    const WeaponWindowTexts& shown) {
+  return {{
+      {"Allineamento", shown.alignment},
+      {"Intelligenza", shown.intelligence},
+      {"Comunicazione", shown.communication},
+      {"Bonus", shown.bonus},
+      {"Lingue parlate", shown.languages},
+      {"Ego", shown.ego},
+  }};
+}
+
+// The lines under "Abilità dell'arma e/o poteri straordinari", empty ones
+// left out.
+std::vector<std::string> PowerLines(const WeaponWindowTexts& shown) {
+  std::vector<std::string> lines;
+  for (const std::string* line :
+       {&shown.ability1, &shown.ability2, &shown.ability3,
+        &shown.reads_non_magical, &shown.reads_magical, &shown.special_purpose,
+        &shown.special_purpose_power}) {
+    if (!line->empty()) lines.push_back(*line);
+  }
+  return lines;
+}
+
+}  // namespace
+
+WeaponWindowTexts WindowTexts(const WeaponResult& result) {
+  WeaponWindowTexts texts;
+  texts.languages = WholeText(result.languages);
+  texts.bonus = "+" + WholeText(result.bonus);
+  texts.alignment = std::string(result.alignment);
+  texts.intelligence = WholeText(result.intelligence);
+  texts.communication = std::string(result.communication);
+  texts.reads_non_magical = std::string(result.reads_non_magical);
+  texts.reads_magical = std::string(result.reads_magical);
+  texts.ability1 = AbilityAt(result, 0);
+  texts.ability2 = AbilityAt(result, 1);
+  texts.ability3 = AbilityAt(result, 2);
+  if (result.special_purpose) {
+    texts.special_purpose = std::string(result.special_purpose->purpose);
+    texts.special_purpose_power = std::string(result.special_purpose->power);
+  }
+  texts.ego = WholeText(result.ego);
+  return texts;
+}
+
+std::string PlainText(const WeaponResult& result) {
+  const WeaponWindowTexts shown = WindowTexts(result);
+  std::string text = "Allineamento : " + shown.alignment +
+                     "\nIntelligenza : " + shown.intelligence +
+                     "\nComunicazione : " + shown.communication +
+                     "\nBonus : " + shown.bonus +
+                     "\nLingue parlate : " + shown.languages +
+                     "\nEgo : " + shown.ego +
+                     "\nAbilità dell'arma e/o poteri straordinari";
+  for (const std::string& line : PowerLines(shown)) text += "\n  " + line;
+  return text;
+}
+
+std::string Markdown(const WeaponResult& result) {
+  const WeaponWindowTexts shown = WindowTexts(result);
+  std::string md = "## Arma intelligente\n\n| Dato | Valore |\n|---|---|\n";
+  for (const auto& [caption, value] : Fields(shown)) {
+    md += "| " + std::string(caption) + " | " + MarkdownText(value) + " |\n";
+  }
+  md += "\n**Abilità dell'arma e/o poteri straordinari**\n\n";
+  for (const std::string& line : PowerLines(shown)) {
+    md += "- " + MarkdownText(line) + "\n";
+  }
+  return md;
+}
+
+std::string Html(const WeaponResult& result) {
+  const WeaponWindowTexts shown = WindowTexts(result);
+  std::string body = "<h1>Arma intelligente</h1>\n<table border=\"1\">\n";
+  for (const auto& [caption, value] : Fields(shown)) {
+    body += "<tr><th>" + std::string(caption) + "</th><td>" +
+            HtmlText(value) + "</td></tr>\n";
+  }
+  body += "</table>\n<h2>Abilità dell'arma e/o poteri straordinari</h2>\n<ul>\n";
+  for (const std::string& line : PowerLines(shown)) {
+    body += "<li>" + HtmlText(line) + "</li>\n";
+  }
+  body += "</ul>\n";
+  return HtmlDocument("Arma intelligente", body);
+}
+
+Json ResultJson(const WeaponResult& result) {
+  Json abilities = Json::array();
+  for (std::string_view ability : result.Abilities()) {
+    abilities.push_back(std::string(ability));
+  }
+  Json json;
+  json["languages"] = result.languages;
+  json["bonus"] = result.bonus;
+  json["alignment"] = std::string(result.alignment);
+  json["intelligence"] = result.intelligence;
+  json["communication"] = std::string(result.communication);
+  json["readsNonMagical"] = TextOrNull(result.reads_non_magical);
+  json["readsMagical"] = TextOrNull(result.reads_magical);
+  json["abilities"] = std::move(abilities);
+  json["specialPurpose"] =
+      result.special_purpose
+          ? Json{{"purpose", std::string(result.special_purpose->purpose)},
+                 {"power", std::string(result.special_purpose->power)}}
+          : Json(nullptr);
+  json["ego"] = result.ego;
+  return json;
+}
+
+Json DisplayJson(const WeaponResult& result) {
+  const WeaponWindowTexts shown = WindowTexts(result);
+  Json display;
+  display["languages"] = shown.languages;
+  display["bonus"] = shown.bonus;
+  display["alignment"] = shown.alignment;
+  display["intelligence"] = shown.intelligence;
+  display["communication"] = shown.communication;
+  display["readsNonMagical"] = shown.reads_non_magical;
+  display["readsMagical"] = shown.reads_magical;
+  display["ability1"] = shown.ability1;
+  display["ability2"] = shown.ability2;
+  display["ability3"] = shown.ability3;
+  display["specialPurpose"] = shown.special_purpose;
+  display["specialPurposePower"] = shown.special_purpose_power;
+  display["ego"] = shown.ego;
+  return display;
+}
+
+Json Record(const WeaponResult& result, std::optional<std::int64_t> seed,
+            std::uint64_t index) {
+  return MakeRecord("weapon", seed, index, ResultJson(result),
+                    DisplayJson(result));
+}
+
+}  // namespace quendaro

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "character/AbilityTables.h"
+#include "presentation/CharacterPresentation.h"
+#include "presentation/HitPointPresentation.h"
+#include "presentation/Markup.h"
+#include "presentation/NamePresentation.h"
+#include "presentation/Record.h"
+#include "presentation/TreasurePresentation.h"
+#include "presentation/WeaponPresentation.h"
+
+namespace quendaro {
+namespace {
+
+// A character as the generator would leave it, scores and rows filled in.
+CharacterSheet SheetWith(const AbilityScores& scores,
+                         std::optional<int> percentile = std::nullopt) {
+  CharacterSheet sheet;
+  sheet.request.race = sheet.race = "Umano";
+  sheet.request.character_class = sheet.character_class = "Guerriero(puro)";
+  sheet.scores = scores;
+  sheet.exceptional_strength = percentile;
+  for (int i = 0; i < kAbilityCount; ++i) {
+    sheet.total += scores[i];
+    sheet.rows[i] = RowFor(static_cast<Ability>(i), scores[i], percentile);
+  }
+  sheet.average = static_cast<float>(sheet.total) / 6.0f;
+  return sheet;
+}
+
+TEST(PresentationTest, CharacterAverageUsesTheSeparatorPassedIn) {
+  struct Case {
+    AbilityScores scores;
+    char separator;
+    std::string_view total;
+    std::string_view average;
+  };
+  const Case cases[] = {
+      {{13, 13, 13, 13, 13, 12}, ',', "77", "12,83333"},
+      {{13, 13, 13, 13, 13, 12}, '.', "77", "12.83333"},
+      {{12, 12, 12, 12, 12, 12}, ',', "72", "12"},
+      {{11, 16, 16, 14, 13, 12}, ',', "82", "13,66667"},
+      {{0, 0, 0, 0, 0, 0}, ',', "0", "0"},
+  };
+  for (const Case& c : cases) {
+    const CharacterWindowTexts texts =
+        WindowTexts(SheetWith(c.scores), c.separator);
+    EXPECT_EQ(texts.total, c.total);
+    EXPECT_EQ(texts.average, c.average);
+    EXPECT_EQ(texts.percentile, "");
+  }
+  const CharacterWindowTexts zero = WindowTexts(SheetWith({0, 0, 0, 0, 0, 0}), '.');
+  for (const std::string& row : zero.rows) EXPECT_EQ(row, "");
+  for (const std::string& score : zero.scores) EXPECT_EQ(score, "0");
+}
+
+TEST(PresentationTest, ClearButtonFollowsTheChoicesAsAsked) {
+  // The pre-set character replaces race and class, but a missing choice in
+  // the request still keeps "Cancella" disabled.
+  CharacterSheet sheet = SheetWith({11, 16, 16, 14, 13, 12});
+  EXPECT_TRUE(WindowTexts(sheet, '.').clear_enabled);
+  sheet.request.race = "nessuna";
+  EXPECT_FALSE(WindowTexts(sheet, '.').clear_enabled);
+  sheet.request.race = "Umano";
+  sheet.request.character_class = "nessuna";
+  EXPECT_FALSE(WindowTexts(sheet, '.').clear_enabled);
+  EXPECT_FALSE(WindowTexts(sheet, '.').preset);
+  sheet.preset = true;
+  ASSERT_TRUE(WindowTexts(sheet, '.').preset);
+  EXPECT_EQ(WindowTexts(sheet, '.').preset->race, "Umano");
+}
+
+TEST(PresentationTest, CharacterRecordHoldsNumbersAndTheSameTextsAsTheWindow) {
+  CharacterSheet sheet = SheetWith({18, 10, 12, 9, 8, 21}, 76);
+  sheet.name = "Aldo | *il* Rosso";
+  sheet.age = "20";
+  sheet.age_years = 20;
+  sheet.age_category = "            ";
+  const Json result = ResultJson(sheet);
+  EXPECT_EQ(result["scores"]["strength"], 18);
+  EXPECT_EQ(result["exceptionalStrength"], 76);
+  EXPECT_EQ(result["total"], 78);
+  EXPECT_EQ(result["average"], 13);
+  EXPECT_EQ(result["age"], 20);
+  EXPECT_TRUE(result["height"].is_null());
+  EXPECT_TRUE(result["ageCategory"].is_null()) << "a blank caption is none";
+  EXPECT_EQ(result["rows"]["strength"]["damageAdjustment"], "+4");
+  EXPECT_EQ(result["rows"]["strength"]["bendBars"], "30%");
+  EXPECT_TRUE(result["rows"]["charisma"].is_null() == false);
+  EXPECT_EQ(result["rows"]["constitution"]["systemShock"], "80%");
+
+  const Json display = DisplayJson(sheet);
+  EXPECT_EQ(display["scores"][0], "18");
+  EXPECT_EQ(display["percentile"], "76");
+  EXPECT_EQ(display["average"], "13");
+  EXPECT_EQ(display["rows"][0], "+2  +4  84  149,5  14  30% ");
+
+  // A typed name cannot break the Markdown table it sits in.
+  const std::string md = Markdown(sheet, ',');
+  EXPECT_NE(md.find("Aldo \\| \\*il\\* Rosso"), std::string::npos);
+  EXPECT_NE(md.find("| Prob. di colpire | Danni |"), std::string::npos);
+  const std::string html = Html(sheet, ',');
+  EXPECT_NE(html.find("<th>Piegare sbarre</th>"), std::string::npos);
+}
+
+TEST(PresentationTest, AverageInJsonHasTheSevenDigitsTheWindowShows) {
+  EXPECT_EQ(JsonLine(ShownNumber(77.0f / 6.0f)), "12.83333");
+  EXPECT_EQ(JsonLine(ShownNumber(82.0f / 6.0f)), "13.66667");
+  EXPECT_EQ(JsonLine(ShownNumber(12.0f)), "12");
+}
+
+TEST(PresentationTest, InvalidUtf8BecomesAReplacementCharacter) {
+  EXPECT_EQ(JsonLine(Json(std::string("Or\xffvo"))), "\"Or\xEF\xBF\xBDvo\"");
+  EXPECT_EQ(JsonLine(Json(std::string("a\x1b" "b"))), "\"a\\u001bb\"");
+}
+
+TEST(PresentationTest, TreasureLinesKeepTheirTypeLetters) {
+  TreasureResult result;
+  result.counts = {1, 0, 2, 0, 0, 0, 0, 0, 0};
+  result.totals = {5990, 0, 1200, 0, 14, 3};
+  result.magic_lines[0] = "3 qualsiasi";
+  result.magic_lines[2] = " 4 qualsiasi";
+  const TreasureWindowTexts texts = WindowTexts(result);
+  EXPECT_EQ(texts.totals[0], "5990");
+  EXPECT_EQ(texts.magic_lines[2], " 4 qualsiasi");
+  const std::string md = Markdown(result);
+  EXPECT_NE(md.find("| A | 3 qualsiasi |"), std::string::npos);
+  EXPECT_NE(md.find("| C |  4 qualsiasi |"), std::string::npos);
+  const Json json = ResultJson(result);
+  EXPECT_EQ(json["totals"]["copper"], 5990);
+  EXPECT_EQ(json["counts"]["C"], 2);
+  EXPECT_TRUE(json["magicItems"]["B"].is_null());
+  EXPECT_EQ(DisplayJson(result)["totals"]["copper"], "5990");
+}
+
+TEST(PresentationTest, WeaponSlotsAndSpecialPurposeAlwaysWritten) {
+  WeaponResult weapon;
+  weapon.languages = 2;
+  weapon.bonus = 3;
+  weapon.intelligence = 14;
+  weapon.abilities[0] = "Individua passaggi inclinati nel raggio di 3m";
+  weapon.ability_count = 1;
+  weapon.ego = 6;
+  WeaponWindowTexts texts = WindowTexts(weapon);
+  EXPECT_EQ(texts.bonus, "+3");
+  EXPECT_EQ(texts.ability2, "");
+  EXPECT_EQ(texts.special_purpose, "");
+  EXPECT_TRUE(ResultJson(weapon)["specialPurpose"].is_null());
+  EXPECT_EQ(ResultJson(weapon)["abilities"].size(), 1u);
+  EXPECT_EQ(ResultJson(weapon)["bonus"], 3);
+}
+
+TEST(PresentationTest, HitPointsAndNamesMissingValuesAreNull) {
+  HitPointResult none{ClassGroup::kSacerdote, "30", std::nullopt, false,
+                      std::nullopt};
+  EXPECT_EQ(PlainText(none), "PF: ");
+  EXPECT_TRUE(ResultJson(none)["hitPoints"].is_null());
+  EXPECT_EQ(ResultJson(none)["group"], "Sacerdote");
+  HitPointResult some{ClassGroup::kMilitare, "3", 3, true, 21};
+  EXPECT_EQ(ResultJson(some)["hitPoints"], 21);
+  EXPECT_EQ(DisplayJson(some)["hitPoints"], "21");
+
+  NameResult warned{NameChoice::kNone, "", kNoNameChoiceWarning};
+  EXPECT_TRUE(ResultJson(warned)["name"].is_null());
+  EXPECT_EQ(PlainText(warned),
+            std::string(kNoNameChoiceWarning) + "\nNome: ");
+}
+
+TEST(PresentationTest, RecordsCarryTheirSchemaGeneratorSeedAndIndex) {
+  const Json record = Record(HitPointResult{}, 42, 3);
+  EXPECT_EQ(JsonLine(record).substr(0, 55),
+            "{\"schema\":1,\"generator\":\"hitpoints\",\"seed\":42,\"index\":3");
+  EXPECT_TRUE(Record(NameResult{}, std::nullopt, 0)["seed"].is_null());
+}
+
+}  // namespace
+}  // namespace quendaro
