@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -37,6 +36,8 @@ class ConsolePlatform final : public quendaro::Platform {
 };
 
 bool Save(QWidget* window, const QDir& folder, const QString& file) {
+  // Let the windows finish laying themselves out for their size first.
+  QCoreApplication::processEvents();
   const QString path = folder.filePath(file);
   if (window == nullptr || !window->grab().save(path)) {
     std::fprintf(stderr, "could not save %s\n", qPrintable(path));
@@ -62,18 +63,82 @@ void Click(QWidget* window, const char* button) {
   if (control != nullptr) control->click();
 }
 
+// A warrior, with every input filled in and the dice rolled.
+void RollCharacter(QWidget* character) {
+  Choose(character, "Combo1", QStringLiteral("Umano"));
+  Choose(character, "Combo2", QStringLiteral("Guerriero(puro)"));
+  Choose(character, "Combo3", QStringLiteral("Legale/neutrale"));
+  Choose(character, "combo4", QStringLiteral("Maschio"));
+  Type(character, "Text11", QStringLiteral("Bertram Scudoferro"));
+  Type(character, "Text12", QStringLiteral("25"));
+  Type(character, "Text8", QStringLiteral("182"));
+  Type(character, "Text9", QStringLiteral("86"));
+  Click(character, "Command1");
+}
+
+void RollTreasure(QWidget* treasure) {
+  for (const char* spinner : {"UpDown1", "UpDown10", "UpDown17"}) {
+    if (auto* box =
+            treasure->findChild<QSpinBox*>(QString::fromLatin1(spinner))) {
+      box->setValue(2);
+    }
+  }
+  Click(treasure, "Command1");
+}
+
+// Every window as the program opens it on the screen this runs on, the
+// generators maximized, each with a result: form1.png ... form8.png. For
+// looking at a screen size and scale, and for the README's picture of the
+// character window on a small laptop.
+bool TakeAsOpened(const QDir& folder) {
+  using quendaro::FormId;
+  ConsolePlatform platform;
+  quendaro::RandomSource random;
+  quendaro::WindowManager windows(random, platform);
+  windows.Start();
+  const auto save = [&](FormId form, const char* file) {
+    return Save(windows.Window(form), folder, QString::fromLatin1(file));
+  };
+  bool saved = save(FormId::kForm7, "form7.png");
+  windows.SwitchTo(FormId::kForm8, windows.Window(FormId::kForm7));
+  saved &= save(FormId::kForm8, "form8.png");
+  windows.SwitchTo(FormId::kForm1, windows.Window(FormId::kForm8));
+  QWidget* character = windows.Window(FormId::kForm1);
+  RollCharacter(character);
+  saved &= save(FormId::kForm1, "form1.png");
+  windows.OpenOwned(FormId::kForm4, character);
+  Click(windows.Window(FormId::kForm4), "Command1");
+  saved &= save(FormId::kForm4, "form4.png");
+  windows.OpenOwned(FormId::kForm2, character);
+  Click(windows.Window(FormId::kForm2), "Option1");
+  Click(windows.Window(FormId::kForm2), "Command1");
+  saved &= save(FormId::kForm2, "form2.png");
+  windows.OpenOwned(FormId::kForm6, character);
+  saved &= save(FormId::kForm6, "form6.png");
+  windows.SwitchTo(FormId::kForm3, character);
+  RollTreasure(windows.Window(FormId::kForm3));
+  saved &= save(FormId::kForm3, "form3.png");
+  windows.SwitchTo(FormId::kForm5, windows.Window(FormId::kForm3));
+  Click(windows.Window(FormId::kForm5), "Command1");
+  saved &= save(FormId::kForm5, "form5.png");
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quendaro 32"));
   QApplication::setWindowIcon(quendaro::ProgramIcon());
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+  const bool as_opened =
+      argc == 3 && QString::fromLocal8Bit(argv[2]) == u"--as-opened";
+  if (argc != 2 && !as_opened) {
+    std::fprintf(stderr, "usage: %s <folder> [--as-opened]\n", argv[0]);
     return 2;
   }
   const QDir folder(QString::fromLocal8Bit(argv[1]));
   if (!folder.mkpath(QStringLiteral("."))) return 1;
+  if (as_opened) return TakeAsOpened(folder) ? 0 : 1;
 
   using quendaro::FormId;
   ConsolePlatform platform;
@@ -97,18 +162,7 @@ int main(int argc, char* argv[]) {
   // The size of a common laptop screen, whatever the offscreen screen is.
   character->showNormal();
   character->resize(1280, 800);
-  Choose(character, "Combo1", QStringLiteral("Umano"));
-  Choose(character, "Combo2", QStringLiteral("Guerriero(puro)"));
-  Choose(character, "Combo3", QStringLiteral("Legale/neutrale"));
-  Choose(character, "combo4", QStringLiteral("Maschio"));
-  Type(character, "Text11", QStringLiteral("Bertram Scudoferro"));
-  Type(character, "Text12", QStringLiteral("25"));
-  Type(character, "Text8", QStringLiteral("182"));
-  Type(character, "Text9", QStringLiteral("86"));
-  if (auto* roll =
-          character->findChild<QPushButton*>(QStringLiteral("Command1"))) {
-    roll->click();
-  }
+  RollCharacter(character);
   saved &= Save(character, folder, QStringLiteral("character-window.png"));
   // The character's PDF sheet; the script turns its page into a picture.
   if (auto* results = character->findChild<quendaro::ResultActions*>()) {
@@ -147,13 +201,7 @@ int main(int argc, char* argv[]) {
   QWidget* treasure = windows.Window(FormId::kForm3);
   treasure->showNormal();
   treasure->resize(1280, 800);
-  for (const char* spinner : {"UpDown1", "UpDown10", "UpDown17"}) {
-    if (auto* box =
-            treasure->findChild<QSpinBox*>(QString::fromLatin1(spinner))) {
-      box->setValue(2);
-    }
-  }
-  Click(treasure, "Command1");
+  RollTreasure(treasure);
   saved &= Save(treasure, folder, QStringLiteral("treasure-window.png"));
 
   windows.SwitchTo(FormId::kForm5, treasure);

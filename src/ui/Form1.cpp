@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <algorithm>
 #include <array>
 #include <initializer_list>
@@ -23,12 +24,15 @@
 #include "npc/NpcGenerator.h"
 #include "presentation/CharacterPresentation.h"
 #include "ui/AboutTexts.h"
+#include "ui/Accessibility.h"
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
+#include "ui/Keyboard.h"
 #include "ui/MenuBar.h"
 #include "ui/ResultActions.h"
 #include "ui/ResultTexts.h"
 #include "ui/RollAudit.h"
+#include "ui/SheetScaler.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -93,6 +97,25 @@ bool EntersNonDigit(const QKeyEvent& key) {
   const QChar typed = text.front();
   return !(typed >= u'0' && typed <= u'9') && typed != u'\b';
 }
+
+// What a number box takes as a whole: digits only. It remembers whether the
+// last text it saw held anything else, so that text refused for a letter can
+// be told from digits refused for being longer than the box.
+class DigitsOnly final : public QValidator {
+ public:
+  using QValidator::QValidator;
+
+  State validate(QString& input, int& /*position*/) const override {
+    saw_non_digit_ = std::any_of(input.cbegin(), input.cend(),
+                                 [](QChar c) { return c < u'0' || c > u'9'; });
+    return saw_non_digit_ ? Invalid : Acceptable;
+  }
+
+  bool SawNonDigit() const { return saw_non_digit_; }
+
+ private:
+  mutable bool saw_non_digit_ = false;
+};
 
 QFont DialogFont() { return RoleFont(FontRole::kDialog, kDialogPoints); }
 
@@ -164,7 +187,16 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
   connect(Combo1, &QComboBox::editTextChanged, this, &Form1::combo1_Change);
   connect(Combo2, &QComboBox::editTextChanged, this, &Form1::Combo2_Change);
   connect(Combo3, &QComboBox::editTextChanged, this, &Form1::Combo3_Change);
-  for (QLineEdit* box : {Text12, Text8, Text9}) box->installEventFilter(this);
+  for (QLineEdit* box : {Text12, Text8, Text9}) {
+    box->installEventFilter(this);
+    // Text that arrives without a key press (pasted from the menu or with
+    // the middle button, or dropped) gets the same check as a typed key.
+    auto* digits = new DigitsOnly(box);
+    box->setValidator(digits);
+    connect(box, &QLineEdit::inputRejected, this, [this, digits] {
+      if (digits->SawNonDigit()) RefuseNonDigitText();
+    });
+  }
 
   // Tab follows the character column from top to bottom, then goes to the
   // buttons; the read-only results come last.
@@ -175,7 +207,32 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
     setTabOrder(tab_order[i - 1], tab_order[i]);
   }
 
+  NameControls();
+  AddGenerateItem(this, Command1);
+  SetHelpKey(this, "about");
+  PressFocusedButtonOnReturn(this);
+
   Form_Load();
+  SheetScaler::Install(this);
+}
+
+void Form1::NameControls() {
+  const struct {
+    QWidget* control;
+    const char* name;
+  } names[] = {
+      {Text11, "Nome"},        {Combo2, "Classe"},
+      {Combo1, "Razza"},       {Combo3, "Allineamento"},
+      {Text8, "ALTEZZA"},      {Text9, "PESO"},
+      {Text12, "ETA'"},        {combo4, "SESSO"},
+      {Text2, "FORZA"},        {Text10, "Forza eccezionale"},
+      {Text3, "DESTREZZA"},    {Text4, "COSTITUZIONE"},
+      {Text5, "INTELLIGENZA"}, {Text6, "SAGGEZZA"},
+      {Text7, "CARISMA"},
+  };
+  for (const auto& entry : names) {
+    NameControl(entry.control, QString::fromUtf8(entry.name));
+  }
 }
 
 void Form1::BuildMenuBar() {
@@ -275,10 +332,9 @@ QWidget* Form1::BuildCharacterPanel() {
     box->addItems(items);
     box->setMaxVisibleItems(20);
     box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    // The longest race is long; the box may be narrower than it on a small
-    // screen, its list still shows it whole.
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(16);
+    // Wide enough for the longest item, so that no race or class is ever
+    // shown cut in half.
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return box;
   };
   const auto number_box = [&](const char* name, const char* tooltip) {
@@ -319,6 +375,11 @@ QWidget* Form1::BuildCharacterPanel() {
   Label22->setFont(dialog);
   SetTextColor(Label22, ResultColor());
   Label22->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // Room for the longest age category from the start, so that the column
+  // does not widen when the first category shows.
+  Label22->setText(QString::fromUtf8("Età veneranda"));
+  Label22->setMinimumSize(Label22->sizeHint());
+  Label22->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
   // Caption | wide control | number box | unit.
   int row = 0;
@@ -400,6 +461,10 @@ QWidget* Form1::BuildAbilityPanel() {
     label->setObjectName(QString::fromUtf8(name));
     label->setFont(font);
     MakeResultBox(label);
+    // Its width comes from the layout alone, never from the text it shows,
+    // so that no column moves when a character is rolled.
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    label->setFixedHeight(label->minimumHeight());
     return label;
   };
 
@@ -483,8 +548,10 @@ QWidget* Form1::BuildAbilityPanel() {
   Label34->setFont(bold_dialog);
   Label35 = output_label("Label35", dialog);
   const int summary_width = NumberBoxWidth(dialog, 9);
-  Label30->setMinimumWidth(summary_width);
-  Label35->setMinimumWidth(summary_width);
+  for (QLabel* label : {Label30, Label35}) {
+    label->setFixedWidth(summary_width);
+    label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  }
   summary->addWidget(Label29);
   summary->addWidget(Label30);
   summary->addSpacing(24);
@@ -502,11 +569,11 @@ QWidget* Form1::BuildFooter() {
 
   const QFont button_font =
       RoleFont(FontRole::kDecorative, kDecorativePoints + 2, QFont::Bold);
-  Command1 = new QPushButton(QStringLiteral("Tira i dadi"), footer);
+  Command1 = new QPushButton(QStringLiteral("&Tira i dadi"), footer);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setToolTip(
       QStringLiteral("Tira i dadi per visualizzare i punteggi delle abilità"));
-  Command2 = new QPushButton(QStringLiteral("Cancella"), footer);
+  Command2 = new QPushButton(QStringLiteral("&Cancella"), footer);
   Command2->setObjectName(QStringLiteral("Command2"));
   Command2->setToolTip(
       QStringLiteral("Cancella i dati del PG/PNG visualizzato"));
@@ -670,6 +737,12 @@ bool Form1::RefuseNonDigit(const QKeyEvent& key) {
   platform_.Beep();
   platform_.ShowMessage(this, ToQt(kInvalidNumber));
   return true;
+}
+
+// A refused paste or drop has already left the box as it was.
+void Form1::RefuseNonDigitText() {
+  platform_.Beep();
+  platform_.ShowMessage(this, ToQt(kInvalidNumber));
 }
 
 void Form1::menu00_Click() {

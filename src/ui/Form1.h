@@ -60,6 +60,11 @@ class Form1 : public QMainWindow {
   bool text8_KeyPress(const QKeyEvent& key);
   bool text9_KeyPress(const QKeyEvent& key);
   bool RefuseNonDigit(const QKeyEvent& key);
+  // The same refusal for text that came in without a key press.
+  void RefuseNonDigitText();
+
+  // Names every input and score box for screen readers after its caption.
+  void NameControls();
 
   void BuildMenuBar();
   QWidget* BuildTitle();

@@ -9,10 +9,13 @@
 #include <string_view>
 
 #include "names/NameGenerator.h"
+#include "ui/AboutTexts.h"
+#include "ui/Accessibility.h"
 #include "ui/Fonts.h"
 #include "ui/ResultActions.h"
 #include "ui/ResultTexts.h"
 #include "ui/RollAudit.h"
+#include "ui/Keyboard.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -30,10 +33,10 @@ constexpr std::string_view kMaleTooltip =
 constexpr std::string_view kFemaleCaption = "Femminili";
 constexpr std::string_view kFemaleTooltip =
     "Selezionado questa opzione verranno visualizzati nomi femminili";
-constexpr std::string_view kGenerateCaption = "Genera";
+constexpr std::string_view kGenerateCaption = "&Genera";
 constexpr std::string_view kGenerateTooltip =
     "Genera un nome tra oltre 2200 possibilità";
-constexpr std::string_view kClearCaption = "Cancella";
+constexpr std::string_view kClearCaption = "&Cancella";
 constexpr std::string_view kClearTooltip = "elimina il nome visualizzato";
 
 }  // namespace
@@ -53,6 +56,12 @@ Form2::Form2(RandomSource& random, Platform& platform, Navigator* navigator,
 
   connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+  AddGenerateKey(this, Command1);
+  AddWindowKey(this, kHelpKey, [this] {
+    platform_.ShowMessage(this, Text(kCharacterHelpText));
+  });
+  CloseOnEscape(this);
+  PressFocusedButtonOnReturn(this);
 
   Form_Load();
 }
@@ -100,6 +109,7 @@ void Form2::BuildLayout() {
                                   Qt::TextSelectableByKeyboard);
   rolls_ = new RollAudit(this, platform_);
   Label1->addAction(rolls_->Action());
+  NameControl(Label1, QStringLiteral("Nome"));
   // Room for the longest names (Thornthirelithae) so the
   // window does not jump as names come and go.
   Label1->setMinimumWidth(Label1->fontMetrics().horizontalAdvance(

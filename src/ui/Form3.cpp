@@ -12,12 +12,15 @@
 #include "common/NumberText.h"
 #include "presentation/TreasurePresentation.h"
 #include "ui/AboutTexts.h"
+#include "ui/Accessibility.h"
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
+#include "ui/Keyboard.h"
 #include "ui/MenuBar.h"
 #include "ui/ResultActions.h"
 #include "ui/ResultTexts.h"
 #include "ui/RollAudit.h"
+#include "ui/SheetScaler.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -180,7 +183,12 @@ Form3::Form3(RandomSource& random, Platform& platform, Navigator* navigator,
     grid->setRowStretch(row, 1);
   }
 
+  AddGenerateItem(this, Command1);
+  SetHelpKey(this, "about");
+  PressFocusedButtonOnReturn(this);
+
   Form_Load();
+  SheetScaler::Install(this);
 }
 
 void Form3::BuildMenuBar() {
@@ -242,6 +250,8 @@ void Form3::BuildCountColumn(QGridLayout& grid) {
     spinner->setFont(RoleFont(FontRole::kDialog, 14, QFont::Bold));
     spinner->setMinimumWidth(96);
     grid.addWidget(spinner, row, kCount, Qt::AlignVCenter);
+    NameControl(spinner, QStringLiteral("Tesoro di tipo ") +
+                             FromUtf8(TreasureType(type).letter));
     spinners_[static_cast<std::size_t>(type)] = spinner;
     count_boxes_[static_cast<std::size_t>(type)] = spinner->Box();
   }
@@ -303,9 +313,9 @@ void Form3::BuildButtons(QGridLayout& grid) {
     button->setMinimumSize(170, 80);
     return button;
   };
-  Command1 = make_button("Command1", "Genera tesoro", "Generara tesoro...");
+  Command1 = make_button("Command1", "&Genera tesoro", "Generara tesoro...");
   Command2 =
-      make_button("Command2", "Cancella", "Cancella il tesoro visualizzato");
+      make_button("Command2", "&Cancella", "Cancella il tesoro visualizzato");
   connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
 

@@ -19,6 +19,9 @@
 #include "ui/ResultActions.h"
 #include "ui/ResultTexts.h"
 #include "ui/RollAudit.h"
+#include "ui/AboutTexts.h"
+#include "ui/Accessibility.h"
+#include "ui/Keyboard.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -89,6 +92,22 @@ Form4::Form4(RandomSource& random, Platform& platform, Navigator* navigator,
   connect(Command7, &QPushButton::clicked, this, &Form4::Command7_Click);
   connect(Command8, &QPushButton::clicked, this, &Form4::Command8_Click);
 
+  // The generate key rolls again for the class last rolled, warriors first.
+  last_roll_ = Command1;
+  for (QPushButton* roll : {Command1, Command2, Command3, Command4}) {
+    connect(roll, &QPushButton::clicked, this,
+            [this, roll] { last_roll_ = roll; });
+  }
+  AddWindowKey(this, kGenerateKey, [this] { last_roll_->click(); });
+  setAccessibleDescription(
+      QStringLiteral("%1 tira di nuovo i PF dell'ultima classe tirata")
+          .arg(kGenerateKey.toString(QKeySequence::NativeText)));
+  AddWindowKey(this, kHelpKey, [this] {
+    platform_.ShowMessage(this, Text(kCharacterHelpText));
+  });
+  CloseOnEscape(this);
+  PressFocusedButtonOnReturn(this);
+
   Form_Load();
 }
 
@@ -124,7 +143,9 @@ void Form4::BuildLayout() {
     const int row = static_cast<int>(i) + 1;
     const QString number = QString::number(row);
 
-    auto* roll = new QPushButton(Text(ClassGroupCaption(design.group)), this);
+    const QString caption = Text(ClassGroupCaption(design.group));
+    // Each class button answers to Alt and its first letter.
+    auto* roll = new QPushButton(QStringLiteral("&") + caption, this);
     roll->setObjectName(QStringLiteral("Command") + number);
     roll->setToolTip(Text(design.button_tooltip));
     roll->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -134,6 +155,7 @@ void Form4::BuildLayout() {
     die->setObjectName(QStringLiteral("Text") + number);
     die->setToolTip(Text(design.die_tooltip));
     die->setAlignment(Qt::AlignCenter);
+    NameControl(die, QStringLiteral("max ") + caption);
     *die_boxes[i] = die;
 
     auto* points = new QLineEdit(this);
@@ -144,11 +166,13 @@ void Form4::BuildLayout() {
     SetBoxColor(points, QColor(kOutputColor), ResultColor());
     // Its context menu, made by the copy actions, lists this too.
     points->addAction(rolls_->Action());
+    NameControl(points, QStringLiteral("PF ") + caption);
     *point_boxes[i] = points;
 
     auto* clear = new QPushButton(this);
     clear->setObjectName(QStringLiteral("Command") +
                          QString::number(row + kClassGroupCount));
+    NameControl(clear, QStringLiteral("CANC ") + caption);
     *clear_buttons[i] = clear;
 
     grid->addWidget(roll, row, 0);
@@ -176,6 +200,7 @@ void Form4::BuildLayout() {
   Combo1->setInsertPolicy(QComboBox::NoInsert);
   Combo1->setMinimumContentsLength(3);
   Label2->setBuddy(Combo1);
+  NameControl(Combo1, QStringLiteral("N. Livello"));
 
   auto* level_row = new QHBoxLayout;
   level_row->addWidget(Label2);

@@ -79,6 +79,9 @@ class Form4 : public QWidget {
   QLabel* Label2 = nullptr;
   QComboBox* Combo1 = nullptr;
   QCheckBox* Check1 = nullptr;
+
+  // The class button the generate key presses: the one last pressed.
+  QPushButton* last_roll_ = nullptr;
 };
 
 }  // namespace quendaro

@@ -18,12 +18,15 @@
 
 #include "presentation/WeaponPresentation.h"
 #include "ui/AboutTexts.h"
+#include "ui/Accessibility.h"
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
+#include "ui/Keyboard.h"
 #include "ui/MenuBar.h"
 #include "ui/ResultActions.h"
 #include "ui/ResultTexts.h"
 #include "ui/RollAudit.h"
+#include "ui/SheetScaler.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -44,8 +47,9 @@ constexpr std::string_view kRepeatNote =
 // window, so the window's plain texts are set at 11.
 constexpr qreal kDialogPoints = 11;
 constexpr qreal kBoxTitlePoints = 14.25;
-constexpr qreal kGeneratePoints = 9;
-constexpr qreal kClearPoints = 12;
+// The two buttons stand side by side as a pair, so they share one size: the
+// larger of the design's two, which the longer caption still fits.
+constexpr qreal kButtonPoints = 12;
 constexpr qreal kTitleCapitalPoints = 48;
 constexpr qreal kTitleMiddlePoints = 27.75;
 
@@ -90,6 +94,15 @@ QLabel* NewOutput(const char* name, QWidget* parent) {
   label->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                  Qt::TextSelectableByKeyboard);
   return label;
+}
+
+// Gives a result label room for the longest text it can show, and takes its
+// width from that room alone, so that no column moves when a weapon fills
+// the labels.
+void ReserveRoom(QLabel* label, std::string_view longest) {
+  label->setMinimumWidth(
+      QFontMetrics(label->font()).horizontalAdvance(ToQt(longest)) + 2);
+  label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
 
 void SetCaption(QLabel* label, const std::string& text) {
@@ -182,7 +195,14 @@ Form5::Form5(RandomSource& random, Platform& platform, Navigator* navigator,
   connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
   connect(Combo1, &QComboBox::editTextChanged, this, &Form5::combo1_Change);
 
+  NameControl(Text1, QStringLiteral("Nome"));
+  NameControl(Combo1, QStringLiteral("Tipo"));
+  AddGenerateItem(this, Command1);
+  SetHelpKey(this, "about");
+  PressFocusedButtonOnReturn(this);
+
   Form_Load();
+  SheetScaler::Install(this);
 }
 
 void Form5::BuildMenuBar() {
@@ -245,11 +265,21 @@ QWidget* Form5::BuildDataBox() {
   QLabel* Label26 = NewCaption("Label26", "Ego :", body);
   Label26->setToolTip(QStringLiteral("Determina l'influenza sul proprietario"));
   Label27 = NewOutput("Label27", body);
+  ReserveRoom(Label1, "Neutrale autentico");
+  ReserveRoom(Label4, "17");
+  ReserveRoom(Label6, "Parole e telepatia");
+  ReserveRoom(Label25, "+5");
+  ReserveRoom(Label23, "6");
+  ReserveRoom(Label27, "35");
   auto* languages_and_ego = new QHBoxLayout;
   languages_and_ego->setSpacing(0);
   languages_and_ego->addWidget(Label23, 495);
   languages_and_ego->addSpacing(225 / kTwipsPerPixel);
   languages_and_ego->addWidget(Label26, 480);
+  // However narrow the window, a blank or two stands between "Ego :" and
+  // its value.
+  languages_and_ego->addSpacing(
+      QFontMetrics(DialogFont()).horizontalAdvance(QStringLiteral("  ")));
   languages_and_ego->addWidget(Label27, 615);
   languages_and_ego->addStretch(360);
 
@@ -311,11 +341,13 @@ QWidget* Form5::BuildAbilityBox() {
   // The third ability stands on top, then the first and the second.
   for (QLabel* label : {Label10, Label12, Label11, Label7, Label8}) {
     label->setWordWrap(true);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     column->addWidget(label, 1);
   }
   column->addSpacing(120 / kTwipsPerPixel);
   for (QLabel* label : {Label19, Label20}) {
     label->setWordWrap(true);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     column->addWidget(label, 1);
   }
   return box;
@@ -339,14 +371,14 @@ QWidget* Form5::BuildFooter() {
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(0);
 
-  Command1 = new QPushButton(QStringLiteral("Genera Arma"), footer);
+  Command1 = new QPushButton(QStringLiteral("&Genera Arma"), footer);
   Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setFont(DecorativeFont(kGeneratePoints));
+  Command1->setFont(DecorativeFont(kButtonPoints));
   Command1->setToolTip(
       QStringLiteral("Clicca qui per dere il via alla generazione dell'arma"));
-  Command2 = new QPushButton(QStringLiteral("Cancella"), footer);
+  Command2 = new QPushButton(QStringLiteral("&Cancella"), footer);
   Command2->setObjectName(QStringLiteral("Command2"));
-  Command2->setFont(DecorativeFont(kClearPoints));
+  Command2->setFont(DecorativeFont(kButtonPoints));
   Command2->setToolTip(QStringLiteral("Cancella l'arma visualizzata"));
   for (QPushButton* button : {Command1, Command2}) {
     button->setMinimumSize(1575 / kTwipsPerPixel, 975 / kTwipsPerPixel);

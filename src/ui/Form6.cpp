@@ -10,6 +10,7 @@
 #include "common/Version.h"
 #include "ui/ClassicColors.h"
 #include "ui/Fonts.h"
+#include "ui/Keyboard.h"
 #include "ui/WindowStyle.h"
 
 namespace quendaro {
@@ -120,6 +121,7 @@ Form6::Form6(QWidget* parent) : QWidget(parent) {
   column->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
+  CloseOnEscape(this);
   Command1->setFocus();
 }
 

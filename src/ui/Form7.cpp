@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/Accessibility.h"
 #include "ui/ClassicColors.h"
 #include "ui/ClickLabel.h"
 #include "ui/Fonts.h"
@@ -34,6 +35,7 @@ Form7::Form7(Navigator* navigator, QWidget* parent)
   Image1 = new PictureBox(Picture::kLogo, 2.0, frame);
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->setToolTip(QStringLiteral("Clicca qui per iniziare"));
+  NameControl(Image1, QStringLiteral("Quendaro 32"));
 
   Label1 = new ClickLabel(QStringLiteral("Quendaro 32"), frame);
   Label1->setObjectName(QStringLiteral("Label1"));

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/Accessibility.h"
 #include "ui/ClassicColors.h"
 #include "ui/ClickLabel.h"
 #include "ui/Fonts.h"
@@ -71,6 +72,8 @@ Form8::Form8(Navigator* navigator, QWidget* parent)
   for (const Choice& choice : choices) {
     choice.image = new PictureBox(choice.picture, kIconScale, this);
     choice.image->setObjectName(QString::fromLatin1(choice.image_name));
+    // A screen reader hears the icon as a button named like its label.
+    NameControl(choice.image, choice.caption);
     SetTextColor(choice.image, ClassicColor(15));
     choice.label = new ClickLabel(choice.caption, this);
     choice.label->setObjectName(QString::fromLatin1(choice.label_name));

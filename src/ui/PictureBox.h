@@ -32,6 +32,9 @@ class PictureBox : public QWidget {
   void SetBorderStyle(BorderStyle style);
   BorderStyle Border() const { return border_; }
 
+  // Does what a click does; for the keyboard and assistive technology.
+  void Press() { emit clicked(); }
+
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 

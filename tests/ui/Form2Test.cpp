@@ -89,10 +89,12 @@ class Form2Test : public QObject {
 
     auto* generate = Child<QPushButton>(window, "Command1");
     auto* clear = Child<QPushButton>(window, "Command2");
-    QCOMPARE(generate->text(), QStringLiteral("Genera"));
+    // The captions carry their access keys ("&Genera"); the words are the
+    // design's.
+    QCOMPARE(generate->text().remove(u'&'), QStringLiteral("Genera"));
     QCOMPARE(generate->toolTip(),
              QString::fromUtf8("Genera un nome tra oltre 2200 possibilità"));
-    QCOMPARE(clear->text(), QStringLiteral("Cancella"));
+    QCOMPARE(clear->text().remove(u'&'), QStringLiteral("Cancella"));
     QCOMPARE(clear->toolTip(), QStringLiteral("elimina il nome visualizzato"));
     QVERIFY(!clear->isEnabled());
     QVERIFY(Child<QLabel>(window, "Label1")->text().isEmpty());

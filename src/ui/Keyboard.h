@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QKeySequence>
+#include <functional>
+
+class QAbstractButton;
+class QAction;
+class QMainWindow;
+class QWidget;
+
+namespace quendaro {
+
+// The key that runs a window's main action again ("Tira i dadi", "Genera
+// tesoro", ...), in every window that has one.
+inline const QKeySequence kGenerateKey{Qt::CTRL | Qt::Key_G};
+// The key that opens the program's help.
+inline const QKeySequence kHelpKey{Qt::Key_F1};
+
+// Return and Enter press the push button that has the focus, as Space does.
+// Buttons of a main window ignore Return unless they are a dialog's default,
+// so the keys are caught on their way up to `window`.
+void PressFocusedButtonOnReturn(QWidget* window);
+
+// Puts an item with the caption of `button` and the generate key at the top
+// of the window's "&Opzioni" menu, followed by a separator. The item clicks
+// the button, so it does nothing while the button is disabled.
+QAction* AddGenerateItem(QMainWindow* window, QAbstractButton* button);
+
+// Gives the window's help item (named `item_name`) the help key, shown in
+// its menu.
+void SetHelpKey(QMainWindow* window, const char* item_name);
+
+// A key of `window` itself, for the small windows that have no menu bar.
+void AddWindowKey(QWidget* window, const QKeySequence& key,
+                  std::function<void()> action);
+
+// The generate key of a small window: it clicks `button`, which also tells
+// screen readers about the key.
+void AddGenerateKey(QWidget* window, QAbstractButton* button);
+
+// Esc closes `window`.
+void CloseOnEscape(QWidget* window);
+
+}  // namespace quendaro
