@@ -34,7 +34,7 @@ COMMANDS = [
     ["name"],
     ["npc", "--count", "300"],
     ["npc", "--level", "20", "--count", "300"],
-    ["npc", "--level", "7", "--count", "6", "--format", "json"],
+    ["npc", "--level", "7", "--count", "6"],
     # With --explain every record carries its rolls.
     ["character", "--race", "Umano", "--class", "Paladino", "--age", "200",
      "--count", "100", "--explain"],
@@ -42,7 +42,8 @@ COMMANDS = [
     ["treasure", "--A", "5", "--H", "2", "--count", "50", "--explain"],
     ["weapon", "--count", "200", "--explain"],
     ["hitpoints", "--group", "Militare", "--level", "15", "--explain"],
-    ["hitpoints", "--group", "Sacerdote", "--level", "abc", "--explain"],
+    ["hitpoints", "--as-typed", "--group", "Sacerdote", "--level", "abc",
+     "--explain"],
     ["name", "--sex", "f", "--count", "50", "--explain"],
 ]
 
