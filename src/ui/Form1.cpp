@@ -221,14 +221,31 @@ void Form1::NameControls() {
     QWidget* control;
     const char* name;
   } names[] = {
-      {Text11, "Nome"},        {Combo2, "Classe"},
-      {Combo1, "Razza"},       {Combo3, "Allineamento"},
-      {Text8, "ALTEZZA"},      {Text9, "PESO"},
-      {Text12, "ETA'"},        {combo4, "SESSO"},
-      {Text2, "FORZA"},        {Text10, "Forza eccezionale"},
-      {Text3, "DESTREZZA"},    {Text4, "COSTITUZIONE"},
-      {Text5, "INTELLIGENZA"}, {Text6, "SAGGEZZA"},
+      {Text11, "Nome"},
+      {Combo2, "Classe"},
+      {Combo1, "Razza"},
+      {Combo3, "Allineamento"},
+      {Text8, "ALTEZZA"},
+      {Text9, "PESO"},
+      {Text12, "ETA'"},
+      {combo4, "SESSO"},
+      {Text2, "FORZA"},
+      {Text10, "Forza eccezionale"},
+      {Text3, "DESTREZZA"},
+      {Text4, "COSTITUZIONE"},
+      {Text5, "INTELLIGENZA"},
+      {Text6, "SAGGEZZA"},
       {Text7, "CARISMA"},
+      // The results, which can be selected from the keyboard.
+      {Label22, "Categoria d'età"},
+      {Label23, "Tabella FORZA"},
+      {Label24, "Tabella DESTREZZA"},
+      {Label25, "Tabella COSTITUZIONE"},
+      {Label26, "Tabella INTELLIGENZA"},
+      {Label27, "Tabella SAGGEZZA"},
+      {Label28, "Tabella CARISMA"},
+      {Label30, "MEDIA"},
+      {Label35, "TOTALE"},
   };
   for (const auto& entry : names) {
     NameControl(entry.control, QString::fromUtf8(entry.name));

@@ -276,6 +276,7 @@ void Form3::BuildTotalsColumn(QGridLayout& grid) {
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance("0000000") +
                            12);
     totals->addWidget(value, i, 1, Qt::AlignVCenter);
+    NameControl(value, FromUtf8(names.caption));
     totals_[static_cast<std::size_t>(names.kind)] = value;
     totals->setRowStretch(i, 1);
   }
@@ -299,6 +300,8 @@ void Form3::BuildMagicColumn(QGridLayout& grid) {
                               FromUtf8("25 qualsiasi, non armi")) +
                           24);
     grid.addWidget(line, kFirstType + type, kMagic, Qt::AlignVCenter);
+    NameControl(line, QStringLiteral("Oggetti magici del tipo ") +
+                          FromUtf8(TreasureType(type).letter));
     magic_lines_[static_cast<std::size_t>(type)] = line;
   }
 }

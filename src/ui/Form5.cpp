@@ -89,10 +89,14 @@ QLabel* NewCaption(const char* name, std::string_view text, QWidget* parent) {
 QLabel* NewOutput(const char* name, QWidget* parent) {
   QLabel* label = NewLabel(name, {}, parent);
   SetTextColor(label, ResultColor());
-  label->setMinimumHeight(QFontMetrics(label->font()).height());
   // A result can be selected and copied like any text.
   label->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                  Qt::TextSelectableByKeyboard);
+  // A selectable label is a line taller with text than without: room for a
+  // line from the start keeps the rows still when a weapon fills them.
+  label->setText(QStringLiteral("Ag"));
+  label->setMinimumHeight(label->sizeHint().height());
+  label->clear();
   return label;
 }
 
@@ -197,6 +201,25 @@ Form5::Form5(RandomSource& random, Platform& platform, Navigator* navigator,
 
   NameControl(Text1, QStringLiteral("Nome"));
   NameControl(Combo1, QStringLiteral("Tipo"));
+  // The results, which can be selected from the keyboard.
+  const std::pair<QLabel*, const char*> outputs[] = {
+      {Label1, "Allineamento"},
+      {Label4, "Intelligenza"},
+      {Label6, "Comunicazione"},
+      {Label25, "Bonus"},
+      {Label23, "Lingue parlate"},
+      {Label27, "Ego"},
+      {Label12, "Prima abilità"},
+      {Label11, "Seconda abilità"},
+      {Label10, "Terza abilità"},
+      {Label7, "Lettura della scrittura non magica"},
+      {Label8, "Lettura dei linguaggi magici"},
+      {Label19, "Scopo speciale"},
+      {Label20, "Potere dello scopo speciale"},
+  };
+  for (const auto& [label, name] : outputs) {
+    NameControl(label, QString::fromUtf8(name));
+  }
   AddGenerateItem(this, Command1);
   SetHelpKey(this, "about");
   PressFocusedButtonOnReturn(this);
