@@ -26,8 +26,10 @@ for harness in "${harnesses[@]}"; do
   echo "== fuzzing $harness for ${seconds} s"
   mkdir -p "build-fuzz/corpus/$harness"
   log=build-fuzz/logs/$harness.log
+  # The first input also builds the harness's tables of every allowed result
+  # (all the names, every lair), which takes seconds under the sanitizers.
   if ! "build-fuzz/fuzz/${harness}_fuzzer" \
-      -max_total_time="$seconds" -seed="$seed" -timeout=10 -max_len=4096 \
+      -max_total_time="$seconds" -seed="$seed" -timeout=60 -max_len=4096 \
       -print_final_stats=1 \
       -artifact_prefix="build-fuzz/crashes/$harness-" \
       "build-fuzz/corpus/$harness" "fuzz/corpus/$harness" >"$log" 2>&1; then
