@@ -92,7 +92,7 @@ TEST(ShellFilesTest, TheManualPageNamesEveryOptionTheHelpGives) {
         << option.name;
   }
   EXPECT_NE(page.find(Roff("--version")), std::string::npos);
-  EXPECT_NE(Read("docs/man/quendaro.1").find(".TH QUENDARO 1"),
+  EXPECT_NE(Read("docs/man/quendaro.1.in").find(".TH QUENDARO 1"),
             std::string::npos);
 }
 
