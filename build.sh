@@ -28,7 +28,7 @@ readonly PACKAGES=(
   appstream desktop-file-utils dpkg-dev file lintian
   fonts-dejavu-core fonts-liberation2 fonts-quattrocento
   locales
-  libcli11-dev nlohmann-json3-dev
+  libcli11-dev
   clang libclang-rt-14-dev libbenchmark-dev
 )
 
