@@ -57,6 +57,21 @@ void Settle() {
   for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
 }
 
+// The places once they stop changing: a maximized window may get its size,
+// and its sheet its scale, a few event rounds after it is shown, later on a
+// busy machine.
+std::map<QString, QRect> SettledPlaces(QWidget& window) {
+  Settle();
+  std::map<QString, QRect> last = Places(window);
+  for (int round = 0; round < 100; ++round) {
+    QTest::qWait(20);
+    std::map<QString, QRect> now = Places(window);
+    if (now == last) return now;
+    last = std::move(now);
+  }
+  return last;
+}
+
 int MiddleY(QWidget& window, const char* name) {
   QWidget* control = Child(window, name);
   return control->mapTo(&window, QPoint(0, 0)).y() + control->height() / 2;
@@ -109,12 +124,10 @@ class LooksTest : public QObject {
         spinner->setValue(spinner->maximum());
       }
     }
-    Settle();
-    const std::map<QString, QRect> before = Places(*window);
+    const std::map<QString, QRect> before = SettledPlaces(*window);
     for (int press = 0; press < 6; ++press) {
       QTest::mouseClick(Child(*window, "Command1"), Qt::LeftButton);
-      Settle();
-      const std::map<QString, QRect> after = Places(*window);
+      const std::map<QString, QRect> after = SettledPlaces(*window);
       QStringList moved;
       for (const auto& [name, place] : before) {
         const auto found = after.find(name);
