@@ -267,6 +267,7 @@ void Form1::BuildMenuBar() {
   findChild<QAction*>(QStringLiteral("png"))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
   rolls_ = new RollAudit(this, platform_);
+  results_->SetRollAudit(*rolls_);
   opzioni->addAction(rolls_->Action());
   AddMenu(this, QStringLiteral("&?"),
           {{"about", "&About..", &Form1::about_Click},

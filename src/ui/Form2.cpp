@@ -52,6 +52,7 @@ Form2::Form2(RandomSource& random, Platform& platform, Navigator* navigator,
   MakeSheet(this);
   BuildLayout();
   results_ = new ResultActions(*this, platform_, navigator_);
+  results_->SetRollAudit(*rolls_);
   results_->AddCopyMenu(*Label1);
 
   connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);

@@ -201,6 +201,7 @@ void Form3::BuildMenuBar() {
               {{"pgpng", "Generatore &PG/PNG", &Form3::pgpng_Click},
                {"arm", "Ge&neratore di armi intelligenti", &Form3::arm_Click}});
   rolls_ = new RollAudit(this, platform_);
+  results_->SetRollAudit(*rolls_);
   opzioni->addAction(rolls_->Action());
   AddMenu(this, QStringLiteral("&?"),
           {{"about", "&About...", &Form3::about_Click},

@@ -79,6 +79,7 @@ Form4::Form4(RandomSource& random, Platform& platform, Navigator* navigator,
   addAction(rolls_->Action());
   BuildLayout();
   results_ = new ResultActions(*this, platform_, navigator_);
+  results_->SetRollAudit(*rolls_);
   for (QLineEdit* box : {Text5, Text6, Text7, Text8}) {
     results_->AddCopyMenu(*box);
   }

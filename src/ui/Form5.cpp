@@ -237,6 +237,7 @@ void Form5::BuildMenuBar() {
                            {{"tes", "&Generatore di tesori", &Form5::tes_Click},
                             {"gen", "Generatore &PG/PNG", &Form5::gen_Click}});
   rolls_ = new RollAudit(this, platform_);
+  results_->SetRollAudit(*rolls_);
   opzioni->addAction(rolls_->Action());
   AddMenu(this, QStringLiteral("&?"),
           {{"about", "&About...", &Form5::about_Click},

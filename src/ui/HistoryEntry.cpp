@@ -45,7 +45,7 @@ QString HtmlOfText(const QString& title, const QString& text) {
 QJsonObject MakeHistoryEntry(const ResultDocument& document,
                              const QDateTime& time, const QJsonObject& inputs,
                              const QJsonObject& shown) {
-  return QJsonObject{
+  QJsonObject entry{
       {QStringLiteral("time"), time.toUTC().toString(Qt::ISODateWithMs)},
       {QStringLiteral("generator"), document.generator},
       {QStringLiteral("summary"), document.summary},
@@ -56,6 +56,11 @@ QJsonObject MakeHistoryEntry(const ResultDocument& document,
       {QStringLiteral("window"), shown},
       {QStringLiteral("record"), document.record},
   };
+  if (!document.rolls.empty()) {
+    entry.insert(QStringLiteral("rolls"),
+                 QJsonArray::fromStringList(document.rolls));
+  }
+  return entry;
 }
 
 ResultDocument DocumentFromEntry(const QJsonObject& entry) {
@@ -64,6 +69,10 @@ ResultDocument DocumentFromEntry(const QJsonObject& entry) {
   document.summary = entry.value(QStringLiteral("summary")).toString();
   document.plain_text = entry.value(QStringLiteral("text")).toString();
   document.record = entry.value(QStringLiteral("record")).toObject();
+  for (const QJsonValue& roll :
+       entry.value(QStringLiteral("rolls")).toArray()) {
+    if (roll.isString()) document.rolls.append(roll.toString());
+  }
   const QString title = GeneratorCaption(document.generator);
   document.markdown =
       QStringLiteral("# %1\n\n```\n%2```\n").arg(title, document.plain_text);

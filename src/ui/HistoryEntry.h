@@ -12,9 +12,9 @@ namespace quendaro {
 
 // The history entry of one generation, as HistoryStore keeps it: the time,
 // the generator, the one-line summary, the result's plain text, Markdown and
-// HTML as they were made, the window's inputs and shown texts, and the JSON
-// record. Fields added later (the roll
-// steps, "rolls") are kept as they come.
+// HTML as they were made, the window's inputs and shown texts, the JSON
+// record and, when known, the roll steps in words ("rolls"). Fields a later
+// version adds are kept as they come.
 QJsonObject MakeHistoryEntry(const ResultDocument& document,
                              const QDateTime& time, const QJsonObject& inputs,
                              const QJsonObject& shown);

@@ -50,7 +50,7 @@ QString ShownText(const QJsonObject& entry) {
   // The roll steps, when the entry keeps them, follow the result.
   const QJsonValue rolls = entry.value(QStringLiteral("rolls"));
   if (rolls.isArray()) {
-    text += QStringLiteral("\n\nTiri:\n");
+    text += QStringLiteral("\n\nTiri e regole:\n");
     for (const QJsonValue& roll : rolls.toArray()) {
       text += roll.isString()
                   ? roll.toString()

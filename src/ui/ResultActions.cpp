@@ -13,6 +13,7 @@
 #include "ui/Navigator.h"
 #include "ui/Platform.h"
 #include "ui/ResultOutput.h"
+#include "ui/RollAudit.h"
 #include "ui/WindowSnapshot.h"
 
 namespace quendaro {
@@ -82,6 +83,7 @@ void ResultActions::AddCopyMenu(QWidget& output) {
 }
 
 void ResultActions::Publish(ResultDocument document) {
+  if (rolls_ != nullptr) document.rolls = rolls_->Lines();
   current_ = std::move(document);
   UpdateItems();
   if (navigator_ != nullptr) navigator_->Generated(EntryFor(*current_));
@@ -101,6 +103,7 @@ void ResultActions::Reopen(const QJsonObject& entry) {
   RestoreControls(window_, entry.value(QStringLiteral("inputs")).toObject(),
                   entry.value(QStringLiteral("window")).toObject());
   current_ = DocumentFromEntry(entry);
+  if (rolls_ != nullptr) rolls_->SetLines(current_->rolls);
   UpdateItems();
 }
 

@@ -15,6 +15,7 @@ namespace quendaro {
 
 class Navigator;
 class Platform;
+class RollAudit;
 
 // What a generator window does with its latest result besides showing it:
 // the "&File" items that copy, save, print and export it and open the
@@ -35,6 +36,10 @@ class ResultActions final : public QObject {
   // Gives `output` a context menu with "Copia risultato", after its own
   // items if it has any, and the window the item's shortcut.
   void AddCopyMenu(QWidget& output);
+
+  // The window's roll audit: each generation's steps go into its history
+  // entry, and a reopened entry puts its steps back into the panel.
+  void SetRollAudit(RollAudit& rolls) { rolls_ = &rolls; }
 
   // After a generation: the window has written its result, `document`
   // describes it. Enables the items and keeps the generation in the history.
@@ -63,6 +68,7 @@ class ResultActions final : public QObject {
   QWidget& window_;
   Platform& platform_;
   Navigator* navigator_;
+  RollAudit* rolls_ = nullptr;
   std::optional<ResultDocument> current_;
   QAction* copy_ = nullptr;
   QAction* save_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 namespace quendaro {
 
@@ -17,6 +18,9 @@ struct ResultDocument {
   // A whole HTML document, for printing and for the PDF sheet.
   QString html;
   QJsonObject record;
+  // The draws and rules that made it, one line each, as "Dettagli dei tiri"
+  // shows them; empty when they are not known.
+  QStringList rolls;
   // A name for a saved file, without folder or extension.
   QString file_stem;
 };

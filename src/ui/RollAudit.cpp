@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <utility>
 
+#include "presentation/RollStepPresentation.h"
 #include "ui/RollDetails.h"
 
 namespace quendaro {
@@ -21,15 +22,24 @@ RollAudit::RollAudit(QWidget* window, Platform& platform)
   connect(action_, &QAction::triggered, this, &RollAudit::ShowPanel);
 }
 
-void RollAudit::SetSteps(std::vector<RollStep> steps) {
-  steps_ = std::move(steps);
-  if (panel_ != nullptr) panel_->SetSteps(steps_);
+void RollAudit::SetSteps(const std::vector<RollStep>& steps) {
+  QStringList lines;
+  lines.reserve(static_cast<qsizetype>(steps.size()));
+  for (const RollStep& step : steps) {
+    lines.append(QString::fromStdString(StepText(step)));
+  }
+  SetLines(std::move(lines));
+}
+
+void RollAudit::SetLines(QStringList lines) {
+  lines_ = std::move(lines);
+  if (panel_ != nullptr) panel_->SetLines(lines_);
 }
 
 void RollAudit::ShowPanel() {
   if (panel_ == nullptr) {
     panel_ = new RollDetails(platform_, window_);
-    panel_->SetSteps(steps_);
+    panel_->SetLines(lines_);
   }
   panel_->show();
   panel_->raise();

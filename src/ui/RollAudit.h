@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <vector>
 
 #include "random/RandomSource.h"
@@ -14,11 +15,12 @@ namespace quendaro {
 
 class RollDetails;
 
-// A window's roll audit: it keeps the steps of the window's last generation
-// and offers the "Dettagli dei tiri" item (Ctrl+D) that opens the panel
-// listing them. The window holds a ScopedRollLog across its call to the
-// generator and hands its steps to SetSteps. The panel is made the first time
-// it is asked for, so a window that never shows it pays only for the item.
+// A window's roll audit: it keeps the steps of the window's last generation,
+// in words, and offers the "Dettagli dei tiri" item (Ctrl+D) that opens the
+// panel listing them. The window holds a ScopedRollLog across its call to the
+// generator and hands its steps to SetSteps; a reopened history entry hands
+// back the lines it kept to SetLines. The panel is made the first time it is
+// asked for, so a window that never shows it pays only for the item.
 class RollAudit : public QObject {
   Q_OBJECT
 
@@ -29,8 +31,10 @@ class RollAudit : public QObject {
   QAction* Action() const { return action_; }
 
   // The last generation's steps; an open panel shows them at once.
-  void SetSteps(std::vector<RollStep> steps);
-  const std::vector<RollStep>& Steps() const { return steps_; }
+  void SetSteps(const std::vector<RollStep>& steps);
+  void SetLines(QStringList lines);
+  // One line per step, as the panel shows them.
+  const QStringList& Lines() const { return lines_; }
 
   // Null until the panel is first opened.
   RollDetails* Panel() const { return panel_; }
@@ -41,7 +45,7 @@ class RollAudit : public QObject {
   QWidget* window_;
   Platform& platform_;
   QAction* action_;
-  std::vector<RollStep> steps_;
+  QStringList lines_;
   RollDetails* panel_ = nullptr;
 };
 

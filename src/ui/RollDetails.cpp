@@ -11,8 +11,6 @@
 #include <QSaveFile>
 #include <QVBoxLayout>
 
-#include "presentation/RollStepPresentation.h"
-
 namespace quendaro {
 
 RollDetails::RollDetails(Platform& platform, QWidget* parent)
@@ -50,22 +48,20 @@ RollDetails::RollDetails(Platform& platform, QWidget* parent)
   layout->addWidget(Heading);
   layout->addWidget(StepList, 1);
   layout->addWidget(buttons);
-  SetSteps({});
+  SetLines({});
 }
 
-void RollDetails::SetSteps(const std::vector<RollStep>& steps) {
+void RollDetails::SetLines(const QStringList& lines) {
   StepList->clear();
-  for (const RollStep& step : steps) {
-    StepList->addItem(QString::fromStdString(StepText(step)));
-  }
-  Heading->setText(steps.empty()
+  StepList->addItems(lines);
+  Heading->setText(lines.empty()
                        ? QStringLiteral("Nessun tiro: l'ultima generazione "
                                         "non ne ha fatti, o non ce n'è ancora "
                                         "stata una.")
                        : QStringLiteral("Tiri e regole dell'ultima "
                                         "generazione, nell'ordine:"));
-  Copy->setEnabled(!steps.empty());
-  Save->setEnabled(!steps.empty());
+  Copy->setEnabled(!lines.empty());
+  Save->setEnabled(!lines.empty());
 }
 
 QString RollDetails::StepsText() const {

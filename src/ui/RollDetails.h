@@ -2,9 +2,8 @@
 
 #include <QDialog>
 #include <QString>
-#include <vector>
+#include <QStringList>
 
-#include "random/RollLog.h"
 #include "ui/Platform.h"
 
 class QLabel;
@@ -24,7 +23,8 @@ class RollDetails : public QDialog {
  public:
   RollDetails(Platform& platform, QWidget* parent);
 
-  void SetSteps(const std::vector<RollStep>& steps);
+  // One line per draw or rule.
+  void SetLines(const QStringList& lines);
 
   // The lines as shown, each ending with a line break.
   QString StepsText() const;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -35,6 +36,7 @@
 #include "ui/Form3.h"
 #include "ui/Form5.h"
 #include "ui/HistoryStore.h"
+#include "ui/RollDetails.h"
 #include "ui/WindowManager.h"
 
 namespace quendaro {
@@ -350,6 +352,55 @@ class ResultsTest : public QObject {
     QCOMPARE(Child<QLineEdit>(*treasure, "Text1")->text(), first_count);
     QVERIFY(Child<QPushButton>(*treasure, "Command2")->isEnabled());
     QVERIFY(Child<QAction>(*treasure, "copia")->isEnabled());
+  }
+
+  // Each entry keeps the steps that made it; the history shows them, and
+  // reopening an entry puts them back into "Dettagli dei tiri".
+  void HistoryKeepsEachGenerationsRolls() {
+    const QString path = folder_->filePath(QStringLiteral("cronologia.jsonl"));
+    RandomSource random(21);
+    RecordingPlatform platform;
+    WindowManager windows(random, platform);
+    HistoryStore store(path);
+    windows.SetHistory(&store);
+    windows.Show(FormId::kForm1);
+    QWidget* character = windows.Window(FormId::kForm1);
+    QVERIFY(QTest::qWaitForWindowExposed(character));
+    const auto shown_lines = [character] {
+      auto* list =
+          Child<QListWidget>(*character->findChild<RollDetails*>(), "StepList");
+      QStringList lines;
+      for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+      return lines;
+    };
+    Click(*character, "Command1");
+    Child<QAction>(*character, "dettagli")->trigger();
+    const QStringList first = shown_lines();
+    QVERIFY(first.size() >= 6);
+    // Another class, so the second generation rolls differently even within
+    // the same second of the clock.
+    auto* classes = Child<QComboBox>(*character, "Combo2");
+    classes->setCurrentIndex((classes->currentIndex() + 5) % classes->count());
+    Click(*character, "Command1");
+    const QStringList second = shown_lines();
+    QVERIFY(second != first);
+
+    const std::vector<QJsonObject> entries = store.Load().entries;
+    QCOMPARE(entries.size(), std::size_t{2});
+    QCOMPARE(entries[0].value(QStringLiteral("rolls")).toArray(),
+             QJsonArray::fromStringList(first));
+    QCOMPARE(entries[1].value(QStringLiteral("rolls")).toArray(),
+             QJsonArray::fromStringList(second));
+
+    windows.ShowHistory();
+    QWidget* history = windows.History();
+    auto* list = Child<QListWidget>(*history, "entries");
+    list->setCurrentRow(1);  // newest first: the first generation
+    const QString text = Child<QPlainTextEdit>(*history, "text")->toPlainText();
+    QVERIFY(text.contains(QStringLiteral("Tiri e regole:\n") + first[0]));
+    QVERIFY(text.contains(first.last()));
+    Click(*history, "reopen");
+    QCOMPARE(shown_lines(), first);
   }
 
   void HistoryWindowCountsDamagedLinesAndFilters() {
