@@ -187,6 +187,10 @@ Json CharacterCommand::LastRecord(std::optional<std::int64_t> seed,
   return Record(last_, seed, index);
 }
 
+void CharacterCommand::VisitLast(ResultFields& fields) const {
+  VisitResult(last_, fields);
+}
+
 std::string CharacterCommand::LastText() const {
   return PlainText(last_, decimal_separator_);
 }

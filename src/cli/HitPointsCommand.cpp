@@ -127,6 +127,10 @@ Json HitPointsCommand::LastRecord(std::optional<std::int64_t> seed,
   return Record(last_, seed, index);
 }
 
+void HitPointsCommand::VisitLast(ResultFields& fields) const {
+  VisitResult(last_, fields);
+}
+
 std::string HitPointsCommand::LastText() const { return PlainText(last_); }
 
 std::string HitPointsCommand::LastMarkdown() const { return Markdown(last_); }

@@ -81,6 +81,10 @@ Json NameCommand::LastRecord(std::optional<std::int64_t> seed,
   return Record(last_, seed, index);
 }
 
+void NameCommand::VisitLast(ResultFields& fields) const {
+  VisitResult(last_, fields);
+}
+
 std::string NameCommand::LastText() const { return PlainText(last_); }
 
 std::string NameCommand::LastMarkdown() const { return Markdown(last_); }

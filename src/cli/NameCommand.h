@@ -17,6 +17,7 @@ class NameCommand final : public Subcommand {
   void Run(RandomSource& random) override;
   Json LastRecord(std::optional<std::int64_t> seed,
                   std::uint64_t index) const override;
+  void VisitLast(ResultFields& fields) const override;
   std::string LastText() const override;
   std::string LastMarkdown() const override;
 

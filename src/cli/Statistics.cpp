@@ -25,48 +25,57 @@ std::string Decimal(double number, char separator) {
 }  // namespace
 
 void Statistics::Add(const Json& result) {
-  ++count_;
-  for (const auto& [name, value] : result.items()) AddValue(name, value);
+  Begin();
+  VisitJson(result, *this);
 }
 
-Statistics::Field& Statistics::FieldAt(const std::string& path) {
-  auto [it, inserted] = fields_.try_emplace(path);
-  if (inserted) order_.push_back(path);
+void Statistics::Begin() {
+  ++count_;
+  position_ = 0;
+}
+
+Statistics::Field& Statistics::FieldAt(std::string_view path) {
+  if (position_ < trail_.size() && trail_[position_].first == path) {
+    return *trail_[position_++].second;
+  }
+  auto it = fields_.find(path);
+  if (it == fields_.end()) {
+    it = fields_.emplace(std::string(path), Field{}).first;
+    order_.emplace_back(path);
+  }
+  std::pair<std::string, Field*> step(std::string(path), &it->second);
+  if (position_ < trail_.size()) {
+    trail_[position_] = std::move(step);
+  } else {
+    trail_.push_back(std::move(step));
+  }
+  ++position_;
   return it->second;
 }
 
-void Statistics::AddValue(const std::string& path, const Json& value) {
-  if (value.is_object()) {
-    for (const auto& [name, field] : value.items()) {
-      AddValue(path + "." + name, field);
-    }
-    return;
-  }
-  if (value.is_array()) {
-    for (std::size_t i = 0; i < value.size(); ++i) {
-      AddValue(path + "[" + std::to_string(i) + "]", value[i]);
-    }
-    return;
-  }
+void Statistics::Number(std::string_view path, double value) {
   Field& field = FieldAt(path);
-  if (value.is_null()) {
-    ++field.missing;
-  } else if (value.is_number()) {
-    const double number = value.get<double>();
-    if (field.numbers == 0) {
-      field.minimum = field.maximum = number;
-    } else {
-      field.minimum = std::min(field.minimum, number);
-      field.maximum = std::max(field.maximum, number);
-    }
-    field.sum += number;
-    ++field.numbers;
-  } else if (value.is_boolean()) {
-    ++field.texts[value.get<bool>() ? "true" : "false"];
-  } else if (value.is_string()) {
-    ++field.texts[value.get<std::string>()];
+  if (field.numbers == 0) {
+    field.minimum = field.maximum = value;
+  } else {
+    field.minimum = std::min(field.minimum, value);
+    field.maximum = std::max(field.maximum, value);
+  }
+  field.sum += value;
+  ++field.numbers;
+}
+
+void Statistics::Text(std::string_view path, std::string_view text) {
+  Field& field = FieldAt(path);
+  const auto it = field.texts.find(text);
+  if (it == field.texts.end()) {
+    field.texts.emplace(std::string(text), 1);
+  } else {
+    ++it->second;
   }
 }
+
+void Statistics::Missing(std::string_view path) { ++FieldAt(path).missing; }
 
 double Statistics::Percent(std::size_t times) const {
   return count_ == 0

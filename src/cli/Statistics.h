@@ -3,9 +3,12 @@
 #include <cstddef>
 #include <map>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "presentation/Markup.h"
+#include "presentation/ResultFields.h"
 
 namespace quendaro::cli {
 
@@ -16,12 +19,22 @@ namespace quendaro::cli {
 // of each value; a missing value (null) is counted as missing. Nested fields
 // are named by their path: "totals.gold", "scores.strength", "abilities[0]".
 // A numeric field takes the same memory however many records it sees.
-class Statistics {
+//
+// A result comes either as its record's "result" (Add) or value by value
+// from its generator's typed walk (Begin, then the generator's VisitResult),
+// which skips building a record: both give the same summary.
+class Statistics final : public ResultFields {
  public:
   explicit Statistics(char decimal_separator)
       : decimal_separator_(decimal_separator) {}
 
   void Add(const Json& result);
+
+  // Starts the next result; its values follow as Number, Text and Missing.
+  void Begin();
+  void Number(std::string_view path, double value) override;
+  void Text(std::string_view path, std::string_view text) override;
+  void Missing(std::string_view path) override;
 
   std::size_t Count() const { return count_; }
 
@@ -41,17 +54,21 @@ class Statistics {
     double minimum = 0;
     double maximum = 0;
     double sum = 0;
-    std::map<std::string, std::size_t> texts;
+    std::map<std::string, std::size_t, std::less<>> texts;
   };
 
-  void AddValue(const std::string& path, const Json& value);
-  Field& FieldAt(const std::string& path);
+  Field& FieldAt(std::string_view path);
   double Percent(std::size_t times) const;
 
   char decimal_separator_;
   std::size_t count_ = 0;
   std::vector<std::string> order_;  // paths in order of first appearance
-  std::map<std::string, Field> fields_;
+  std::map<std::string, Field, std::less<>> fields_;
+  // The fields of the last result in the order it named them: results of
+  // one generator name mostly the same paths in the same order, so the next
+  // result finds its field here with one comparison instead of a search.
+  std::vector<std::pair<std::string, Field*>> trail_;
+  std::size_t position_ = 0;  // in trail_, for the current result
 };
 
 }  // namespace quendaro::cli

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "presentation/Markup.h"
+#include "presentation/ResultFields.h"
 #include "random/RandomSource.h"
 
 namespace quendaro::cli {
@@ -50,6 +51,13 @@ class Subcommand {
   // The last result as a record of the given run's seed and position.
   virtual Json LastRecord(std::optional<std::int64_t> seed,
                           std::uint64_t index) const = 0;
+  // The values of the last record's "result", one at a time. By default
+  // they are read off the record; a generator with a typed walk of its
+  // result skips building the record, which is what makes a summary of
+  // millions of results quick.
+  virtual void VisitLast(ResultFields& fields) const {
+    VisitJson(LastRecord(std::nullopt, 0)["result"], fields);
+  }
   // The last result as the game master reads it, Italian captions first.
   virtual std::string LastText() const = 0;
   // The last result as Markdown, to paste into notes or a wiki.

@@ -86,6 +86,10 @@ Json TreasureCommand::LastRecord(std::optional<std::int64_t> seed,
   return Record(last_, seed, index);
 }
 
+void TreasureCommand::VisitLast(ResultFields& fields) const {
+  VisitResult(last_, fields);
+}
+
 std::string TreasureCommand::LastText() const { return PlainText(last_); }
 
 std::string TreasureCommand::LastMarkdown() const { return Markdown(last_); }

@@ -40,6 +40,10 @@ Json WeaponCommand::LastRecord(std::optional<std::int64_t> seed,
   return Record(last_, seed, index);
 }
 
+void WeaponCommand::VisitLast(ResultFields& fields) const {
+  VisitResult(last_, fields);
+}
+
 std::string WeaponCommand::LastText() const { return PlainText(last_); }
 
 std::string WeaponCommand::LastMarkdown() const { return Markdown(last_); }

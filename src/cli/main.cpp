@@ -171,7 +171,8 @@ int Run(int argc, char* argv[]) {
     subcommand.Run(*random);
     const auto index = static_cast<std::uint64_t>(i);
     if (invocation.stats) {
-      statistics.Add(subcommand.LastRecord(invocation.seed, index)["result"]);
+      statistics.Begin();
+      subcommand.VisitLast(statistics);
       continue;
     }
     switch (invocation.format) {

@@ -5,6 +5,7 @@
 #include "character/CharacterChoices.h"
 #include "common/NumberText.h"
 #include "presentation/Record.h"
+#include "presentation/ResultFields.h"
 
 namespace quendaro {
 
@@ -239,6 +240,72 @@ Json ResultJson(const CharacterSheet& sheet) {
   result["messages"] = sheet.messages;
   result["preset"] = sheet.preset;
   return result;
+}
+
+void VisitResult(const CharacterSheet& sheet, ResultFields& fields) {
+  // Every path the walk names, made once: "scores.strength", "rows.strength"
+  // and "rows.strength.hit".
+  struct Paths {
+    std::array<std::string, kAbilityCount> scores;
+    std::array<std::string, kAbilityCount> rows;
+    std::array<std::vector<std::string>, kAbilityCount> columns;
+  };
+  static const Paths paths = [] {
+    Paths made;
+    for (std::size_t i = 0; i < kAbilityCount; ++i) {
+      const std::string key(kAbilityKeys[i]);
+      made.scores[i] = "scores." + key;
+      made.rows[i] = "rows." + key;
+      for (const AbilityColumn& column : ColumnsOf(AbilityAt(i))) {
+        made.columns[i].push_back(made.rows[i] + "." +
+                                  std::string(column.key));
+      }
+    }
+    return made;
+  }();
+
+  fields.Text("race", sheet.race);
+  fields.Text("class", sheet.character_class);
+  fields.Text("alignment", sheet.alignment);
+  fields.Text("sex", sheet.sex);
+  fields.Text("name", sheet.name);
+  VisitNumberOrMissing("age", sheet.age_years, fields);
+  VisitTextOrMissing("ageCategory", sheet.age_category, fields);
+  VisitNumberOrMissing("height", sheet.height_cm, fields);
+  VisitNumberOrMissing("weight", sheet.weight_kg, fields);
+  for (std::size_t i = 0; i < kAbilityCount; ++i) {
+    fields.Number(paths.scores[i], sheet.scores[i]);
+  }
+  if (sheet.exceptional_strength) {
+    fields.Number("exceptionalStrength", *sheet.exceptional_strength);
+  } else {
+    fields.Missing("exceptionalStrength");
+  }
+  fields.Number("total", sheet.total);
+  VisitShownNumber("average", sheet.average, fields);
+  for (std::size_t i = 0; i < kAbilityCount; ++i) {
+    if (!sheet.rows[i]) {
+      fields.Missing(paths.rows[i]);
+      continue;
+    }
+    // The row's columns, split where the blanks are, as SplitRow does.
+    const std::string_view row = *sheet.rows[i];
+    const std::vector<std::string>& columns = paths.columns[i];
+    std::size_t column = 0;
+    std::size_t at = 0;
+    while (at < row.size() && column < columns.size()) {
+      while (at < row.size() && row[at] == ' ') ++at;
+      const std::size_t start = at;
+      while (at < row.size() && row[at] != ' ') ++at;
+      if (at > start) {
+        fields.Text(columns[column++], row.substr(start, at - start));
+      }
+    }
+  }
+  for (std::size_t i = 0; i < sheet.messages.size(); ++i) {
+    fields.Text("messages[" + std::to_string(i) + "]", sheet.messages[i]);
+  }
+  fields.Text("preset", sheet.preset ? "true" : "false");
 }
 
 Json DisplayJson(const CharacterSheet& sheet) {

@@ -7,6 +7,7 @@
 
 #include "character/CharacterSheet.h"
 #include "presentation/Markup.h"
+#include "presentation/ResultFields.h"
 
 namespace quendaro {
 
@@ -55,6 +56,8 @@ std::string Markdown(const CharacterSheet& sheet, char decimal_separator);
 std::string Html(const CharacterSheet& sheet, char decimal_separator);
 
 Json ResultJson(const CharacterSheet& sheet);
+// The values of ResultJson, one at a time, without building it.
+void VisitResult(const CharacterSheet& sheet, ResultFields& fields);
 Json DisplayJson(const CharacterSheet& sheet);
 Json Record(const CharacterSheet& sheet, std::optional<std::int64_t> seed,
             std::uint64_t index);

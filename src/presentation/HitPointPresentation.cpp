@@ -50,6 +50,21 @@ Json ResultJson(const HitPointResult& result) {
   return json;
 }
 
+void VisitResult(const HitPointResult& result, ResultFields& fields) {
+  fields.Text("group", ClassGroupCaption(result.group));
+  if (result.level) {
+    fields.Number("level", *result.level);
+  } else {
+    fields.Missing("level");
+  }
+  fields.Text("reroll", result.reroll ? "true" : "false");
+  if (result.hit_points) {
+    fields.Number("hitPoints", *result.hit_points);
+  } else {
+    fields.Missing("hitPoints");
+  }
+}
+
 Json DisplayJson(const HitPointResult& result) {
   return Json{{"hitPoints", WindowText(result)}};
 }

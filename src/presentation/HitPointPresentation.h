@@ -6,6 +6,7 @@
 
 #include "hitpoints/HitPointRoller.h"
 #include "presentation/Markup.h"
+#include "presentation/ResultFields.h"
 
 namespace quendaro {
 
@@ -18,6 +19,8 @@ std::string Markdown(const HitPointResult& result);
 std::string Html(const HitPointResult& result);
 
 Json ResultJson(const HitPointResult& result);
+// The values of ResultJson, one at a time, without building it.
+void VisitResult(const HitPointResult& result, ResultFields& fields);
 Json DisplayJson(const HitPointResult& result);
 Json Record(const HitPointResult& result, std::optional<std::int64_t> seed,
             std::uint64_t index);

@@ -51,6 +51,27 @@ Json ResultJson(const NameResult& result) {
   return json;
 }
 
+void VisitResult(const NameResult& result, ResultFields& fields) {
+  switch (result.choice) {
+    case NameChoice::kMale:
+      fields.Text("sex", "male");
+      break;
+    case NameChoice::kFemale:
+      fields.Text("sex", "female");
+      break;
+    case NameChoice::kNone:
+      fields.Missing("sex");
+      break;
+  }
+  if (result.warning) {
+    fields.Missing("name");
+    fields.Text("warning", *result.warning);
+  } else {
+    fields.Text("name", result.name);
+    fields.Missing("warning");
+  }
+}
+
 Json DisplayJson(const NameResult& result) {
   return Json{{"name", result.name}, {"warning", Warning(result)}};
 }

@@ -6,6 +6,7 @@
 
 #include "names/NameGenerator.h"
 #include "presentation/Markup.h"
+#include "presentation/ResultFields.h"
 
 namespace quendaro {
 
@@ -15,6 +16,8 @@ std::string Markdown(const NameResult& result);
 std::string Html(const NameResult& result);
 
 Json ResultJson(const NameResult& result);
+// The values of ResultJson, one at a time, without building it.
+void VisitResult(const NameResult& result, ResultFields& fields);
 Json DisplayJson(const NameResult& result);
 Json Record(const NameResult& result, std::optional<std::int64_t> seed,
             std::uint64_t index);

@@ -144,6 +144,38 @@ Json ResultJson(const TreasureResult& result) {
   return json;
 }
 
+void VisitResult(const TreasureResult& result, ResultFields& fields) {
+  struct Paths {
+    std::array<std::string, kTreasureTypeCount> counts;
+    std::array<std::string, kTreasureTypeCount> magic;
+    std::array<std::string, kTreasureKindCount> totals;
+  };
+  static const Paths paths = [] {
+    Paths made;
+    for (std::size_t type = 0; type < kLetters.size(); ++type) {
+      made.counts[type] = "counts." + std::string(kLetters[type]);
+      made.magic[type] = "magicItems." + std::string(kLetters[type]);
+    }
+    for (std::size_t kind = 0; kind < kKindKeys.size(); ++kind) {
+      made.totals[kind] = "totals." + std::string(kKindKeys[kind]);
+    }
+    return made;
+  }();
+  for (std::size_t type = 0; type < kLetters.size(); ++type) {
+    fields.Number(paths.counts[type], result.counts[type]);
+  }
+  for (std::size_t kind = 0; kind < kKindKeys.size(); ++kind) {
+    fields.Number(paths.totals[kind], result.totals[kind]);
+  }
+  for (std::size_t type = 0; type < kLetters.size(); ++type) {
+    if (result.magic_lines[type].empty()) {
+      fields.Missing(paths.magic[type]);
+    } else {
+      fields.Text(paths.magic[type], result.magic_lines[type]);
+    }
+  }
+}
+
 Json DisplayJson(const TreasureResult& result) {
   const TreasureWindowTexts shown = WindowTexts(result);
   Json totals = Json::object();

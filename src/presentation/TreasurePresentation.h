@@ -6,6 +6,7 @@
 #include <string>
 
 #include "presentation/Markup.h"
+#include "presentation/ResultFields.h"
 #include "treasure/TreasureResult.h"
 
 namespace quendaro {
@@ -28,6 +29,8 @@ std::string Markdown(const TreasureResult& result);
 std::string Html(const TreasureResult& result);
 
 Json ResultJson(const TreasureResult& result);
+// The values of ResultJson, one at a time, without building it.
+void VisitResult(const TreasureResult& result, ResultFields& fields);
 Json DisplayJson(const TreasureResult& result);
 Json Record(const TreasureResult& result, std::optional<std::int64_t> seed,
             std::uint64_t index);

@@ -128,6 +128,33 @@ Json ResultJson(const WeaponResult& result) {
   return json;
 }
 
+void VisitResult(const WeaponResult& result, ResultFields& fields) {
+  static const std::array<std::string, 3> kAbilityPaths = {
+      "abilities[0]", "abilities[1]", "abilities[2]"};
+  fields.Number("languages", result.languages);
+  fields.Number("bonus", result.bonus);
+  fields.Text("alignment", result.alignment);
+  fields.Number("intelligence", result.intelligence);
+  fields.Text("communication", result.communication);
+  VisitTextOrMissing("readsNonMagical", result.reads_non_magical, fields);
+  VisitTextOrMissing("readsMagical", result.reads_magical, fields);
+  const auto abilities = result.Abilities();
+  for (std::size_t i = 0; i < abilities.size(); ++i) {
+    if (i < kAbilityPaths.size()) {
+      fields.Text(kAbilityPaths[i], abilities[i]);
+    } else {
+      fields.Text("abilities[" + std::to_string(i) + "]", abilities[i]);
+    }
+  }
+  if (result.special_purpose) {
+    fields.Text("specialPurpose.purpose", result.special_purpose->purpose);
+    fields.Text("specialPurpose.power", result.special_purpose->power);
+  } else {
+    fields.Missing("specialPurpose");
+  }
+  fields.Number("ego", result.ego);
+}
+
 Json DisplayJson(const WeaponResult& result) {
   const WeaponWindowTexts shown = WindowTexts(result);
   Json display;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "presentation/Markup.h"
+#include "presentation/ResultFields.h"
 #include "weapon/WeaponResult.h"
 
 namespace quendaro {
@@ -35,6 +36,8 @@ std::string Markdown(const WeaponResult& result);
 std::string Html(const WeaponResult& result);
 
 Json ResultJson(const WeaponResult& result);
+// The values of ResultJson, one at a time, without building it.
+void VisitResult(const WeaponResult& result, ResultFields& fields);
 Json DisplayJson(const WeaponResult& result);
 Json Record(const WeaponResult& result, std::optional<std::int64_t> seed,
             std::uint64_t index);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string_view>
+
+#include "presentation/Markup.h"
+
+namespace quendaro {
+
+// Receives the values of one result one at a time, each under its path in
+// the record's "result" ("race", "totals.gold", "rows.strength.hit",
+// "messages[0]") and in the order the record writes them. A summary of many
+// results reads them this way without building a record for each.
+class ResultFields {
+ public:
+  virtual void Number(std::string_view path, double value) = 0;
+  // Yes and no arrive as the texts "true" and "false".
+  virtual void Text(std::string_view path, std::string_view text) = 0;
+  // A value the record writes as null.
+  virtual void Missing(std::string_view path) = 0;
+
+ protected:
+  ~ResultFields() = default;
+};
+
+// The values of a record's "result", as ResultFields receives them: nested
+// objects and lists are walked in order, so a generator's own walk of its
+// typed result must match this one value for value.
+void VisitJson(const Json& result, ResultFields& fields);
+
+// NumberOrNull, ShownNumber and TextOrNull as a ResultFields value.
+void VisitNumberOrMissing(std::string_view path, std::optional<double> value,
+                          ResultFields& fields);
+void VisitShownNumber(std::string_view path, float value,
+                      ResultFields& fields);
+void VisitTextOrMissing(std::string_view path, std::string_view text,
+                        ResultFields& fields);
+
+}  // namespace quendaro

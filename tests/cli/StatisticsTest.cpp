@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "character/CharacterChoices.h"
+#include "character/CharacterGenerator.h"
+#include "cli/Statistics.h"
+#include "hitpoints/HitPointRoller.h"
+#include "names/NameGenerator.h"
+#include "presentation/CharacterPresentation.h"
+#include "presentation/HitPointPresentation.h"
+#include "presentation/NamePresentation.h"
+#include "presentation/ResultFields.h"
+#include "presentation/TreasurePresentation.h"
+#include "presentation/WeaponPresentation.h"
+#include "random/RandomSource.h"
+#include "treasure/TreasureGenerator.h"
+#include "weapon/WeaponGenerator.h"
+
+namespace quendaro::cli {
+namespace {
+
+// Every value a walk hands over, as one line: "N path value", "T path text"
+// or "M path".
+class Trace final : public ResultFields {
+ public:
+  void Number(std::string_view path, double value) override {
+    lines.push_back("N " + std::string(path) + " " + std::to_string(value));
+  }
+  void Text(std::string_view path, std::string_view text) override {
+    lines.push_back("T " + std::string(path) + " " + std::string(text));
+  }
+  void Missing(std::string_view path) override {
+    lines.push_back("M " + std::string(path));
+  }
+  std::vector<std::string> lines;
+};
+
+// A generator's typed walk of `result` hands over exactly what the walk of
+// its record's "result" does, in the same order; and a summary made from
+// either reads the same.
+template <typename Result>
+void ExpectSameWalk(const std::vector<Result>& results) {
+  Statistics from_records(',');
+  Statistics from_walks(',');
+  for (const Result& result : results) {
+    const Json record = ResultJson(result);
+    Trace of_record;
+    VisitJson(record, of_record);
+    Trace of_walk;
+    VisitResult(result, of_walk);
+    ASSERT_EQ(of_walk.lines, of_record.lines) << record.dump();
+    from_records.Add(record);
+    from_walks.Begin();
+    VisitResult(result, from_walks);
+  }
+  EXPECT_EQ(from_walks.Summary(), from_records.Summary());
+  EXPECT_EQ(from_walks.Text(), from_records.Text());
+}
+
+TEST(StatisticsTest, CharacterWalkMatchesItsRecord) {
+  // Every race with every class, so that refused combinations (zeroed
+  // scores, missing rows, messages), warriors' exceptional strength and
+  // ages out of range all appear; typed numbers both whole and not.
+  const CharacterGenerator generator(',');
+  std::vector<CharacterSheet> sheets;
+  RandomSource random(5);
+  const std::vector<std::string> ages = {"", "30", "900", "abc"};
+  std::size_t n = 0;
+  for (std::string_view race : kRaceChoices) {
+    for (std::string_view character_class : kClassChoices) {
+      CharacterRequest request;
+      request.race = std::string(race);
+      request.character_class = std::string(character_class);
+      request.alignment = std::string(kAlignmentChoices[n % 9]);
+      request.sex = std::string(kSexChoices[n % 2]);
+      request.age = ages[n % ages.size()];
+      request.height = n % 3 == 0 ? "" : "175,5";
+      request.weight = n % 5 == 0 ? "-0" : "70";
+      sheets.push_back(generator.Generate(request, random));
+      ++n;
+    }
+  }
+  ExpectSameWalk(sheets);
+}
+
+TEST(StatisticsTest, OtherGeneratorsWalksMatchTheirRecords) {
+  RandomSource random(8);
+  std::vector<TreasureResult> treasures;
+  const TreasureGenerator treasure;
+  for (int i = 0; i < 200; ++i) {
+    TreasureGenerator::Counts counts{};
+    for (std::size_t type = 0; type < counts.size(); ++type) {
+      counts[type] = static_cast<int>((i + type) % 6);
+    }
+    treasures.push_back(treasure.Generate(counts, random));
+  }
+  ExpectSameWalk(treasures);
+
+  std::vector<WeaponResult> weapons;
+  const WeaponGenerator weapon;
+  for (int i = 0; i < 500; ++i) weapons.push_back(weapon.Generate(random));
+  ExpectSameWalk(weapons);
+
+  std::vector<HitPointResult> hit_points;
+  const HitPointRoller roller(',');
+  const std::vector<std::string> levels = {"", "1", "7", "3,5", "x", "25"};
+  for (int i = 0; i < 120; ++i) {
+    hit_points.push_back(roller.RollHitPoints(
+        static_cast<ClassGroup>(i % 4), levels[i % levels.size()], i % 7 == 0,
+        random));
+  }
+  ExpectSameWalk(hit_points);
+
+  std::vector<NameResult> names;
+  const NameGenerator name;
+  for (int i = 0; i < 90; ++i) {
+    names.push_back(name.GenerateName(static_cast<NameChoice>(i % 3), random));
+  }
+  ExpectSameWalk(names);
+}
+
+}  // namespace
+}  // namespace quendaro::cli
