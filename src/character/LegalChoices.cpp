@@ -1,6 +1,7 @@
 #include "character/LegalChoices.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 
 #include "character/CharacterChoices.h"
@@ -21,6 +22,45 @@ bool ClassOpenTo(std::string_view character_class, std::string_view race) {
              });
 }
 
+// The candidates depend only on the class rules, so each list is made once:
+// the races some class is open to, the classes open to each race, and the
+// alignments each class accepts.
+struct CandidateLists {
+  std::vector<std::string_view> races;
+  std::array<std::vector<std::string_view>, kRaceChoices.size()> classes;
+  std::array<std::vector<std::string_view>, kClassChoices.size()> alignments;
+};
+
+const CandidateLists& Candidates() {
+  static const CandidateLists lists = [] {
+    CandidateLists made;
+    for (std::size_t r = 0; r < kRaceChoices.size(); ++r) {
+      for (std::string_view character_class : kClassChoices) {
+        if (ClassOpenTo(character_class, kRaceChoices[r])) {
+          made.classes[r].push_back(character_class);
+        }
+      }
+      if (!made.classes[r].empty()) made.races.push_back(kRaceChoices[r]);
+    }
+    for (std::size_t c = 0; c < kClassChoices.size(); ++c) {
+      for (std::string_view alignment : kAlignmentChoices) {
+        if (ClassAcceptsAlignment(kClassChoices[c], alignment)) {
+          made.alignments[c].push_back(alignment);
+        }
+      }
+    }
+    return made;
+  }();
+  return lists;
+}
+
+template <std::size_t N>
+std::size_t IndexIn(const std::array<std::string_view, N>& list,
+                    std::string_view entry) {
+  return static_cast<std::size_t>(std::ranges::find(list, entry) -
+                                  list.begin());
+}
+
 std::string_view Pick(ChoiceStep& step, RandomSource& random) {
   assert(!step.candidates.empty() && "a pick with nothing to choose from");
   const int index = random.Roll(static_cast<int>(step.candidates.size()), 0);
@@ -34,30 +74,19 @@ LegalChoices PickLegalChoices(RandomSource& random) {
   LegalChoices choices;
   auto& [race_step, class_step, alignment_step, sex_step] = choices.steps;
 
+  const CandidateLists& lists = Candidates();
+
   race_step.caption = "Razza";
-  for (std::string_view race : kRaceChoices) {
-    const bool open = std::ranges::any_of(
-        kClassChoices, [race](std::string_view character_class) {
-          return ClassOpenTo(character_class, race);
-        });
-    if (open) race_step.candidates.push_back(race);
-  }
+  race_step.candidates = lists.races;
   choices.race = Pick(race_step, random);
 
   class_step.caption = "Classe";
-  for (std::string_view character_class : kClassChoices) {
-    if (ClassOpenTo(character_class, choices.race)) {
-      class_step.candidates.push_back(character_class);
-    }
-  }
+  class_step.candidates = lists.classes[IndexIn(kRaceChoices, choices.race)];
   choices.character_class = Pick(class_step, random);
 
   alignment_step.caption = "Allineamento";
-  for (std::string_view alignment : kAlignmentChoices) {
-    if (ClassAcceptsAlignment(choices.character_class, alignment)) {
-      alignment_step.candidates.push_back(alignment);
-    }
-  }
+  alignment_step.candidates =
+      lists.alignments[IndexIn(kClassChoices, choices.character_class)];
   choices.alignment = Pick(alignment_step, random);
 
   sex_step.caption = "Sesso";

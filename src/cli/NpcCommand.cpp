@@ -85,6 +85,10 @@ Json NpcCommand::LastRecord(std::optional<std::int64_t> seed,
   return Record(last_, seed, index);
 }
 
+void NpcCommand::VisitLast(ResultFields& fields) const {
+  VisitResult(last_, fields);
+}
+
 std::string NpcCommand::LastText() const {
   return PlainText(last_, decimal_separator_);
 }

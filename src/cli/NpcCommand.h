@@ -22,6 +22,7 @@ class NpcCommand final : public Subcommand {
   void Run(RandomSource& random) override;
   Json LastRecord(std::optional<std::int64_t> seed,
                   std::uint64_t index) const override;
+  void VisitLast(ResultFields& fields) const override;
   std::string LastText() const override;
   std::string MarkdownHeader() const override;
   std::string LastMarkdown() const override;

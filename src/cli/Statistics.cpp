@@ -66,13 +66,36 @@ void Statistics::Number(std::string_view path, double value) {
 }
 
 void Statistics::Text(std::string_view path, std::string_view text) {
-  Field& field = FieldAt(path);
-  const auto it = field.texts.find(text);
-  if (it == field.texts.end()) {
-    field.texts.emplace(std::string(text), 1);
+  FieldAt(path).texts.Add(text);
+}
+
+void Statistics::TextCounts::Add(std::string_view text) {
+  if (many_.empty()) {
+    for (auto& [seen, times] : few_) {
+      if (seen == text) {
+        ++times;
+        return;
+      }
+    }
+    if (few_.size() < kFew) {
+      few_.emplace_back(text, 1);
+      return;
+    }
+    many_.insert(few_.begin(), few_.end());
+    few_.clear();
+  }
+  const auto it = many_.find(text);
+  if (it == many_.end()) {
+    many_.emplace(std::string(text), 1);
   } else {
     ++it->second;
   }
+}
+
+std::map<std::string, std::size_t> Statistics::TextCounts::Sorted() const {
+  std::map<std::string, std::size_t> sorted(few_.begin(), few_.end());
+  sorted.insert(many_.begin(), many_.end());
+  return sorted;
 }
 
 void Statistics::Missing(std::string_view path) { ++FieldAt(path).missing; }
@@ -94,9 +117,9 @@ Json Statistics::Summary() const {
       summary["mean"] = field.sum / static_cast<double>(field.numbers);
       summary["max"] = field.maximum;
     }
-    if (!field.texts.empty()) {
+    if (!field.texts.Empty()) {
       Json texts = Json::object();
-      for (const auto& [text, times] : field.texts) {
+      for (const auto& [text, times] : field.texts.Sorted()) {
         texts[text] = Json{{"count", times}, {"percent", Percent(times)}};
       }
       summary["texts"] = std::move(texts);
@@ -127,11 +150,12 @@ std::string Statistics::Text() const {
       }
       out += "\n";
     }
-    if (field.texts.empty() && field.numbers > 0) continue;
+    if (field.texts.Empty() && field.numbers > 0) continue;
     out += path + ":\n";
     // Most frequent first, as a game master reads such a list.
-    std::vector<std::pair<std::string, std::size_t>> texts(field.texts.begin(),
-                                                           field.texts.end());
+    const std::map<std::string, std::size_t> sorted = field.texts.Sorted();
+    std::vector<std::pair<std::string, std::size_t>> texts(sorted.begin(),
+                                                           sorted.end());
     if (field.missing > 0 && field.numbers == 0) {
       texts.emplace_back("", field.missing);
     }

@@ -48,13 +48,28 @@ class Statistics final : public ResultFields {
   std::string Text() const;
 
  private:
+  // How often each text came. A field of a few texts keeps them in a short
+  // list, where the next one is found quickest; past that, in a tree.
+  class TextCounts {
+   public:
+    void Add(std::string_view text);
+    bool Empty() const { return few_.empty() && many_.empty(); }
+    // Each text and its count, in the texts' order.
+    std::map<std::string, std::size_t> Sorted() const;
+
+   private:
+    static constexpr std::size_t kFew = 32;
+    std::vector<std::pair<std::string, std::size_t>> few_;
+    std::map<std::string, std::size_t, std::less<>> many_;
+  };
+
   struct Field {
     std::size_t numbers = 0;
     std::size_t missing = 0;
     double minimum = 0;
     double maximum = 0;
     double sum = 0;
-    std::map<std::string, std::size_t, std::less<>> texts;
+    TextCounts texts;
   };
 
   Field& FieldAt(std::string_view path);

@@ -80,6 +80,56 @@ Json ResultJson(const Npc& npc) {
   return json;
 }
 
+namespace {
+
+// Hands values on with `prefix` before each path: the character's fields
+// become "character.race" and so on.
+class PrefixedFields final : public ResultFields {
+ public:
+  PrefixedFields(std::string_view prefix, ResultFields& fields)
+      : fields_(fields), prefix_size_(prefix.size()) {
+    path_.reserve(64);
+    path_.assign(prefix);
+  }
+
+  void Number(std::string_view path, double value) override {
+    fields_.Number(Path(path), value);
+  }
+  void Text(std::string_view path, std::string_view text) override {
+    fields_.Text(Path(path), text);
+  }
+  void Missing(std::string_view path) override {
+    fields_.Missing(Path(path));
+  }
+
+ private:
+  std::string_view Path(std::string_view path) {
+    path_.resize(prefix_size_);
+    path_.append(path);
+    return path_;
+  }
+
+  ResultFields& fields_;
+  std::size_t prefix_size_;
+  std::string path_;
+};
+
+}  // namespace
+
+void VisitResult(const Npc& npc, ResultFields& fields) {
+  PrefixedFields character("character.", fields);
+  VisitResult(npc.character, character);
+  fields.Number("level", npc.level);
+  fields.Number("hitPoints", npc.hit_points.hit_points);
+  PrefixedFields by_class("classHitPoints", fields);
+  for (std::size_t i = 0; i < npc.hit_points.by_class.size(); ++i) {
+    const ClassHitPoints& one = npc.hit_points.by_class[i];
+    const std::string index = "[" + std::to_string(i) + "]";
+    by_class.Text(index + ".group", ClassGroupCaption(one.group));
+    by_class.Number(index + ".hitPoints", one.hit_points);
+  }
+}
+
 Json DisplayJson(const Npc& npc) {
   Json json;
   json["character"] = DisplayJson(npc.character);

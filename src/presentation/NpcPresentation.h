@@ -6,6 +6,7 @@
 
 #include "npc/NpcGenerator.h"
 #include "presentation/Markup.h"
+#include "presentation/ResultFields.h"
 
 namespace quendaro {
 
@@ -22,6 +23,8 @@ std::string Markdown(const Npc& npc);
 // {"character": the character's result, "level": 3, "hitPoints": 14,
 //  "classHitPoints": [{"group": "Militare", "hitPoints": 17}, ...]}.
 Json ResultJson(const Npc& npc);
+// The values of ResultJson, one at a time, without building it.
+void VisitResult(const Npc& npc, ResultFields& fields);
 // {"character": the character's display, "level": "3", "hitPoints": "14"}.
 Json DisplayJson(const Npc& npc);
 Json Record(const Npc& npc, std::optional<std::int64_t> seed,

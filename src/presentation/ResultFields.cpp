@@ -49,7 +49,17 @@ void VisitNumberOrMissing(std::string_view path, std::optional<double> value,
 
 void VisitShownNumber(std::string_view path, float value,
                       ResultFields& fields) {
-  fields.Number(path, ShownNumber(value).get<double>());
+  // Results in a row often share a value (a character's average has a
+  // hundred or so), and writing and reading its digits costs more than the
+  // rest of the walk.
+  thread_local float last_value = 0;
+  thread_local double last_shown = ShownNumber(0).get<double>();
+  if (value != last_value ||
+      std::signbit(value) != std::signbit(last_value)) {
+    last_value = value;
+    last_shown = ShownNumber(value).get<double>();
+  }
+  fields.Number(path, last_shown);
 }
 
 void VisitTextOrMissing(std::string_view path, std::string_view text,

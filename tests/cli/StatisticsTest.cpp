@@ -8,9 +8,11 @@
 #include "cli/Statistics.h"
 #include "hitpoints/HitPointRoller.h"
 #include "names/NameGenerator.h"
+#include "npc/NpcGenerator.h"
 #include "presentation/CharacterPresentation.h"
 #include "presentation/HitPointPresentation.h"
 #include "presentation/NamePresentation.h"
+#include "presentation/NpcPresentation.h"
 #include "presentation/ResultFields.h"
 #include "presentation/TreasurePresentation.h"
 #include "presentation/WeaponPresentation.h"
@@ -119,6 +121,15 @@ TEST(StatisticsTest, OtherGeneratorsWalksMatchTheirRecords) {
     names.push_back(name.GenerateName(static_cast<NameChoice>(i % 3), random));
   }
   ExpectSameWalk(names);
+
+  // A whole NPC: the character's fields under "character.", and the hit
+  // points of each class of a multi-class character.
+  std::vector<Npc> npcs;
+  const NpcGenerator npc;
+  for (int i = 0; i < 200; ++i) {
+    npcs.push_back(npc.Generate(1 + i % kHighestNpcLevel, random));
+  }
+  ExpectSameWalk(npcs);
 }
 
 }  // namespace
