@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <string>
 
 #include "character/CharacterChoices.h"
 #include "character/ClassRules.h"
@@ -63,8 +64,16 @@ std::size_t IndexIn(const std::array<std::string_view, N>& list,
 
 std::string_view Pick(ChoiceStep& step, RandomSource& random) {
   assert(!step.candidates.empty() && "a pick with nothing to choose from");
-  const int index = random.Roll(static_cast<int>(step.candidates.size()), 0);
+  const int count = static_cast<int>(step.candidates.size());
+  const int index =
+      random.Roll(count, 0, [&step] { return std::string(step.caption); });
   step.picked = step.candidates[static_cast<std::size_t>(index)];
+  if (RollLog* log = random.Log()) {
+    log->Rule(std::string(step.caption),
+              "la " + std::to_string(index + 1) + "ª di " +
+                  std::to_string(count) + " ammesse",
+              {}, std::string(step.picked));
+  }
   return step.picked;
 }
 

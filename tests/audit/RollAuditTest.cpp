@@ -15,9 +15,11 @@
 #include "character/CharacterGenerator.h"
 #include "hitpoints/HitPointRoller.h"
 #include "names/NameGenerator.h"
+#include "npc/NpcGenerator.h"
 #include "presentation/CharacterPresentation.h"
 #include "presentation/HitPointPresentation.h"
 #include "presentation/NamePresentation.h"
+#include "presentation/NpcPresentation.h"
 #include "presentation/RollStepPresentation.h"
 #include "presentation/TreasurePresentation.h"
 #include "presentation/WeaponPresentation.h"
@@ -224,6 +226,33 @@ TEST(RollAuditTest, NamesReplayFromTheirLoggedDraws) {
     CheckReplay(seed, [&](RandomSource& random) {
       return ResultJson(generator.GenerateName(choice, random)).dump();
     });
+  }
+}
+
+TEST(RollAuditTest, NpcsReplayFromTheirLoggedDrawsAndNameEachPick) {
+  const NpcGenerator generator;
+  for (std::uint64_t seed = 0; seed < kSeeds; ++seed) {
+    Npc npc;
+    const std::vector<RollStep> steps =
+        CheckReplay(seed, [&](RandomSource& random) {
+          npc = generator.Generate(1 + static_cast<int>(seed % 20), random);
+          return ResultJson(npc).dump();
+        });
+    // Race, class, alignment and sex come first, each a draw and then the
+    // text it picked.
+    ASSERT_GE(steps.size(), 8u);
+    const std::vector<std::string> picked = {
+        npc.character.race, npc.character.character_class,
+        npc.character.alignment, npc.character.sex};
+    const std::vector<std::string> captions = {"Razza", "Classe",
+                                               "Allineamento", "Sesso"};
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+      EXPECT_EQ(steps[2 * i].kind, RollStepKind::kDraw);
+      EXPECT_EQ(steps[2 * i].subject, captions[i]);
+      EXPECT_EQ(steps[2 * i + 1].subject, captions[i]);
+      EXPECT_EQ(std::get<std::string>(steps[2 * i + 1].value), picked[i])
+          << "seed " << seed;
+    }
   }
 }
 
