@@ -29,7 +29,7 @@ readonly PACKAGES=(
   fonts-dejavu-core fonts-liberation2 fonts-quattrocento
   locales
   libcli11-dev
-  clang libclang-rt-14-dev libbenchmark-dev
+  clang libclang-rt-14-dev libbenchmark-dev time
 )
 
 usage() {

@@ -4,7 +4,9 @@
 #   - each generator's cost per call, from Google Benchmark (median of five
 #     repetitions);
 #   - quendaro-cli running 100000 generations with --json into /dev/null,
-#     as generations per second (the best of three runs).
+#     as generations per second (the best of three runs);
+#   - quendaro-cli --stats over ten million of each (bench/batch.sh);
+#   - the program's start-up, windows, clicks and memory (bench/startup.sh).
 #
 #   bench/run.sh
 #
@@ -69,6 +71,11 @@ row "hit points (Militare, level 10)" BM_HitPoints hitpoints \
 row "name (male)" BM_Name name --sex m
 echo "Load after the runs:  $(cut -d' ' -f1-3 /proc/loadavg)"
 
+# --stats over ten million results of each generator, beside its goal.
+echo
+bench/batch.sh
+
 # Start-up and peak memory against a bare Qt Widgets window: that comparison
-# belongs here, printed after the table above.
+# belongs here, printed after the tables above.
+echo
 bench/startup.sh
