@@ -61,6 +61,45 @@ void ExpectSameWalk(const std::vector<Result>& results) {
   EXPECT_EQ(from_walks.Text(), from_records.Text());
 }
 
+TEST(StatisticsTest, PathsAndTextsThatDifferInOneByteStayApart) {
+  // Long paths and texts alike but for one byte in the middle, or at the
+  // end, and short ones of the same length.
+  Statistics statistics('.');
+  for (int i = 0; i < 3; ++i) {
+    statistics.Begin();
+    statistics.Number("rows.strength.aaaa", 1);
+    statistics.Number("rows.strengtX.aaaa", 2);
+    statistics.Text("ab", i == 0 ? "abcdefghijklmnopq" : "abcdefghXjklmnopq");
+    statistics.Text("ac", i == 2 ? "+1" : "+2");
+    statistics.Missing("rows.strength.aaab");
+  }
+  const Json fields = statistics.Summary()["fields"];
+  ASSERT_EQ(fields.size(), 5u);
+  EXPECT_EQ(fields["rows.strength.aaaa"]["max"], 1.0);
+  EXPECT_EQ(fields["rows.strengtX.aaaa"]["min"], 2.0);
+  EXPECT_EQ(fields["ab"]["texts"]["abcdefghijklmnopq"]["count"], 1);
+  EXPECT_EQ(fields["ab"]["texts"]["abcdefghXjklmnopq"]["count"], 2);
+  EXPECT_EQ(fields["ac"]["texts"]["+1"]["count"], 1);
+  EXPECT_EQ(fields["rows.strength.aaab"]["missing"], 3);
+}
+
+TEST(StatisticsTest, ManyDifferentTextsAreEachCounted) {
+  // Past the first few texts of a field the counts move to another store;
+  // none may be lost or counted twice on the way.
+  Statistics statistics('.');
+  for (int round = 0; round < 2; ++round) {
+    for (int i = 0; i < 100; ++i) {
+      statistics.Begin();
+      statistics.Text("name", "Nome" + std::to_string(i));
+    }
+  }
+  const Json texts = statistics.Summary()["fields"]["name"]["texts"];
+  ASSERT_EQ(texts.size(), 100u);
+  for (const auto& [text, summary] : texts.items()) {
+    EXPECT_EQ(summary["count"], 2) << text;
+  }
+}
+
 TEST(StatisticsTest, CharacterWalkMatchesItsRecord) {
   // Every race with every class, so that refused combinations (zeroed
   // scores, missing rows, messages), warriors' exceptional strength and
