@@ -108,6 +108,7 @@ void Statistics::TextCounts::Add(std::string_view text) {
       few_.emplace_back(text, 1);
       return;
     }
+    many_.reserve(4 * kFew);
     many_.insert(few_.begin(), few_.end());
     few_.clear();
   }

@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -49,7 +50,8 @@ class Statistics final : public ResultFields {
 
  private:
   // How often each text came. A field of a few texts keeps them in a short
-  // list, where the next one is found quickest; past that, in a tree.
+  // list, where the next one is found quickest; past that (names, say), in
+  // a hash table.
   class TextCounts {
    public:
     void Add(std::string_view text);
@@ -60,7 +62,13 @@ class Statistics final : public ResultFields {
    private:
     static constexpr std::size_t kFew = 32;
     std::vector<std::pair<std::string, std::size_t>> few_;
-    std::map<std::string, std::size_t, std::less<>> many_;
+    struct Hash {
+      using is_transparent = void;
+      std::size_t operator()(std::string_view text) const {
+        return std::hash<std::string_view>{}(text);
+      }
+    };
+    std::unordered_map<std::string, std::size_t, Hash, std::equal_to<>> many_;
   };
 
   struct Field {
