@@ -351,6 +351,13 @@ void WindowManager::BuildNextSpare() {
   // in their caches by the time it is shown. A small tile at a time keeps the
   // drawing's memory small: the caches are what is wanted, not the picture.
   spare->ensurePolished();
+  // A window that opens maximized is laid out and drawn at the screen's
+  // size, so that showing it finds its sheet already scaled to fit.
+  if (OpensMaximized(*form)) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      spare->resize(screen->availableSize());
+    }
+  }
   constexpr int kTile = 256;
   QPixmap scratch(QSize(kTile, kTile) * spare->devicePixelRatioF());
   scratch.setDevicePixelRatio(spare->devicePixelRatioF());
