@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdint>
-#include <cstring>
+
+#include "character/AbilityTables.h"
 
 namespace quendaro::cli {
 
@@ -24,31 +24,6 @@ std::string Decimal(double number, char separator) {
   return text;
 }
 
-// Whether two short texts are the same, compared eight bytes at a time: the
-// paths and texts of a result are mostly shorter than 32 bytes, and the call
-// to a general comparison costs more than comparing them.
-bool SameText(std::string_view a, std::string_view b) {
-  const std::size_t size = a.size();
-  if (size != b.size()) return false;
-  if (size < 8) {
-    for (std::size_t i = 0; i < size; ++i) {
-      if (a[i] != b[i]) return false;
-    }
-    return true;
-  }
-  const auto word = [](const char* at) {
-    std::uint64_t value;
-    std::memcpy(&value, at, sizeof value);
-    return value;
-  };
-  for (std::size_t i = 0; i + 8 <= size; i += 8) {
-    if (word(a.data() + i) != word(b.data() + i)) return false;
-  }
-  // The last eight bytes, which overlap the words above when the size is
-  // not a multiple of eight.
-  return word(a.data() + size - 8) == word(b.data() + size - 8);
-}
-
 }  // namespace
 
 void Statistics::Add(const Json& result) {
@@ -61,23 +36,29 @@ void Statistics::Begin() {
   position_ = 0;
 }
 
-Statistics::Field& Statistics::FieldAt(std::string_view path) {
-  if (position_ < trail_.size() && SameText(trail_[position_].first, path)) {
-    return *trail_[position_++].second;
-  }
-  auto it = fields_.find(path);
-  if (it == fields_.end()) {
-    it = fields_.emplace(std::string(path), Field{}).first;
-    order_.emplace_back(path);
-  }
-  std::pair<std::string, Field*> step(std::string(path), &it->second);
+Statistics::Field& Statistics::OffTrail(std::string_view path, bool listed) {
+  Field& field = Lookup(path, listed);
+  TrailStep step{std::string(path), &field};
   if (position_ < trail_.size()) {
     trail_[position_] = std::move(step);
   } else {
     trail_.push_back(std::move(step));
   }
   ++position_;
-  return it->second;
+  return field;
+}
+
+Statistics::Field& Statistics::Lookup(std::string_view path, bool listed) {
+  auto it = fields_.find(path);
+  if (it == fields_.end()) {
+    it = fields_.emplace(std::string(path), Field{}).first;
+  }
+  Field& field = it->second;
+  if (listed && !field.listed) {
+    field.listed = true;
+    order_.emplace_back(path);
+  }
+  return field;
 }
 
 void Statistics::Number(std::string_view path, double value) {
@@ -128,6 +109,53 @@ std::map<std::string, std::size_t> Statistics::TextCounts::Sorted() const {
 
 void Statistics::Missing(std::string_view path) { ++FieldAt(path).missing; }
 
+void Statistics::TableRow(std::string_view path,
+                          std::span<const std::string_view> keys,
+                          std::string_view row) {
+  Field& field = FieldAt(path, /*listed=*/false);
+  if (field.columns.empty()) {
+    // The columns join the summary where the record would first name them.
+    std::string column_path(path);
+    column_path += '.';
+    for (std::string_view key : keys) {
+      column_path.resize(path.size() + 1);
+      column_path += key;
+      Field& column = Lookup(column_path, /*listed=*/true);
+      column.rows_field = &field;
+      column.column = field.columns.size();
+      field.columns.push_back(&column);
+    }
+  }
+  // A row of the tables is the same text wherever it lies, so its place
+  // is enough to find it.
+  for (RowCount& seen : field.rows) {
+    if (seen.row.data() == row.data() && seen.row.size() == row.size()) {
+      ++seen.times;
+      return;
+    }
+  }
+  field.rows.push_back({row, 1});
+}
+
+std::map<std::string, std::size_t> Statistics::TextsOf(
+    const Field& field) const {
+  std::map<std::string, std::size_t> texts = field.texts.Sorted();
+  if (field.rows_field != nullptr) {
+    for (const RowCount& seen : field.rows_field->rows) {
+      const std::vector<std::string_view> columns = SplitRow(seen.row);
+      if (field.column < columns.size()) {
+        texts[std::string(columns[field.column])] += seen.times;
+      }
+    }
+  }
+  return texts;
+}
+
+bool Statistics::HasTexts(const Field& field) const {
+  return !field.texts.Empty() ||
+         (field.rows_field != nullptr && !field.rows_field->rows.empty());
+}
+
 double Statistics::Percent(std::size_t times) const {
   return count_ == 0
              ? 0.0
@@ -145,9 +173,9 @@ Json Statistics::Summary() const {
       summary["mean"] = field.sum / static_cast<double>(field.numbers);
       summary["max"] = field.maximum;
     }
-    if (!field.texts.Empty()) {
+    if (HasTexts(field)) {
       Json texts = Json::object();
-      for (const auto& [text, times] : field.texts.Sorted()) {
+      for (const auto& [text, times] : TextsOf(field)) {
         texts[text] = Json{{"count", times}, {"percent", Percent(times)}};
       }
       summary["texts"] = std::move(texts);
@@ -178,10 +206,10 @@ std::string Statistics::Text() const {
       }
       out += "\n";
     }
-    if (field.texts.Empty() && field.numbers > 0) continue;
+    if (!HasTexts(field) && field.numbers > 0) continue;
     out += path + ":\n";
     // Most frequent first, as a game master reads such a list.
-    const std::map<std::string, std::size_t> sorted = field.texts.Sorted();
+    const std::map<std::string, std::size_t> sorted = TextsOf(field);
     std::vector<std::pair<std::string, std::size_t>> texts(sorted.begin(),
                                                            sorted.end());
     if (field.missing > 0 && field.numbers == 0) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <map>
 #include <string>
 #include <string_view>
@@ -36,6 +38,10 @@ class Statistics final : public ResultFields {
   void Number(std::string_view path, double value) override;
   void Text(std::string_view path, std::string_view text) override;
   void Missing(std::string_view path) override;
+  // Counts the row by where it lies; its columns are split and counted
+  // under their own paths only when the summary is written.
+  void TableRow(std::string_view path, std::span<const std::string_view> keys,
+                std::string_view row) override;
 
   std::size_t Count() const { return count_; }
 
@@ -71,6 +77,12 @@ class Statistics final : public ResultFields {
     std::unordered_map<std::string, std::size_t, Hash, std::equal_to<>> many_;
   };
 
+  // How often one table row came.
+  struct RowCount {
+    std::string_view row;
+    std::size_t times = 0;
+  };
+
   struct Field {
     std::size_t numbers = 0;
     std::size_t missing = 0;
@@ -78,9 +90,62 @@ class Statistics final : public ResultFields {
     double maximum = 0;
     double sum = 0;
     TextCounts texts;
+    // In the summary: a field that came as a value. A path that only ever
+    // held table rows is not one; its columns are.
+    bool listed = false;
+    // A path of table rows: each row that came, and the fields of its
+    // columns, in order.
+    std::vector<RowCount> rows;
+    std::vector<Field*> columns;
+    // A column's field: the path of rows it is split from, and which column
+    // of them it is.
+    const Field* rows_field = nullptr;
+    std::size_t column = 0;
   };
 
-  Field& FieldAt(std::string_view path);
+  // The field at `path`, added to the summary unless it only holds table
+  // rows: FieldAt follows the last result's trail, here so that the common
+  // case costs no call; OffTrail and Lookup search.
+  Field& FieldAt(std::string_view path, bool listed = true) {
+    if (position_ < trail_.size()) {
+      const TrailStep& step = trail_[position_];
+      if (SameText(step.path, path) && (step.field->listed || !listed)) {
+        ++position_;
+        return *step.field;
+      }
+    }
+    return OffTrail(path, listed);
+  }
+  Field& OffTrail(std::string_view path, bool listed);
+  Field& Lookup(std::string_view path, bool listed);
+
+  // Whether two short texts are the same, compared eight bytes at a time:
+  // the paths of a result are mostly shorter than 32 bytes, and the call to
+  // a general comparison costs more than comparing them.
+  static bool SameText(std::string_view a, std::string_view b) {
+    const std::size_t size = a.size();
+    if (size != b.size()) return false;
+    if (size < 8) {
+      for (std::size_t i = 0; i < size; ++i) {
+        if (a[i] != b[i]) return false;
+      }
+      return true;
+    }
+    const auto word = [](const char* at) {
+      std::uint64_t value;
+      std::memcpy(&value, at, sizeof value);
+      return value;
+    };
+    for (std::size_t i = 0; i + 8 <= size; i += 8) {
+      if (word(a.data() + i) != word(b.data() + i)) return false;
+    }
+    // The last eight bytes, which overlap the words above when the size is
+    // not a multiple of eight.
+    return word(a.data() + size - 8) == word(b.data() + size - 8);
+  }
+  // The texts a field counted, those split from its table rows included.
+  std::map<std::string, std::size_t> TextsOf(const Field& field) const;
+  bool HasTexts(const Field& field) const;
   double Percent(std::size_t times) const;
 
   char decimal_separator_;
@@ -90,7 +155,11 @@ class Statistics final : public ResultFields {
   // The fields of the last result in the order it named them: results of
   // one generator name mostly the same paths in the same order, so the next
   // result finds its field here with one comparison instead of a search.
-  std::vector<std::pair<std::string, Field*>> trail_;
+  struct TrailStep {
+    std::string path;
+    Field* field;
+  };
+  std::vector<TrailStep> trail_;
   std::size_t position_ = 0;  // in trail_, for the current result
 };
 

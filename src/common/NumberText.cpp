@@ -1,8 +1,10 @@
 #include "common/NumberText.h"
 
+#include <algorithm>
 #include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace quendaro {
@@ -35,6 +37,24 @@ std::optional<double> ParseNumber(std::string_view text,
                                   char decimal_separator) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+
+  // Most texts are a few digits ("20", "175"): read them as a whole number,
+  // which is exactly the double that from_chars would give.
+  {
+    constexpr std::size_t kExactDigits = 15;
+    const bool negative = !text.empty() && text.front() == '-';
+    std::string_view digits_only = text;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+      digits_only.remove_prefix(1);
+    }
+    if (!digits_only.empty() && digits_only.size() <= kExactDigits &&
+        std::all_of(digits_only.begin(), digits_only.end(), IsDigit)) {
+      std::int64_t whole = 0;
+      for (char c : digits_only) whole = whole * 10 + (c - '0');
+      const auto value = static_cast<double>(whole);
+      return negative ? -value : value;
+    }
+  }
 
   std::string plain;  // the number as from_chars reads it
   std::size_t digits = 0;

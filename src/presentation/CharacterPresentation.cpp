@@ -243,12 +243,12 @@ Json ResultJson(const CharacterSheet& sheet) {
 }
 
 void VisitResult(const CharacterSheet& sheet, ResultFields& fields) {
-  // Every path the walk names, made once: "scores.strength", "rows.strength"
-  // and "rows.strength.hit".
+  // Every path the walk names, made once: "scores.strength" and
+  // "rows.strength", and the keys of each row's columns.
   struct Paths {
     std::array<std::string, kAbilityCount> scores;
     std::array<std::string, kAbilityCount> rows;
-    std::array<std::vector<std::string>, kAbilityCount> columns;
+    std::array<std::vector<std::string_view>, kAbilityCount> column_keys;
   };
   static const Paths paths = [] {
     Paths made;
@@ -257,8 +257,7 @@ void VisitResult(const CharacterSheet& sheet, ResultFields& fields) {
       made.scores[i] = "scores." + key;
       made.rows[i] = "rows." + key;
       for (const AbilityColumn& column : ColumnsOf(AbilityAt(i))) {
-        made.columns[i].push_back(made.rows[i] + "." +
-                                  std::string(column.key));
+        made.column_keys[i].push_back(column.key);
       }
     }
     return made;
@@ -288,19 +287,7 @@ void VisitResult(const CharacterSheet& sheet, ResultFields& fields) {
       fields.Missing(paths.rows[i]);
       continue;
     }
-    // The row's columns, split where the blanks are, as SplitRow does.
-    const std::string_view row = *sheet.rows[i];
-    const std::vector<std::string>& columns = paths.columns[i];
-    std::size_t column = 0;
-    std::size_t at = 0;
-    while (at < row.size() && column < columns.size()) {
-      while (at < row.size() && row[at] == ' ') ++at;
-      const std::size_t start = at;
-      while (at < row.size() && row[at] != ' ') ++at;
-      if (at > start) {
-        fields.Text(columns[column++], row.substr(start, at - start));
-      }
-    }
+    fields.TableRow(paths.rows[i], paths.column_keys[i], *sheet.rows[i]);
   }
   for (std::size_t i = 0; i < sheet.messages.size(); ++i) {
     fields.Text("messages[" + std::to_string(i) + "]", sheet.messages[i]);

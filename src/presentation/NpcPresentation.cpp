@@ -98,8 +98,10 @@ class PrefixedFields final : public ResultFields {
   void Text(std::string_view path, std::string_view text) override {
     fields_.Text(Path(path), text);
   }
-  void Missing(std::string_view path) override {
-    fields_.Missing(Path(path));
+  void Missing(std::string_view path) override { fields_.Missing(Path(path)); }
+  void TableRow(std::string_view path, std::span<const std::string_view> keys,
+                std::string_view row) override {
+    fields_.TableRow(Path(path), keys, row);
   }
 
  private:

@@ -1,7 +1,12 @@
 #include "presentation/ResultFields.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <string>
+
+#include "character/AbilityTables.h"
 
 namespace quendaro {
 namespace {
@@ -29,6 +34,19 @@ void VisitValue(const std::string& path, const Json& value,
 
 }  // namespace
 
+void ResultFields::TableRow(std::string_view path,
+                            std::span<const std::string_view> keys,
+                            std::string_view row) {
+  const std::vector<std::string_view> columns = SplitRow(row);
+  std::string column_path(path);
+  column_path += '.';
+  for (std::size_t i = 0; i < columns.size() && i < keys.size(); ++i) {
+    column_path.resize(path.size() + 1);
+    column_path += keys[i];
+    Text(column_path, columns[i]);
+  }
+}
+
 void VisitJson(const Json& result, ResultFields& fields) {
   for (const auto& [name, value] : result.items()) {
     VisitValue(name, value, fields);
@@ -49,17 +67,22 @@ void VisitNumberOrMissing(std::string_view path, std::optional<double> value,
 
 void VisitShownNumber(std::string_view path, float value,
                       ResultFields& fields) {
-  // Results in a row often share a value (a character's average has a
-  // hundred or so), and writing and reading its digits costs more than the
-  // rest of the walk.
-  thread_local float last_value = 0;
-  thread_local double last_shown = ShownNumber(0).get<double>();
-  if (value != last_value ||
-      std::signbit(value) != std::signbit(last_value)) {
-    last_value = value;
-    last_shown = ShownNumber(value).get<double>();
+  // Many results share a value (a character's average takes a hundred or
+  // so), and writing and reading its digits costs more than the rest of the
+  // walk: each value's shown number is kept in a small table, by its bits.
+  struct Shown {
+    std::uint32_t bits = 0;
+    bool known = false;
+    double number = 0;
+  };
+  constexpr int kSlotBits = 8;
+  thread_local std::array<Shown, std::size_t{1} << kSlotBits> shown{};
+  const auto bits = std::bit_cast<std::uint32_t>(value);
+  Shown& slot = shown[(bits * 2654435761u) >> (32 - kSlotBits)];
+  if (!slot.known || slot.bits != bits) {
+    slot = {bits, true, ShownNumber(value).get<double>()};
   }
-  fields.Number(path, last_shown);
+  fields.Number(path, slot.number);
 }
 
 void VisitTextOrMissing(std::string_view path, std::string_view text,

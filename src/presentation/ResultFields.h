@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "presentation/Markup.h"
@@ -17,6 +18,15 @@ class ResultFields {
   virtual void Text(std::string_view path, std::string_view text) = 0;
   // A value the record writes as null.
   virtual void Missing(std::string_view path) = 0;
+  // A row of one of the program's own tables ("rows.strength"), which the
+  // record writes as one text per column, split where the blanks are, under
+  // `path` + "." + each of `keys`. The row's text lies in the program's
+  // constant tables and stays there for the whole run, so a receiver may
+  // count rows by where they lie and split each once; by default the row is
+  // split here and each column handed to Text.
+  virtual void TableRow(std::string_view path,
+                        std::span<const std::string_view> keys,
+                        std::string_view row);
 
  protected:
   ~ResultFields() = default;
@@ -30,8 +40,7 @@ void VisitJson(const Json& result, ResultFields& fields);
 // NumberOrNull, ShownNumber and TextOrNull as a ResultFields value.
 void VisitNumberOrMissing(std::string_view path, std::optional<double> value,
                           ResultFields& fields);
-void VisitShownNumber(std::string_view path, float value,
-                      ResultFields& fields);
+void VisitShownNumber(std::string_view path, float value, ResultFields& fields);
 void VisitTextOrMissing(std::string_view path, std::string_view text,
                         ResultFields& fields);
 

@@ -126,6 +126,32 @@ TEST(StatisticsTest, CharacterWalkMatchesItsRecord) {
   ExpectSameWalk(sheets);
 }
 
+TEST(StatisticsTest,
+     RowsFirstMissingThenPresentJoinTheSummaryWhereTheRecordNamesThem) {
+  // A summary counts table rows by where they lie and splits them only when
+  // written: the columns must still come in the order the records first
+  // name them, after a first character whose rows were all missing, and the
+  // same row text counted in two runs of results must add up.
+  const CharacterGenerator generator(',');
+  RandomSource random(11);
+  CharacterRequest refused;
+  refused.race = "Nano di collina";
+  refused.character_class = "Paladino";
+  refused.alignment = "Legale/buono";
+  CharacterRequest warrior;
+  warrior.race = "Umano";
+  warrior.character_class = "Guerriero(puro)";
+  warrior.alignment = "Legale/buono";
+  std::vector<CharacterSheet> sheets;
+  sheets.push_back(generator.Generate(refused, random));
+  ASSERT_FALSE(sheets.back().rows[0].has_value());
+  for (int i = 0; i < 300; ++i) {
+    sheets.push_back(
+        generator.Generate(i % 7 == 0 ? refused : warrior, random));
+  }
+  ExpectSameWalk(sheets);
+}
+
 TEST(StatisticsTest, OtherGeneratorsWalksMatchTheirRecords) {
   RandomSource random(8);
   std::vector<TreasureResult> treasures;
@@ -148,9 +174,9 @@ TEST(StatisticsTest, OtherGeneratorsWalksMatchTheirRecords) {
   const HitPointRoller roller(',');
   const std::vector<std::string> levels = {"", "1", "7", "3,5", "x", "25"};
   for (int i = 0; i < 120; ++i) {
-    hit_points.push_back(roller.RollHitPoints(
-        static_cast<ClassGroup>(i % 4), levels[i % levels.size()], i % 7 == 0,
-        random));
+    hit_points.push_back(roller.RollHitPoints(static_cast<ClassGroup>(i % 4),
+                                              levels[i % levels.size()],
+                                              i % 7 == 0, random));
   }
   ExpectSameWalk(hit_points);
 

@@ -1,6 +1,9 @@
-#include "common/NumberText.h"
-
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "common/NumberText.h"
 
 namespace quendaro {
 namespace {
@@ -31,9 +34,23 @@ TEST(NumberTextTest, ParsesWithTheGivenSeparatorOnly) {
   EXPECT_EQ(ParseNumber(",5", ','), 0.5);
 }
 
+TEST(NumberTextTest, TextsOfDigitsOnlyReadAsTheNearestDouble) {
+  // Short runs of digits take a quicker way than the rest: it must give the
+  // same value, the sign of a zero included, on both sides of its limit.
+  for (const char* text :
+       {"0", "-0", "+0", "007", "+12", "-34", "123456789012345",
+        "-999999999999999", "9007199254740993", "99999999999999999999"}) {
+    const std::optional<double> value = ParseNumber(text, ',');
+    ASSERT_TRUE(value.has_value()) << text;
+    const double expected = std::strtod(text, nullptr);
+    EXPECT_EQ(*value, expected) << text;
+    EXPECT_EQ(std::signbit(*value), std::signbit(expected)) << text;
+  }
+}
+
 TEST(NumberTextTest, RejectsWhatIsNoNumber) {
-  for (const char* text : {"", " ", "abc", "1a", "1,2,3", "+", ",", "1 2",
-                           "--1", "1-", "\x00"}) {
+  for (const char* text :
+       {"", " ", "abc", "1a", "1,2,3", "+", ",", "1 2", "--1", "1-", "\x00"}) {
     EXPECT_EQ(ParseNumber(text, ','), std::nullopt) << '"' << text << '"';
   }
 }
