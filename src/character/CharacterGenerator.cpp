@@ -25,6 +25,17 @@ constexpr std::string_view kFirstAge = "1";
 CharacterSheet CharacterGenerator::Generate(const CharacterRequest& request,
                                             RandomSource& random) const {
   CharacterSheet sheet;
+  Generate(request, random, sheet);
+  return sheet;
+}
+
+void CharacterGenerator::Generate(const CharacterRequest& request,
+                                  RandomSource& random,
+                                  CharacterSheet& sheet) const {
+  // What is only ever added to or set on some paths starts afresh.
+  sheet.messages.clear();
+  sheet.total = 0;
+  sheet.preset = false;
   sheet.request = request;
   sheet.race = request.race;
   sheet.character_class = request.character_class;
@@ -93,7 +104,6 @@ CharacterSheet CharacterGenerator::Generate(const CharacterRequest& request,
   }
   // A single-precision quotient, as the window has always shown it.
   sheet.average = static_cast<float>(sheet.total) / 6.0f;
-  return sheet;
 }
 
 }  // namespace quendaro

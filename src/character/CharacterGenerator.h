@@ -20,6 +20,11 @@ class CharacterGenerator {
 
   CharacterSheet Generate(const CharacterRequest& request,
                           RandomSource& random) const;
+  // The same, written over `sheet`, whose texts keep their storage: a run of
+  // many characters makes no new strings once the first is made. Gives the
+  // same sheet as Generate whatever `sheet` held.
+  void Generate(const CharacterRequest& request, RandomSource& random,
+                CharacterSheet& sheet) const;
 
  private:
   char decimal_separator_;

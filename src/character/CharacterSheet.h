@@ -33,6 +33,8 @@ struct CharacterRequest {
   std::string age = "1";
   std::string height;
   std::string weight;
+
+  bool operator==(const CharacterRequest&) const = default;
 };
 
 // One generation's character: the request as it was given, then the character
@@ -76,6 +78,8 @@ struct CharacterSheet {
   std::vector<std::string> messages;
   // The name called up the pre-set character.
   bool preset = false;
+
+  bool operator==(const CharacterSheet&) const = default;
 };
 
 }  // namespace quendaro

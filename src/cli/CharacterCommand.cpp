@@ -179,7 +179,7 @@ std::optional<std::string> CharacterCommand::Configure(
 }
 
 void CharacterCommand::Run(RandomSource& random) {
-  last_ = generator_.Generate(request_, random);
+  generator_.Generate(request_, random, last_);
 }
 
 Json CharacterCommand::LastRecord(std::optional<std::int64_t> seed,

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "character/AbilityTables.h"
 #include "character/CharacterChoices.h"
 #include "character/CharacterGenerator.h"
 #include "character/RaceLimits.h"
@@ -269,6 +270,31 @@ TEST(CharacterGeneratorTest, EveryRaceOfTheWindowHasLimitsAndAnAgeGroup) {
         Request(std::string(race), "nessuna", "nessuno", "1"), random);
     EXPECT_NE(sheet.scores[0], 0) << race;
     EXPECT_NE(sheet.age_category, "") << race;
+  }
+}
+
+TEST(CharacterGeneratorTest, AReusedSheetComesOutAsAFreshOne) {
+  // Whatever the sheet held before (messages, a pre-set character, an
+  // exceptional strength, a reset age), generating over it gives what a
+  // fresh sheet gets from the same draws.
+  const std::vector<CharacterRequest> requests = {
+      Request("Umano", "Guerriero(puro)", "Legale/buono", "20",
+              std::string(kPresetCharacter.trigger_names[0])),
+      Request("Nano di collina", "Paladino", "Caotico/malvagio", "900"),
+      Request("Umano", "Guerriero(puro)", "Legale/buono", ""),
+      Request("nessuna", "nessuna", "nessuno", "abc"),
+      Request("Elfo alto", "Mago generico", "Neutrale/buono", "120"),
+  };
+  const CharacterGenerator generator(',');
+  RandomSource fresh_random(3, &FrozenClock);
+  RandomSource reused_random(3, &FrozenClock);
+  CharacterSheet reused;
+  for (int i = 0; i < 400; ++i) {
+    const CharacterRequest& request =
+        requests[static_cast<std::size_t>(i) % requests.size()];
+    const CharacterSheet fresh = generator.Generate(request, fresh_random);
+    generator.Generate(request, reused_random, reused);
+    ASSERT_EQ(reused, fresh) << "generation " << i;
   }
 }
 
