@@ -77,7 +77,7 @@ std::optional<std::string> NpcCommand::Configure(const OptionValues& values,
 }
 
 void NpcCommand::Run(RandomSource& random) {
-  last_ = generator_.Generate(level_, random);
+  generator_.Generate(level_, random, last_);
 }
 
 Json NpcCommand::LastRecord(std::optional<std::int64_t> seed,

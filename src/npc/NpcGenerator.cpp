@@ -45,6 +45,11 @@ NpcHitPoints RollNpcHitPoints(std::string_view character_class, int level,
 
 Npc NpcGenerator::Generate(int level, RandomSource& random) const {
   Npc npc;
+  Generate(level, random, npc);
+  return npc;
+}
+
+void NpcGenerator::Generate(int level, RandomSource& random, Npc& npc) const {
   npc.identity = PickNpcIdentity(random);
   const LegalChoices& choices = npc.identity.choices;
   CharacterRequest request;
@@ -53,10 +58,9 @@ Npc NpcGenerator::Generate(int level, RandomSource& random) const {
   request.alignment = choices.alignment;
   request.sex = choices.sex;
   request.name = npc.identity.name;
-  npc.character = CharacterGenerator().Generate(request, random);
+  CharacterGenerator().Generate(request, random, npc.character);
   npc.level = level;
   npc.hit_points = RollNpcHitPoints(choices.character_class, level, random);
-  return npc;
 }
 
 }  // namespace quendaro

@@ -64,6 +64,9 @@ NpcHitPoints RollNpcHitPoints(std::string_view character_class, int level,
 class NpcGenerator {
  public:
   Npc Generate(int level, RandomSource& random) const;
+  // The same, written over `npc`, whose character sheet keeps the storage
+  // of its texts; gives what Generate gives whatever `npc` held.
+  void Generate(int level, RandomSource& random, Npc& npc) const;
 };
 
 }  // namespace quendaro

@@ -83,14 +83,12 @@ Json ResultJson(const Npc& npc) {
 namespace {
 
 // Hands values on with `prefix` before each path: the character's fields
-// become "character.race" and so on.
+// become "character.race" and so on. A path is put together in a buffer of
+// the walk's own, so that a long run of results makes no strings for it.
 class PrefixedFields final : public ResultFields {
  public:
   PrefixedFields(std::string_view prefix, ResultFields& fields)
-      : fields_(fields), prefix_size_(prefix.size()) {
-    path_.reserve(64);
-    path_.assign(prefix);
-  }
+      : fields_(fields), prefix_(prefix) {}
 
   void Number(std::string_view path, double value) override {
     fields_.Number(Path(path), value);
@@ -106,14 +104,21 @@ class PrefixedFields final : public ResultFields {
 
  private:
   std::string_view Path(std::string_view path) {
-    path_.resize(prefix_size_);
-    path_.append(path);
-    return path_;
+    const std::size_t size = prefix_.size() + path.size();
+    if (size > buffer_.size()) {
+      long_path_.assign(prefix_);
+      long_path_.append(path);
+      return long_path_;
+    }
+    prefix_.copy(buffer_.data(), prefix_.size());
+    path.copy(buffer_.data() + prefix_.size(), path.size());
+    return {buffer_.data(), size};
   }
 
   ResultFields& fields_;
-  std::size_t prefix_size_;
-  std::string path_;
+  std::string_view prefix_;
+  std::array<char, 96> buffer_;
+  std::string long_path_;
 };
 
 }  // namespace
@@ -123,12 +128,25 @@ void VisitResult(const Npc& npc, ResultFields& fields) {
   VisitResult(npc.character, character);
   fields.Number("level", npc.level);
   fields.Number("hitPoints", npc.hit_points.hit_points);
-  PrefixedFields by_class("classHitPoints", fields);
+  // The paths of each class's hit points, made once for the few classes a
+  // character can have and on demand past them.
+  struct ClassPaths {
+    std::string group;
+    std::string hit_points;
+  };
+  const auto paths_of = [](std::size_t i) {
+    const std::string index = "classHitPoints[" + std::to_string(i) + "]";
+    return ClassPaths{index + ".group", index + ".hitPoints"};
+  };
+  static const std::array<ClassPaths, 4> kFirstPaths = {
+      paths_of(0), paths_of(1), paths_of(2), paths_of(3)};
   for (std::size_t i = 0; i < npc.hit_points.by_class.size(); ++i) {
     const ClassHitPoints& one = npc.hit_points.by_class[i];
-    const std::string index = "[" + std::to_string(i) + "]";
-    by_class.Text(index + ".group", ClassGroupCaption(one.group));
-    by_class.Number(index + ".hitPoints", one.hit_points);
+    const ClassPaths paths =
+        i < kFirstPaths.size() ? ClassPaths{} : paths_of(i);
+    const ClassPaths& at = i < kFirstPaths.size() ? kFirstPaths[i] : paths;
+    fields.Text(at.group, ClassGroupCaption(one.group));
+    fields.Number(at.hit_points, one.hit_points);
   }
 }
 

@@ -127,5 +127,26 @@ TEST(NpcGeneratorTest, EveryNpcIsAWholeCharacterWithoutAMessage) {
   }
 }
 
+TEST(NpcGeneratorTest, AReusedNpcComesOutAsAFreshOne) {
+  const NpcGenerator generator;
+  // The character's reseeds read the clock: both sources read the same.
+  const RandomSource::Clock frozen = [] { return std::uint64_t{42}; };
+  RandomSource fresh_random(21, frozen);
+  RandomSource reused_random(21, frozen);
+  Npc reused;
+  for (int i = 0; i < 300; ++i) {
+    const int level = kLowestNpcLevel + i % kHighestNpcLevel;
+    const Npc fresh = generator.Generate(level, fresh_random);
+    generator.Generate(level, reused_random, reused);
+    ASSERT_EQ(reused.character, fresh.character) << "NPC " << i;
+    EXPECT_EQ(reused.identity.name, fresh.identity.name);
+    EXPECT_EQ(reused.identity.choices.character_class,
+              fresh.identity.choices.character_class);
+    EXPECT_EQ(reused.level, fresh.level);
+    EXPECT_EQ(ByClass(reused.hit_points), ByClass(fresh.hit_points));
+    EXPECT_EQ(reused.hit_points.hit_points, fresh.hit_points.hit_points);
+  }
+}
+
 }  // namespace
 }  // namespace quendaro
