@@ -1,6 +1,7 @@
 #include "character/AbilityTables.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <span>
 #include <string>
 
@@ -146,8 +147,48 @@ static_assert(std::none_of(kAbilityTables.begin(), kAbilityTables.end(),
 
 constexpr int kExceptionalStrength = 18;
 
-std::optional<std::string_view> FindRow(std::span<const ScoreRow> rows,
-                                        int value) {
+// For every value from 0 up, the place of the first row that holds it,
+// counted from 1, or 0 when no row does: a row is then found without a
+// search. The tables have far fewer than 255 rows.
+template <std::size_t kValues>
+constexpr std::array<std::uint8_t, kValues> RowPlaces(
+    std::span<const ScoreRow> rows) {
+  std::array<std::uint8_t, kValues> places{};
+  for (std::size_t value = 0; value < kValues; ++value) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      const auto v = static_cast<int>(value);
+      if (rows[i].low <= v && v <= rows[i].high) {
+        places[value] = static_cast<std::uint8_t>(i + 1);
+        break;
+      }
+    }
+  }
+  return places;
+}
+
+// Scores run from 0 (after a refusal) to the mid-twenties; percentiles to 100.
+constexpr std::size_t kPlacedScores = 32;
+constexpr std::size_t kPlacedPercentiles = 101;
+constexpr std::array<std::array<std::uint8_t, kPlacedScores>, kAbilityCount>
+    kScorePlaces = [] {
+      std::array<std::array<std::uint8_t, kPlacedScores>, kAbilityCount> all{};
+      for (std::size_t i = 0; i < kAbilityCount; ++i) {
+        all[i] = RowPlaces<kPlacedScores>(kAbilityTables[i]);
+      }
+      return all;
+    }();
+constexpr std::array<std::uint8_t, kPlacedPercentiles> kPercentilePlaces =
+    RowPlaces<kPlacedPercentiles>(kStrength18Rows);
+
+template <std::size_t kValues>
+std::optional<std::string_view> FindRow(
+    std::span<const ScoreRow> rows,
+    const std::array<std::uint8_t, kValues>& places, int value) {
+  if (value >= 0 && static_cast<std::size_t>(value) < kValues) {
+    const std::uint8_t place = places[static_cast<std::size_t>(value)];
+    if (place == 0) return std::nullopt;
+    return rows[place - 1u].text;
+  }
   const auto row = std::find_if(
       rows.begin(), rows.end(),
       [value](const ScoreRow& r) { return r.low <= value && value <= r.high; });
@@ -160,9 +201,10 @@ std::optional<std::string_view> FindRow(std::span<const ScoreRow> rows,
 std::optional<std::string_view> RowFor(Ability ability, int score,
                                        std::optional<int> percentile) {
   if (ability == Ability::kStrength && score == kExceptionalStrength) {
-    return FindRow(kStrength18Rows, percentile.value_or(0));
+    return FindRow(kStrength18Rows, kPercentilePlaces, percentile.value_or(0));
   }
-  return FindRow(kAbilityTables[IndexOf(ability)], score);
+  const std::size_t i = IndexOf(ability);
+  return FindRow(kAbilityTables[i], kScorePlaces[i], score);
 }
 
 bool IsPresetName(std::string_view name) {

@@ -37,12 +37,29 @@ void Statistics::Begin() {
 }
 
 Statistics::Field& Statistics::OffTrail(std::string_view path, bool listed) {
+  // A result with fewer values in a list than the last one (a weapon with
+  // one ability instead of three) skips a few steps: look a little ahead.
+  constexpr std::size_t kLookAhead = 8;
+  const std::size_t end = std::min(trail_.size(), position_ + kLookAhead);
+  for (std::size_t at = position_ + 1; at < end; ++at) {
+    if (SameText(trail_[at].path, path)) {
+      Field& field = *trail_[at].field;
+      if (listed && !field.listed) Lookup(path, listed);
+      position_ = at + 1;
+      return field;
+    }
+  }
+  // Otherwise the path joins the trail here, so that the trail becomes one
+  // sequence that every result follows, skipping what it lacks. Past a
+  // generous length it is overwritten instead, so it cannot grow forever.
   Field& field = Lookup(path, listed);
   TrailStep step{std::string(path), &field};
-  if (position_ < trail_.size()) {
+  const std::size_t longest = 4 * fields_.size() + 64;
+  if (position_ < trail_.size() && trail_.size() >= longest) {
     trail_[position_] = std::move(step);
   } else {
-    trail_.push_back(std::move(step));
+    trail_.insert(trail_.begin() + static_cast<std::ptrdiff_t>(position_),
+                  std::move(step));
   }
   ++position_;
   return field;

@@ -83,6 +83,42 @@ TEST(StatisticsTest, PathsAndTextsThatDifferInOneByteStayApart) {
   EXPECT_EQ(fields["rows.strength.aaab"]["missing"], 3);
 }
 
+TEST(StatisticsTest, ListsOfEveryLengthCountEachValueUnderItsOwnPath) {
+  // Results whose lists grow and shrink from one to the next, as a weapon's
+  // abilities do: every value must land under its own path however the
+  // results before it ran, and the paths come in the order first named.
+  Statistics statistics('.');
+  const std::vector<int> lengths = {1, 3, 0, 2, 3, 1, 12, 0, 2};
+  for (int round = 0; round < 3; ++round) {
+    for (int length : lengths) {
+      statistics.Begin();
+      statistics.Number("before", 1);
+      for (int i = 0; i < length; ++i) {
+        statistics.Number("list[" + std::to_string(i) + "]", i);
+      }
+      if (length % 2 == 1) statistics.Text("odd", "sì");
+      statistics.Number("after", 2);
+    }
+  }
+  const Json fields = statistics.Summary()["fields"];
+  std::vector<std::string> order;
+  for (const auto& [path, summary] : fields.items()) order.push_back(path);
+  const std::vector<std::string> expected_order = {
+      "before",  "list[0]", "odd",     "after",    "list[1]",
+      "list[2]", "list[3]", "list[4]", "list[5]",  "list[6]",
+      "list[7]", "list[8]", "list[9]", "list[10]", "list[11]"};
+  EXPECT_EQ(order, expected_order);
+  EXPECT_EQ(fields["before"]["count"], 27);
+  EXPECT_EQ(fields["after"]["count"], 27);
+  EXPECT_EQ(fields["after"]["min"], 2.0);
+  EXPECT_EQ(fields["list[0]"]["count"], 21);
+  EXPECT_EQ(fields["list[0]"]["max"], 0.0);
+  EXPECT_EQ(fields["list[2]"]["count"], 9);
+  EXPECT_EQ(fields["list[2]"]["min"], 2.0);
+  EXPECT_EQ(fields["list[11]"]["count"], 3);
+  EXPECT_EQ(fields["odd"]["texts"]["sì"]["count"], 12);
+}
+
 TEST(StatisticsTest, ManyDifferentTextsAreEachCounted) {
   // Past the first few texts of a field the counts move to another store;
   // none may be lost or counted twice on the way.
