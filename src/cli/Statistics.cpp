@@ -143,34 +143,64 @@ void Statistics::TableRow(std::string_view path,
       field.columns.push_back(&column);
     }
   }
-  // A row of the tables is the same text wherever it lies, so its place
-  // is enough to find it.
-  for (RowCount& seen : field.rows) {
-    if (seen.row.data() == row.data() && seen.row.size() == row.size()) {
-      ++seen.times;
+  field.rows.Add(row);
+}
+
+void Statistics::TableText(std::string_view path, std::string_view text) {
+  FieldAt(path).table_texts.Add(text);
+}
+
+void Statistics::PlaceCounts::Add(std::string_view text) {
+  if (2 * (used_ + 1) > slots_.size()) Grow();
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t at = SlotOf(text.data());; at = (at + 1) & mask) {
+    Slot& slot = slots_[at];
+    if (slot.times == 0) {
+      slot = {text.data(), text.size(), 1};
+      ++used_;
+      return;
+    }
+    if (slot.data == text.data() && slot.size == text.size()) {
+      ++slot.times;
       return;
     }
   }
-  field.rows.push_back({row, 1});
+}
+
+void Statistics::PlaceCounts::Grow() {
+  std::vector<Slot> old = std::move(slots_);
+  bits_ = bits_ == 0 ? 5 : bits_ + 1;
+  slots_.assign(std::size_t{1} << bits_, Slot{});
+  const std::size_t mask = slots_.size() - 1;
+  for (const Slot& slot : old) {
+    if (slot.times == 0) continue;
+    std::size_t at = SlotOf(slot.data);
+    while (slots_[at].times != 0) at = (at + 1) & mask;
+    slots_[at] = slot;
+  }
 }
 
 std::map<std::string, std::size_t> Statistics::TextsOf(
     const Field& field) const {
   std::map<std::string, std::size_t> texts = field.texts.Sorted();
+  field.table_texts.ForEach([&](std::string_view text, std::size_t times) {
+    texts[std::string(text)] += times;
+  });
   if (field.rows_field != nullptr) {
-    for (const RowCount& seen : field.rows_field->rows) {
-      const std::vector<std::string_view> columns = SplitRow(seen.row);
-      if (field.column < columns.size()) {
-        texts[std::string(columns[field.column])] += seen.times;
-      }
-    }
+    field.rows_field->rows.ForEach(
+        [&](std::string_view row, std::size_t times) {
+          const std::vector<std::string_view> columns = SplitRow(row);
+          if (field.column < columns.size()) {
+            texts[std::string(columns[field.column])] += times;
+          }
+        });
   }
   return texts;
 }
 
 bool Statistics::HasTexts(const Field& field) const {
-  return !field.texts.Empty() ||
-         (field.rows_field != nullptr && !field.rows_field->rows.empty());
+  return !field.texts.Empty() || !field.table_texts.Empty() ||
+         (field.rows_field != nullptr && !field.rows_field->rows.Empty());
 }
 
 double Statistics::Percent(std::size_t times) const {

@@ -42,6 +42,8 @@ class Statistics final : public ResultFields {
   // under their own paths only when the summary is written.
   void TableRow(std::string_view path, std::span<const std::string_view> keys,
                 std::string_view row) override;
+  // Counts the text by where it lies.
+  void TableText(std::string_view path, std::string_view text) override;
 
   std::size_t Count() const { return count_; }
 
@@ -77,10 +79,38 @@ class Statistics final : public ResultFields {
     std::unordered_map<std::string, std::size_t, Hash, std::equal_to<>> many_;
   };
 
-  // How often one table row came.
-  struct RowCount {
-    std::string_view row;
-    std::size_t times = 0;
+  // How often each text of the program's tables came, found by where it
+  // lies: a hash table keyed by the text's address and length, which never
+  // reads the text itself. The same text at two places counts twice, and
+  // the two are added up when the summary is written.
+  class PlaceCounts {
+   public:
+    void Add(std::string_view text);
+    bool Empty() const { return used_ == 0; }
+    template <typename Visit>
+    void ForEach(Visit&& visit) const {
+      for (const Slot& slot : slots_) {
+        if (slot.times > 0)
+          visit(std::string_view(slot.data, slot.size), slot.times);
+      }
+    }
+
+   private:
+    struct Slot {
+      const char* data = nullptr;
+      std::size_t size = 0;
+      std::size_t times = 0;
+    };
+    std::size_t SlotOf(const char* data) const {
+      const auto key = reinterpret_cast<std::uintptr_t>(data);
+      return static_cast<std::size_t>((key * 0x9e3779b97f4a7c15ULL) >>
+                                      (64 - bits_));
+    }
+    void Grow();
+
+    std::vector<Slot> slots_;
+    int bits_ = 0;
+    std::size_t used_ = 0;
   };
 
   struct Field {
@@ -93,9 +123,11 @@ class Statistics final : public ResultFields {
     // In the summary: a field that came as a value. A path that only ever
     // held table rows is not one; its columns are.
     bool listed = false;
+    // The texts that came from the program's tables, by where they lie.
+    PlaceCounts table_texts;
     // A path of table rows: each row that came, and the fields of its
     // columns, in order.
-    std::vector<RowCount> rows;
+    PlaceCounts rows;
     std::vector<Field*> columns;
     // A column's field: the path of rows it is split from, and which column
     // of them it is.

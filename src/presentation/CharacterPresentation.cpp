@@ -292,7 +292,7 @@ void VisitResult(const CharacterSheet& sheet, ResultFields& fields) {
   for (std::size_t i = 0; i < sheet.messages.size(); ++i) {
     fields.Text("messages[" + std::to_string(i) + "]", sheet.messages[i]);
   }
-  fields.Text("preset", sheet.preset ? "true" : "false");
+  fields.TableText("preset", sheet.preset ? "true" : "false");
 }
 
 Json DisplayJson(const CharacterSheet& sheet) {

@@ -51,13 +51,13 @@ Json ResultJson(const HitPointResult& result) {
 }
 
 void VisitResult(const HitPointResult& result, ResultFields& fields) {
-  fields.Text("group", ClassGroupCaption(result.group));
+  fields.TableText("group", ClassGroupCaption(result.group));
   if (result.level) {
     fields.Number("level", *result.level);
   } else {
     fields.Missing("level");
   }
-  fields.Text("reroll", result.reroll ? "true" : "false");
+  fields.TableText("reroll", result.reroll ? "true" : "false");
   if (result.hit_points) {
     fields.Number("hitPoints", *result.hit_points);
   } else {

@@ -54,10 +54,10 @@ Json ResultJson(const NameResult& result) {
 void VisitResult(const NameResult& result, ResultFields& fields) {
   switch (result.choice) {
     case NameChoice::kMale:
-      fields.Text("sex", "male");
+      fields.TableText("sex", "male");
       break;
     case NameChoice::kFemale:
-      fields.Text("sex", "female");
+      fields.TableText("sex", "female");
       break;
     case NameChoice::kNone:
       fields.Missing("sex");
@@ -65,7 +65,7 @@ void VisitResult(const NameResult& result, ResultFields& fields) {
   }
   if (result.warning) {
     fields.Missing("name");
-    fields.Text("warning", *result.warning);
+    fields.TableText("warning", *result.warning);
   } else {
     fields.Text("name", result.name);
     fields.Missing("warning");

@@ -101,6 +101,9 @@ class PrefixedFields final : public ResultFields {
                 std::string_view row) override {
     fields_.TableRow(Path(path), keys, row);
   }
+  void TableText(std::string_view path, std::string_view text) override {
+    fields_.TableText(Path(path), text);
+  }
 
  private:
   std::string_view Path(std::string_view path) {
@@ -145,7 +148,7 @@ void VisitResult(const Npc& npc, ResultFields& fields) {
     const ClassPaths paths =
         i < kFirstPaths.size() ? ClassPaths{} : paths_of(i);
     const ClassPaths& at = i < kFirstPaths.size() ? kFirstPaths[i] : paths;
-    fields.Text(at.group, ClassGroupCaption(one.group));
+    fields.TableText(at.group, ClassGroupCaption(one.group));
     fields.Number(at.hit_points, one.hit_points);
   }
 }

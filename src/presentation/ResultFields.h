@@ -27,6 +27,12 @@ class ResultFields {
   virtual void TableRow(std::string_view path,
                         std::span<const std::string_view> keys,
                         std::string_view row);
+  // A text of the program's own constant tables (a weapon's ability, say),
+  // which lies there for the whole run: a receiver may count it by where it
+  // lies. By default it is handed to Text.
+  virtual void TableText(std::string_view path, std::string_view text) {
+    Text(path, text);
+  }
 
  protected:
   ~ResultFields() = default;

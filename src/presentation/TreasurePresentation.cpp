@@ -171,7 +171,7 @@ void VisitResult(const TreasureResult& result, ResultFields& fields) {
     if (result.magic_lines[type].empty()) {
       fields.Missing(paths.magic[type]);
     } else {
-      fields.Text(paths.magic[type], result.magic_lines[type]);
+      fields.TableText(paths.magic[type], result.magic_lines[type]);
     }
   }
 }

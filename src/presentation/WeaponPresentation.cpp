@@ -133,22 +133,22 @@ void VisitResult(const WeaponResult& result, ResultFields& fields) {
       "abilities[0]", "abilities[1]", "abilities[2]"};
   fields.Number("languages", result.languages);
   fields.Number("bonus", result.bonus);
-  fields.Text("alignment", result.alignment);
+  fields.TableText("alignment", result.alignment);
   fields.Number("intelligence", result.intelligence);
-  fields.Text("communication", result.communication);
+  fields.TableText("communication", result.communication);
   VisitTextOrMissing("readsNonMagical", result.reads_non_magical, fields);
   VisitTextOrMissing("readsMagical", result.reads_magical, fields);
   const auto abilities = result.Abilities();
   for (std::size_t i = 0; i < abilities.size(); ++i) {
     if (i < kAbilityPaths.size()) {
-      fields.Text(kAbilityPaths[i], abilities[i]);
+      fields.TableText(kAbilityPaths[i], abilities[i]);
     } else {
-      fields.Text("abilities[" + std::to_string(i) + "]", abilities[i]);
+      fields.TableText("abilities[" + std::to_string(i) + "]", abilities[i]);
     }
   }
   if (result.special_purpose) {
-    fields.Text("specialPurpose.purpose", result.special_purpose->purpose);
-    fields.Text("specialPurpose.power", result.special_purpose->power);
+    fields.TableText("specialPurpose.purpose", result.special_purpose->purpose);
+    fields.TableText("specialPurpose.power", result.special_purpose->power);
   } else {
     fields.Missing("specialPurpose");
   }

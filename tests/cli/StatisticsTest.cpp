@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,36 @@ TEST(StatisticsTest, ListsOfEveryLengthCountEachValueUnderItsOwnPath) {
   EXPECT_EQ(fields["list[2]"]["min"], 2.0);
   EXPECT_EQ(fields["list[11]"]["count"], 3);
   EXPECT_EQ(fields["odd"]["texts"]["sì"]["count"], 12);
+}
+
+TEST(StatisticsTest, ATableTextIsOneTextWhereverItLiesAndHoweverItCame) {
+  // Texts of the tables are counted by where they lie: the same words at
+  // two places, or handed over as a plain text, must still be one entry,
+  // and a table of many places must keep every count.
+  static constexpr char kOnePlace[] = "Individuare il male";
+  static constexpr char kOtherPlace[] = "Individuare il male";
+  static constexpr std::array<char, 200> kMany = {};
+  Statistics statistics('.');
+  for (int i = 0; i < 4; ++i) {
+    statistics.Begin();
+    statistics.TableText("ability", i % 2 == 0 ? kOnePlace : kOtherPlace);
+    statistics.Begin();
+    statistics.Text("ability", std::string(kOnePlace));
+    for (std::size_t at = 0; at < kMany.size(); ++at) {
+      statistics.Begin();
+      statistics.TableText("many", std::string_view(kMany.data() + at, 0));
+      statistics.TableText("sized", std::string_view(kOnePlace, at % 19 + 1));
+    }
+  }
+  const Json fields = statistics.Summary()["fields"];
+  const Json& ability = fields["ability"]["texts"];
+  ASSERT_EQ(ability.size(), 1u);
+  EXPECT_EQ(ability["Individuare il male"]["count"], 8);
+  EXPECT_EQ(fields["many"]["texts"][""]["count"], 800);
+  const Json& sized = fields["sized"]["texts"];
+  ASSERT_EQ(sized.size(), 19u);
+  EXPECT_EQ(sized["I"]["count"], 44);
+  EXPECT_EQ(sized["Individuare il male"]["count"], 40);
 }
 
 TEST(StatisticsTest, ManyDifferentTextsAreEachCounted) {
