@@ -42,7 +42,11 @@ void CharacterGenerator::Generate(const CharacterRequest& request,
   sheet.alignment = request.alignment;
   sheet.sex = request.sex;
   sheet.name = request.name;
-  sheet.age = request.age.empty() ? std::string(kFirstAge) : request.age;
+  if (request.age.empty()) {
+    sheet.age.assign(kFirstAge);
+  } else {
+    sheet.age = request.age;
+  }
   sheet.height = request.height;
   sheet.weight = request.weight;
 
@@ -75,8 +79,8 @@ void CharacterGenerator::Generate(const CharacterRequest& request,
   const AgeOutcome age = FindAgeCategory(
       request.race, ParseNumber(sheet.age, decimal_separator_), random.Log());
   if (age.message) sheet.messages.emplace_back(*age.message);
-  sheet.age_category = std::string(age.category);
-  if (age.ageReset) sheet.age = std::string(kFirstAge);
+  sheet.age_category.assign(age.category);
+  if (age.ageReset) sheet.age.assign(kFirstAge);
 
   sheet.scores = checked.scores;
   if (IsPresetName(request.name)) {

@@ -150,23 +150,6 @@ void Statistics::TableText(std::string_view path, std::string_view text) {
   FieldAt(path).table_texts.Add(text);
 }
 
-void Statistics::PlaceCounts::Add(std::string_view text) {
-  if (2 * (used_ + 1) > slots_.size()) Grow();
-  const std::size_t mask = slots_.size() - 1;
-  for (std::size_t at = SlotOf(text.data());; at = (at + 1) & mask) {
-    Slot& slot = slots_[at];
-    if (slot.times == 0) {
-      slot = {text.data(), text.size(), 1};
-      ++used_;
-      return;
-    }
-    if (slot.data == text.data() && slot.size == text.size()) {
-      ++slot.times;
-      return;
-    }
-  }
-}
-
 void Statistics::PlaceCounts::Grow() {
   std::vector<Slot> old = std::move(slots_);
   bits_ = bits_ == 0 ? 5 : bits_ + 1;

@@ -85,7 +85,23 @@ class Statistics final : public ResultFields {
   // the two are added up when the summary is written.
   class PlaceCounts {
    public:
-    void Add(std::string_view text);
+    void Add(std::string_view text) {
+      if (2 * (used_ + 1) > slots_.size()) Grow();
+      const std::size_t mask = slots_.size() - 1;
+      for (std::size_t at = SlotOf(text.data());; at = (at + 1) & mask) {
+        Slot& slot = slots_[at];
+        if (slot.data == text.data() && slot.size == text.size() &&
+            slot.times > 0) {
+          ++slot.times;
+          return;
+        }
+        if (slot.times == 0) {
+          slot = {text.data(), text.size(), 1};
+          ++used_;
+          return;
+        }
+      }
+    }
     bool Empty() const { return used_ == 0; }
     template <typename Visit>
     void ForEach(Visit&& visit) const {
