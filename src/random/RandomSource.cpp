@@ -4,17 +4,11 @@
 
 #include <cassert>
 #include <chrono>
-#include <cmath>
 #include <utility>
 
 namespace quendaro {
 
 namespace {
-
-// PCG32 (O'Neill, "PCG: A Family of Simple Fast Space-Efficient Statistically
-// Good Algorithms for Random Number Generation"): a 64-bit LCG whose output is
-// permuted by a xorshift and a random rotation.
-constexpr std::uint64_t kMultiplier = 6364136223846793005ULL;
 
 // The reference implementation's demonstration seed: any fixed pair would do.
 constexpr std::uint64_t kInitialState = 0x853c49e6748fea9bULL;
@@ -53,23 +47,6 @@ std::uint64_t RandomSource::SystemClock() {
           .count());
 }
 
-std::uint32_t RandomSource::NextBits() {
-  const std::uint64_t old = state_;
-  state_ = old * kMultiplier + increment_;
-  const auto xorshifted =
-      static_cast<std::uint32_t>(((old >> 18u) ^ old) >> 27u);
-  const auto rotation = static_cast<std::uint32_t>(old >> 59u);
-  return (xorshifted >> rotation) | (xorshifted << ((32u - rotation) & 31u));
-}
-
-float RandomSource::Next() {
-  ++draw_count_;
-  if (script_next_ < script_.size()) return script_[script_next_++];
-  // 24 bits fit a float's significand exactly, so r * 2^-24 is exact and the
-  // largest draw is 1 - 2^-24.
-  return static_cast<float>(NextBits() >> 8u) * 0x1p-24f;
-}
-
 void RandomSource::Reseed() {
   ++reseed_count_;
   // XOR before mixing: two reseeds with the same clock reading start from
@@ -91,21 +68,6 @@ bool RandomSource::MixEntropy() {
   increment_ = (Mix(increment_ ^ entropy) << 1u) | 1u;
   NextBits();
   return true;
-}
-
-int RandomSource::Roll(int count, int low) {
-  assert(count >= 1 && "a roll needs at least one face");
-  assert(low >= 0 && "rolls start at zero or above");
-  const float r = Next();
-  const double x = static_cast<double>(r) * count + low;
-  const int result = static_cast<int>(std::floor(x));
-  if (observer_ != nullptr) observer_->OnRoll(count, low, result);
-  return result;
-}
-
-int RandomSource::RollBetween(int low, int high) {
-  assert(low <= high && "an empty range");
-  return Roll(high - low + 1, low);
 }
 
 void RandomSource::ScriptDraws(std::vector<float> draws) {

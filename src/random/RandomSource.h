@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -45,8 +46,15 @@ class RandomSource {
   RandomSource(const RandomSource&) = delete;
   RandomSource& operator=(const RandomSource&) = delete;
 
-  // The next draw r, 0 <= r < 1.
-  float Next();
+  // The next draw r, 0 <= r < 1. Here, like the rolls, so that a generator's
+  // many draws cost no calls.
+  float Next() {
+    ++draw_count_;
+    if (script_next_ < script_.size()) return script_[script_next_++];
+    // 24 bits fit a float's significand exactly, so r * 2^-24 is exact and
+    // the largest draw is 1 - 2^-24.
+    return static_cast<float>(NextBits() >> 8u) * 0x1p-24f;
+  }
 
   // Mixes the clock into the state. The result depends on both the time and
   // the prior state, so reseeds within one clock tick still move apart.
@@ -60,10 +68,23 @@ class RandomSource {
   // Int(r * count + low) for one fresh draw r: a whole number in
   // low .. low + count - 1, each equally likely. The product and the sum are
   // taken in double precision from the single-precision draw.
-  int Roll(int count, int low);
+  int Roll(int count, int low) {
+    assert(count >= 1 && "a roll needs at least one face");
+    assert(low >= 0 && "rolls start at zero or above");
+    const float r = Next();
+    const double x = static_cast<double>(r) * count + low;
+    // x is never negative, so truncating it is Int(x), the floor, and
+    // cheaper than a call of floor without SSE4.1.
+    const int result = static_cast<int>(x);
+    if (observer_ != nullptr) observer_->OnRoll(count, low, result);
+    return result;
+  }
 
   // Roll(high - low + 1, low), for ranges whose bounds are data.
-  int RollBetween(int low, int high);
+  int RollBetween(int low, int high) {
+    assert(low <= high && "an empty range");
+    return Roll(high - low + 1, low);
+  }
 
   // The same rolls, recorded in the attached log under the caption that
   // `label()` returns. The label is made only when a log listens, so a
@@ -101,7 +122,18 @@ class RandomSource {
   static std::uint64_t SystemClock();
 
  private:
-  std::uint32_t NextBits();
+  // PCG32 (O'Neill, "PCG: A Family of Simple Fast Space-Efficient
+  // Statistically Good Algorithms for Random Number Generation"): a 64-bit
+  // LCG whose output is permuted by a xorshift and a random rotation.
+  static constexpr std::uint64_t kMultiplier = 6364136223846793005ULL;
+  std::uint32_t NextBits() {
+    const std::uint64_t old = state_;
+    state_ = old * kMultiplier + increment_;
+    const auto xorshifted =
+        static_cast<std::uint32_t>(((old >> 18u) ^ old) >> 27u);
+    const auto rotation = static_cast<std::uint32_t>(old >> 59u);
+    return (xorshifted >> rotation) | (xorshifted << ((32u - rotation) & 31u));
+  }
 
   std::uint64_t state_ = 0;
   std::uint64_t increment_ = 0;
