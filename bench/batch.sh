@@ -22,14 +22,23 @@ timing=$(mktemp)
 trap 'rm -f "$timing"' EXIT
 
 echo "Load before the runs: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
-printf "%-44s %10s %12s %8s\n" "quendaro-cli --stats, N = $count" "time" \
+printf "%-44s %10s %12s %8s\n" "quendaro-cli --stats, N = $count" "median" \
   "peak memory" "goal"
+# Each row is the median time of three runs, since a shared core's speed
+# moves from one run to the next, and the largest peak memory of the three.
+readonly runs=3
 row() {
   local label=$1 goal=$2
   shift 2
-  /usr/bin/time -f "%e %M" -o "$timing" "$cli" "$@" --count "$count" \
-    --seed 1 --stats >/dev/null
-  read -r seconds kib <"$timing"
+  local times=() kib=0 seconds memory
+  for ((run = 0; run < runs; run++)); do
+    /usr/bin/time -f "%e %M" -o "$timing" "$cli" "$@" --count "$count" \
+      --seed 1 --stats >/dev/null
+    read -r seconds memory <"$timing"
+    times+=("$seconds")
+    ((memory > kib)) && kib=$memory
+  done
+  seconds=$(printf "%s\n" "${times[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p")
   printf "%-44s %8s s %8s KiB %6s s\n" "$label" "$seconds" "$kib" "$goal"
 }
 # The goals are for ten million; a smaller count scales them.
