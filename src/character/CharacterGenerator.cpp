@@ -32,8 +32,18 @@ CharacterSheet CharacterGenerator::Generate(const CharacterRequest& request,
 void CharacterGenerator::Generate(const CharacterRequest& request,
                                   RandomSource& random,
                                   CharacterSheet& sheet) const {
-  // What is only ever added to or set on some paths starts afresh.
-  sheet.messages.clear();
+  // What is only ever added to or set on some paths starts afresh. The
+  // messages are written over the last sheet's, whose texts keep their
+  // storage, and the list is cut to length at the end.
+  std::size_t message_count = 0;
+  const auto add_message = [&](std::string_view message) {
+    if (message_count < sheet.messages.size()) {
+      sheet.messages[message_count].assign(message);
+    } else {
+      sheet.messages.emplace_back(message);
+    }
+    ++message_count;
+  };
   sheet.total = 0;
   sheet.preset = false;
   sheet.request = request;
@@ -53,9 +63,9 @@ void CharacterGenerator::Generate(const CharacterRequest& request,
   // A missing choice is reported but never stops the generation: the game
   // master still sees what the other choices give.
   if (request.character_class == kNoClass) {
-    sheet.messages.emplace_back(kNoClassMessage);
+    add_message(kNoClassMessage);
   }
-  if (request.race == kNoRace) sheet.messages.emplace_back(kNoRaceMessage);
+  if (request.race == kNoRace) add_message(kNoRaceMessage);
 
   RolledAbilities rolled =
       RollAbilities(request.race, request.character_class, random);
@@ -64,7 +74,7 @@ void CharacterGenerator::Generate(const CharacterRequest& request,
       ApplyClassRule(rolled.scores, request.character_class, request.race,
                      request.alignment, random.Log());
   for (std::string_view message : checked.messages) {
-    sheet.messages.emplace_back(message);
+    add_message(message);
   }
   // A refused combination has no strength left to be exceptional; the
   // percentile was drawn all the same, so the sequence of draws is unchanged.
@@ -78,7 +88,7 @@ void CharacterGenerator::Generate(const CharacterRequest& request,
 
   const AgeOutcome age = FindAgeCategory(
       request.race, ParseNumber(sheet.age, decimal_separator_), random.Log());
-  if (age.message) sheet.messages.emplace_back(*age.message);
+  if (age.message) add_message(*age.message);
   sheet.age_category.assign(age.category);
   if (age.ageReset) sheet.age.assign(kFirstAge);
 
@@ -108,6 +118,7 @@ void CharacterGenerator::Generate(const CharacterRequest& request,
   }
   // A single-precision quotient, as the window has always shown it.
   sheet.average = static_cast<float>(sheet.total) / 6.0f;
+  sheet.messages.resize(message_count);
 }
 
 }  // namespace quendaro

@@ -289,8 +289,15 @@ void VisitResult(const CharacterSheet& sheet, ResultFields& fields) {
     }
     fields.TableRow(paths.rows[i], paths.column_keys[i], *sheet.rows[i]);
   }
+  // A character raises at most a few messages; their paths are made once.
+  static const std::array<std::string, 4> kMessagePaths = {
+      "messages[0]", "messages[1]", "messages[2]", "messages[3]"};
   for (std::size_t i = 0; i < sheet.messages.size(); ++i) {
-    fields.Text("messages[" + std::to_string(i) + "]", sheet.messages[i]);
+    if (i < kMessagePaths.size()) {
+      fields.Text(kMessagePaths[i], sheet.messages[i]);
+    } else {
+      fields.Text("messages[" + std::to_string(i) + "]", sheet.messages[i]);
+    }
   }
   fields.TableText("preset", sheet.preset ? "true" : "false");
 }
