@@ -117,9 +117,8 @@ void WindowManager::Close(FormId target) {
 
 void WindowManager::BuildAheadWhenIdle() {
   build_ahead_ = true;
-  // A window shown but not yet painted must be painted first; once one has
-  // been, building need not wait for another paint.
-  if (painted_) ScheduleSpare();
+  // A window shown but not yet painted is painted first.
+  ScheduleSpare();
 }
 
 QWidget* WindowManager::Window(FormId form) const {
@@ -168,6 +167,7 @@ QWidget* WindowManager::Create(FormId form) {
 }
 
 void WindowManager::Present(FormId form, QWidget* window) {
+  if (!window->isVisible()) unpainted_ = window;
   if (window->isVisible()) {
     // Bringing an open window forward leaves its size as the user made it,
     // only undoing a minimise.
@@ -195,9 +195,15 @@ void WindowManager::Present(FormId form, QWidget* window) {
 
 bool WindowManager::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Paint) {
-    // Building waits until the window on screen has been painted, so that
+    // Building waits until the window just shown has been painted, so that
     // a spare never delays what the player is looking at.
-    painted_ = true;
+    if (watched == unpainted_.data()) unpainted_ = nullptr;
+    ScheduleSpare();
+    return false;
+  }
+  if (event->type() == QEvent::Hide && watched == unpainted_.data()) {
+    // Hidden before its first paint: it will not get one now.
+    unpainted_ = nullptr;
     ScheduleSpare();
     return false;
   }
@@ -226,6 +232,8 @@ bool WindowManager::eventFilter(QObject* watched, QEvent* event) {
 
 void WindowManager::Closed(FormId form, QWidget* window) {
   SavePlace(form, *window);
+  // A window closed before its first paint never gets one.
+  if (window == unpainted_.data()) unpainted_ = nullptr;
   // Forgotten at once: the instance is deleted only later, and a showing in
   // between must build a fresh one.
   windows_[IndexOf(form)] = nullptr;
@@ -334,7 +342,10 @@ std::optional<FormId> WindowManager::MissingSpare() const {
 }
 
 void WindowManager::ScheduleSpare() {
-  if (!build_ahead_ || ended_ || spare_scheduled_ || !MissingSpare()) return;
+  if (!build_ahead_ || ended_ || spare_scheduled_ || unpainted_ != nullptr ||
+      !MissingSpare()) {
+    return;
+  }
   spare_scheduled_ = true;
   // A zero timer runs once the events already waiting, input and painting
   // included, have been handled.

@@ -106,7 +106,9 @@ class WindowManager final : public QObject, public Navigator {
   std::array<QPointer<QWidget>, kFormCount> spares_;
   bool build_ahead_ = false;
   bool spare_scheduled_ = false;
-  bool painted_ = false;  // some window has been painted
+  // The window last shown, until its first paint: no spare is built before
+  // then, so that building never delays what the player is waiting for.
+  QPointer<QWidget> unpainted_;
   // Closing one window may close others; the end of the program is decided
   // once the last of them has gone.
   int closing_depth_ = 0;

@@ -622,6 +622,40 @@ class ShellTest : public QObject {
     QCOMPARE(Child<QLineEdit>(character, "Text11")->text(), "Bertram");
   }
 
+  void aSpareWaitsForTheFirstPaintOfTheWindowJustOpened() {
+    // Opening the character window closes the main menu, whose spare is
+    // then built again: not before the character window is on screen.
+    Session session;
+    QVERIFY(BuildAhead(session));
+    Click(session.windows.Window(FormId::kForm7), QStringLiteral("Image1"));
+    QVERIFY(
+        QTest::qWaitForWindowExposed(session.windows.Window(FormId::kForm8)));
+
+    struct FirstPaint final : QObject {
+      const WindowManager* windows = nullptr;
+      bool painted = false;
+      bool menu_spare_at_paint = true;
+      bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !painted &&
+            watched->objectName() == QLatin1String("Form1") &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+          painted = true;
+          menu_spare_at_paint = windows->HasSpare(FormId::kForm8);
+        }
+        return false;
+      }
+    } first_paint;
+    first_paint.windows = &session.windows;
+    qApp->installEventFilter(&first_paint);
+    Click(session.windows.Window(FormId::kForm8), QStringLiteral("Image1"));
+
+    QVERIFY(SparesReadyAgain(session));
+    qApp->removeEventFilter(&first_paint);
+    QVERIFY(first_paint.painted);
+    QVERIFY(!first_paint.menu_spare_at_paint);
+    QVERIFY(session.windows.HasSpare(FormId::kForm8));
+  }
+
   void sparesDoNotKeepTheProgramRunning() {
     Session session;
     QVERIFY(BuildAhead(session));
