@@ -157,9 +157,14 @@ bool StartupBenchmark::SparesPending() const {
 
 void StartupBenchmark::Next() {
   if (SparesPending()) {
-    // A player's hand is slower than the building: click once it is over.
-    connect(&windows_, &WindowManager::SparesReady, this,
-            &StartupBenchmark::Act, Qt::SingleShotConnection);
+    // A player's hand is slower than the building: click once it is over,
+    // and once the events it left waiting (a closed window's deletion, the
+    // new spare's layout) have been handled, as they would be before a
+    // click.
+    connect(
+        &windows_, &WindowManager::SparesReady, this,
+        [this] { QTimer::singleShot(0, this, &StartupBenchmark::Act); },
+        Qt::SingleShotConnection);
   } else {
     // After the paint's own pass of the event loop, as a click would come.
     QTimer::singleShot(0, this, &StartupBenchmark::Act);
