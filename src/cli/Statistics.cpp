@@ -130,17 +130,13 @@ void Statistics::TableRow(std::string_view path,
                           std::span<const std::string_view> keys,
                           std::string_view row) {
   Field& field = FieldAt(path, /*listed=*/false);
-  if (field.columns.empty()) {
-    // The columns join the summary where the record would first name them.
-    std::string column_path(path);
-    column_path += '.';
-    for (std::string_view key : keys) {
-      column_path.resize(path.size() + 1);
-      column_path += key;
-      Field& column = Lookup(column_path, /*listed=*/true);
+  if (field.rows.Empty()) {
+    // The first row: its columns join the summary where the record would
+    // first name them.
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      Field& column = Lookup(ColumnPath(path, keys[i]), /*listed=*/true);
       column.rows_field = &field;
-      column.column = field.columns.size();
-      field.columns.push_back(&column);
+      column.column = i;
     }
   }
   field.rows.Add(row);

@@ -141,10 +141,8 @@ class Statistics final : public ResultFields {
     bool listed = false;
     // The texts that came from the program's tables, by where they lie.
     PlaceCounts table_texts;
-    // A path of table rows: each row that came, and the fields of its
-    // columns, in order.
+    // A path of table rows: each row that came.
     PlaceCounts rows;
-    std::vector<Field*> columns;
     // A column's field: the path of rows it is split from, and which column
     // of them it is.
     const Field* rows_field = nullptr;

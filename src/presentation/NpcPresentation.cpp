@@ -143,13 +143,13 @@ void VisitResult(const Npc& npc, ResultFields& fields) {
   };
   static const std::array<ClassPaths, 4> kFirstPaths = {
       paths_of(0), paths_of(1), paths_of(2), paths_of(3)};
+  ClassPaths made;  // past the first few
   for (std::size_t i = 0; i < npc.hit_points.by_class.size(); ++i) {
     const ClassHitPoints& one = npc.hit_points.by_class[i];
-    const ClassPaths paths =
-        i < kFirstPaths.size() ? ClassPaths{} : paths_of(i);
-    const ClassPaths& at = i < kFirstPaths.size() ? kFirstPaths[i] : paths;
-    fields.TableText(at.group, ClassGroupCaption(one.group));
-    fields.Number(at.hit_points, one.hit_points);
+    const ClassPaths& paths =
+        i < kFirstPaths.size() ? kFirstPaths[i] : (made = paths_of(i));
+    fields.TableText(paths.group, ClassGroupCaption(one.group));
+    fields.Number(paths.hit_points, one.hit_points);
   }
 }
 

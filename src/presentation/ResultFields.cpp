@@ -38,13 +38,16 @@ void ResultFields::TableRow(std::string_view path,
                             std::span<const std::string_view> keys,
                             std::string_view row) {
   const std::vector<std::string_view> columns = SplitRow(row);
-  std::string column_path(path);
-  column_path += '.';
   for (std::size_t i = 0; i < columns.size() && i < keys.size(); ++i) {
-    column_path.resize(path.size() + 1);
-    column_path += keys[i];
-    Text(column_path, columns[i]);
+    Text(ColumnPath(path, keys[i]), columns[i]);
   }
+}
+
+std::string ColumnPath(std::string_view row_path, std::string_view key) {
+  std::string path;
+  path.reserve(row_path.size() + 1 + key.size());
+  path.append(row_path).append(1, '.').append(key);
+  return path;
 }
 
 void VisitJson(const Json& result, ResultFields& fields) {

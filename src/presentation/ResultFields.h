@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "presentation/Markup.h"
@@ -37,6 +38,10 @@ class ResultFields {
  protected:
   ~ResultFields() = default;
 };
+
+// "rows.strength.hitProbability": the path under which a record writes the
+// column `key` of the table row at `row_path`.
+std::string ColumnPath(std::string_view row_path, std::string_view key);
 
 // The values of a record's "result", as ResultFields receives them: nested
 // objects and lists are walked in order, so a generator's own walk of its
