@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "FirstPaintProbe.h"
-#include "ui/Fonts.h"
+#include "ui/kit/Fonts.h"
 
 namespace {
 

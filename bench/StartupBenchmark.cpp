@@ -11,7 +11,7 @@
 #include <optional>
 #include <utility>
 
-#include "ui/PictureBox.h"
+#include "ui/kit/PictureBox.h"
 
 namespace quendaro {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "FirstPaintProbe.h"
-#include "ui/Navigator.h"
-#include "ui/WindowManager.h"
+#include "ui/kit/Navigator.h"
+#include "ui/shell/WindowManager.h"
 
 namespace quendaro {
 

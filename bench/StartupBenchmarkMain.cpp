@@ -10,9 +10,9 @@
 
 #include "StartupBenchmark.h"
 #include "random/RandomSource.h"
-#include "ui/Pictures.h"
-#include "ui/Platform.h"
-#include "ui/WindowManager.h"
+#include "ui/kit/Pictures.h"
+#include "ui/kit/Platform.h"
+#include "ui/shell/WindowManager.h"
 
 namespace {
 

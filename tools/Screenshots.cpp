@@ -14,14 +14,14 @@
 #include <QWidget>
 #include <cstdio>
 
+#include "history/HistoryStore.h"
 #include "random/RandomSource.h"
-#include "ui/HistoryStore.h"
-#include "ui/Navigator.h"
-#include "ui/Pictures.h"
-#include "ui/Platform.h"
-#include "ui/ResultActions.h"
-#include "ui/ResultOutput.h"
-#include "ui/WindowManager.h"
+#include "ui/kit/Navigator.h"
+#include "ui/kit/Pictures.h"
+#include "ui/kit/Platform.h"
+#include "ui/results/ResultActions.h"
+#include "ui/results/ResultOutput.h"
+#include "ui/shell/WindowManager.h"
 
 namespace {
 

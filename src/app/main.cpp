@@ -3,11 +3,11 @@
 #include <QTranslator>
 
 #include "common/Version.h"
+#include "history/HistoryStore.h"
 #include "random/RandomSource.h"
-#include "ui/HistoryStore.h"
-#include "ui/Pictures.h"
-#include "ui/Platform.h"
-#include "ui/WindowManager.h"
+#include "ui/kit/Pictures.h"
+#include "ui/kit/Platform.h"
+#include "ui/shell/WindowManager.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

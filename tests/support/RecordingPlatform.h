@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "ui/Platform.h"
+#include "ui/kit/Platform.h"
 
 namespace quendaro::testing {
 

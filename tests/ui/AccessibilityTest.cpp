@@ -9,8 +9,8 @@
 #include "random/RandomSource.h"
 #include "support/RecordingPlatform.h"
 #include "support/WindowTesting.h"
-#include "ui/Navigator.h"
-#include "ui/WindowManager.h"
+#include "ui/kit/Navigator.h"
+#include "ui/shell/WindowManager.h"
 
 Q_DECLARE_METATYPE(quendaro::FormId)
 

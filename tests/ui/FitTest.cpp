@@ -14,8 +14,8 @@
 #include "random/RandomSource.h"
 #include "support/LayoutChecks.h"
 #include "support/RecordingPlatform.h"
-#include "ui/Navigator.h"
-#include "ui/WindowManager.h"
+#include "ui/kit/Navigator.h"
+#include "ui/shell/WindowManager.h"
 
 namespace quendaro {
 

@@ -16,8 +16,8 @@
 #include "support/Draws.h"
 #include "support/RecordingPlatform.h"
 #include "support/WindowTesting.h"
-#include "ui/AboutTexts.h"
-#include "ui/Form1.h"
+#include "ui/forms/Form1.h"
+#include "ui/kit/AboutTexts.h"
 
 namespace quendaro {
 namespace {

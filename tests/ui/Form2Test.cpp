@@ -10,8 +10,8 @@
 #include "support/Draws.h"
 #include "support/RecordingPlatform.h"
 #include "support/WindowTesting.h"
-#include "ui/Form2.h"
-#include "ui/Navigator.h"
+#include "ui/forms/Form2.h"
+#include "ui/kit/Navigator.h"
 
 namespace quendaro {
 

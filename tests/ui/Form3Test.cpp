@@ -11,8 +11,8 @@
 #include "support/Draws.h"
 #include "support/RecordingPlatform.h"
 #include "support/WindowTesting.h"
-#include "ui/AboutTexts.h"
-#include "ui/Form3.h"
+#include "ui/forms/Form3.h"
+#include "ui/kit/AboutTexts.h"
 
 namespace quendaro {
 

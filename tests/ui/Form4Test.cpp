@@ -9,7 +9,7 @@
 #include "support/Draws.h"
 #include "support/RecordingPlatform.h"
 #include "support/WindowTesting.h"
-#include "ui/Form4.h"
+#include "ui/forms/Form4.h"
 
 namespace quendaro {
 

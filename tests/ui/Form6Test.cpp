@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "support/WindowTesting.h"
-#include "ui/Form6.h"
+#include "ui/forms/Form6.h"
 
 namespace quendaro {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <thread>
 
-#include "ui/HistoryStore.h"
+#include "history/HistoryStore.h"
 
 namespace quendaro {
 namespace {

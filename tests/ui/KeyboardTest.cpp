@@ -21,11 +21,11 @@
 #include "random/RandomSource.h"
 #include "support/RecordingPlatform.h"
 #include "support/WindowTesting.h"
-#include "ui/AboutTexts.h"
-#include "ui/Form1.h"
-#include "ui/Navigator.h"
-#include "ui/Platform.h"
-#include "ui/WindowManager.h"
+#include "ui/forms/Form1.h"
+#include "ui/kit/AboutTexts.h"
+#include "ui/kit/Navigator.h"
+#include "ui/kit/Platform.h"
+#include "ui/shell/WindowManager.h"
 
 Q_DECLARE_METATYPE(quendaro::FormId)
 

@@ -16,9 +16,9 @@
 #include "support/LayoutChecks.h"
 #include "support/RecordingPlatform.h"
 #include "support/WindowTesting.h"
-#include "ui/Form1.h"
-#include "ui/Form3.h"
-#include "ui/Form5.h"
+#include "ui/forms/Form1.h"
+#include "ui/forms/Form3.h"
+#include "ui/forms/Form5.h"
 
 namespace quendaro {
 namespace {

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "support/WindowTesting.h"
-#include "ui/Platform.h"
+#include "ui/kit/Platform.h"
 
 namespace quendaro {
 namespace {

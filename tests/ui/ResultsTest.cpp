@@ -29,15 +29,15 @@
 #include <csignal>
 #include <memory>
 
+#include "history/HistoryStore.h"
 #include "random/RandomSource.h"
 #include "support/RecordingPlatform.h"
 #include "support/WindowTesting.h"
-#include "ui/Form1.h"
-#include "ui/Form3.h"
-#include "ui/Form5.h"
-#include "ui/HistoryStore.h"
-#include "ui/RollDetails.h"
-#include "ui/WindowManager.h"
+#include "ui/forms/Form1.h"
+#include "ui/forms/Form3.h"
+#include "ui/forms/Form5.h"
+#include "ui/results/RollDetails.h"
+#include "ui/shell/WindowManager.h"
 
 namespace quendaro {
 

@@ -20,12 +20,12 @@
 #include "random/RandomSource.h"
 #include "support/RecordingPlatform.h"
 #include "support/WindowTesting.h"
-#include "ui/Form1.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
-#include "ui/Form4.h"
-#include "ui/Form5.h"
-#include "ui/RollDetails.h"
+#include "ui/forms/Form1.h"
+#include "ui/forms/Form2.h"
+#include "ui/forms/Form3.h"
+#include "ui/forms/Form4.h"
+#include "ui/forms/Form5.h"
+#include "ui/results/RollDetails.h"
 
 namespace quendaro {
 

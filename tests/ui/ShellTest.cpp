@@ -10,10 +10,10 @@
 
 #include "random/RandomSource.h"
 #include "support/RecordingPlatform.h"
-#include "ui/AboutTexts.h"
-#include "ui/ClassicColors.h"
-#include "ui/PictureBox.h"
-#include "ui/WindowManager.h"
+#include "ui/kit/AboutTexts.h"
+#include "ui/kit/ClassicColors.h"
+#include "ui/kit/PictureBox.h"
+#include "ui/shell/WindowManager.h"
 
 namespace quendaro {
 namespace {

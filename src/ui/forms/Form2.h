@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+
+#include "random/RandomSource.h"
+#include "ui/kit/Navigator.h"
+#include "ui/kit/Platform.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace quendaro {
+
+class ResultActions;
+class RollAudit;
+
+// The name generator, "Genera-Nomi": the user picks male or female names in
+// the "Nomi" frame and "Genera" shows one drawn by the NameGenerator. With
+// neither picked the window warns and sends the user back to the character
+// window, through the navigator when there is one.
+class Form2 : public QWidget {
+  Q_OBJECT
+
+ public:
+  Form2(RandomSource& random, Platform& platform,
+        Navigator* navigator = nullptr, QWidget* parent = nullptr);
+
+ private slots:
+  void Form_Load();
+  void Command1_Click();
+  void Command2_Click();
+
+ private:
+  void BuildLayout();
+
+  RandomSource& random_;
+  Platform& platform_;
+  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
+  Navigator* navigator_;
+  // Copying, saving and printing the latest result, and its history.
+  ResultActions* results_ = nullptr;
+
+  QGroupBox* Frame1 = nullptr;
+  QRadioButton* Option1 = nullptr;
+  QRadioButton* Option2 = nullptr;
+  QPushButton* Command1 = nullptr;
+  QPushButton* Command2 = nullptr;
+  QLabel* Label1 = nullptr;
+};
+
+}  // namespace quendaro

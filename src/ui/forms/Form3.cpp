@@ -1,0 +1,433 @@
+#include "ui/forms/Form3.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <string_view>
+
+#include "common/NumberText.h"
+#include "presentation/TreasurePresentation.h"
+#include "ui/kit/AboutTexts.h"
+#include "ui/kit/Accessibility.h"
+#include "ui/kit/ClassicColors.h"
+#include "ui/kit/Fonts.h"
+#include "ui/kit/Keyboard.h"
+#include "ui/kit/MenuBar.h"
+#include "ui/kit/SheetScaler.h"
+#include "ui/kit/WindowStyle.h"
+#include "ui/results/ResultActions.h"
+#include "ui/results/ResultTexts.h"
+#include "ui/results/RollAudit.h"
+
+namespace quendaro {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The names of each type's controls, in type order A to I. The spinners were
+// numbered as they were drawn, not by type.
+struct TypeControls {
+  std::string_view letter;
+  std::string_view box;
+  std::string_view spinner;
+  std::string_view magic_line;
+};
+constexpr std::array<TypeControls, kTreasureTypeCount> kTypeControls{{
+    {"Label1", "Text1", "UpDown1", "labela"},
+    {"Label2", "Text2", "UpDown3", "labelb"},
+    {"Label3", "Text3", "UpDown11", "Labelc"},
+    {"Label4", "Text4", "UpDown10", "Labeld"},
+    {"Label5", "Text5", "UpDown9", "Labele"},
+    {"Label6", "Text6", "UpDown5", "Labelf"},
+    {"Label7", "Text7", "UpDown8", "Labelg"},
+    {"Label8", "Text8", "UpDown17", "Labelh"},
+    {"Label9", "Text9", "UpDown7", "Labeli"},
+}};
+
+// The totals column from top to bottom: gold comes before silver here, while
+// the generator counts silver first.
+struct TotalControls {
+  TreasureKind kind;
+  std::string_view caption_name;
+  std::string_view caption;
+  std::string_view value_name;
+};
+constexpr std::array<TotalControls, kTreasureKindCount> kTotalControls{{
+    {TreasureKind::kCopper, "Label11", "Monete di rame", "Label10"},
+    {TreasureKind::kGold, "Label12", "Monete d'oro", "Label13"},
+    {TreasureKind::kSilver, "Label14", "Monete d'argento", "Label16"},
+    {TreasureKind::kPlatinumElectrum, "Label17", "Monete di platino/electrum",
+     "Label18"},
+    {TreasureKind::kGems, "Label19", "Gemme preziose", "Label20"},
+    {TreasureKind::kArtObjects, "Label21", "Oggetti d'arte", "Label22"},
+}};
+
+// Columns of the window's grid: three framed columns (counts, totals, magic
+// items), each between its two upright lines, then the buttons.
+enum Column {
+  kCountsLeft,
+  kLetter,
+  kCount,
+  kCountsRight,
+  kGapAfterCounts,
+  kTotalsLeft,
+  kCaption,
+  kValue,
+  kTotalsRight,
+  kGapAfterTotals,
+  kMagicLeft,
+  kMagic,
+  kMagicRight,
+  kGapAfterMagic,
+  kButtons,
+};
+
+// Rows of the grid: the top lines, the headings, one row per type, the
+// bottom lines.
+constexpr int kTopLine = 0;
+constexpr int kHeading = 1;
+constexpr int kFirstType = 2;
+constexpr int kBottomLine = kFirstType + kTreasureTypeCount;
+
+// A count box and its up-down spinner, built as one control: a spin box whose
+// text field is the box. The two can then never disagree, the box refuses
+// typing as a read-only box should, and resetting the spinner writes "0" into
+// the box as well. The field keeps the box's name (Text1 .. Text9) and the
+// spin box the spinner's (UpDown1 ...), so each answers to its own name.
+class CountSpinner final : public QSpinBox {
+ public:
+  CountSpinner(const QString& box_name, const QString& spinner_name,
+               QWidget* parent)
+      : QSpinBox(parent) {
+    setObjectName(spinner_name);
+    auto* box = new QLineEdit(this);
+    box->setObjectName(box_name);
+    setLineEdit(box);
+    box->setReadOnly(true);
+    setRange(0, kMaxTreasureCount);
+    setSingleStep(1);
+    setWrapping(false);
+    setValue(0);
+    setAlignment(Qt::AlignCenter);
+    SetBoxColor(this, LightYellow());
+  }
+
+  QLineEdit* Box() const { return lineEdit(); }
+};
+
+QLabel* MakeLabel(std::string_view name, std::string_view caption,
+                  const QFont& font, const QColor& colour, QWidget* parent) {
+  auto* label = new QLabel(FromUtf8(caption), parent);
+  label->setObjectName(FromUtf8(name));
+  label->setFont(font);
+  SetTextColor(label, colour);
+  return label;
+}
+
+QLabel* MakeOutput(std::string_view name, Qt::Alignment alignment,
+                   QWidget* parent) {
+  auto* label =
+      MakeLabel(name, "", RoleFont(FontRole::kDialog, 12, QFont::Bold),
+                ResultColor(), parent);
+  MakeResultBox(label);
+  label->setAlignment(alignment | Qt::AlignVCenter);
+  return label;
+}
+
+}  // namespace
+
+Form3::Form3(RandomSource& random, Platform& platform, Navigator* navigator,
+             QWidget* parent)
+    : QMainWindow(parent),
+      random_(random),
+      platform_(platform),
+      navigator_(navigator) {
+  setObjectName(QStringLiteral("Form3"));
+  setWindowTitle(
+      FromUtf8("Quendaro 32 v.1.00 C -  Generatore di tesori della tana"));
+  results_ = new ResultActions(*this, platform_, navigator_);
+  BuildMenuBar();
+
+  auto* page = new QVBoxLayout(SetDeskAsCentralWidget(this).sheet);
+  page->setContentsMargins(32, 12, 32, 24);
+  page->setSpacing(16);
+  page->addWidget(BuildTitle());
+
+  // The grid joins the sheet before it is filled, so that each column's
+  // panel can be sent behind the controls already on the sheet.
+  auto* grid = new QGridLayout;
+  page->addLayout(grid, 1);
+  grid->setHorizontalSpacing(12);
+  grid->setVerticalSpacing(8);
+  BuildCountColumn(*grid);
+  BuildTotalsColumn(*grid);
+  BuildMagicColumn(*grid);
+  BuildButtons(*grid);
+  FrameColumn(*grid, kCountsLeft, kCountsRight, 1);
+  FrameColumn(*grid, kTotalsLeft, kTotalsRight, 5);
+  FrameColumn(*grid, kMagicLeft, kMagicRight, 9);
+  for (int gap : {kGapAfterCounts, kGapAfterTotals, kGapAfterMagic}) {
+    grid->setColumnMinimumWidth(gap, 16);
+    grid->setColumnStretch(gap, 1);
+  }
+  grid->setColumnStretch(kCaption, 2);
+  grid->setColumnStretch(kValue, 2);
+  grid->setColumnStretch(kMagic, 4);
+  for (int row = kFirstType; row < kBottomLine; ++row) {
+    grid->setRowStretch(row, 1);
+  }
+
+  AddGenerateItem(this, Command1);
+  SetHelpKey(this, "about");
+  PressFocusedButtonOnReturn(this);
+
+  Form_Load();
+  SheetScaler::Install(this);
+}
+
+void Form3::BuildMenuBar() {
+  QMenu* file = AddMenu(this, QStringLiteral("&File"),
+                        {{"init", "Menù principale", &Form3::init_Click},
+                         {"ex", "Esci", &Form3::ex_Click}});
+  results_->AddFileItems(*file, file->actions().back());
+  QMenu* opzioni =
+      AddMenu(this, QStringLiteral("&Opzioni"),
+              {{"pgpng", "Generatore &PG/PNG", &Form3::pgpng_Click},
+               {"arm", "Ge&neratore di armi intelligenti", &Form3::arm_Click}});
+  rolls_ = new RollAudit(this, platform_);
+  results_->SetRollAudit(*rolls_);
+  opzioni->addAction(rolls_->Action());
+  AddMenu(this, QStringLiteral("&?"),
+          {{"about", "&About...", &Form3::about_Click},
+           {"soft", "&Morvellan Soft.", &Form3::soft_Click},
+           {"cred", "&Crediti", &Form3::cred_Click}});
+  SetMenuFont(menuBar());
+}
+
+QWidget* Form3::BuildTitle() {
+  // "Tesori della tana" in three pieces, the first and last letter large;
+  // sharing a baseline makes them read as one word.
+  auto* title = new QWidget(this);
+  auto* row = new QGridLayout(title);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setHorizontalSpacing(0);
+  const QColor colour = HeadingColor();
+  QLabel* pieces[] = {
+      MakeLabel("Label15", "T", RoleFont(FontRole::kDecorative, 36), colour,
+                title),
+      MakeLabel("Labelx", "esori della tan",
+                RoleFont(FontRole::kDecorative, 24), colour, title),
+      MakeLabel("Label25", "A", RoleFont(FontRole::kDecorative, 36), colour,
+                title),
+  };
+  row->setColumnStretch(0, 1);
+  for (int i = 0; i < 3; ++i) {
+    row->addWidget(pieces[i], 0, i + 1, Qt::AlignBaseline);
+  }
+  row->setColumnStretch(4, 1);
+  return title;
+}
+
+void Form3::BuildCountColumn(QGridLayout& grid) {
+  grid.addWidget(
+      MakeLabel("Label2x", "TIPI :", RoleFont(FontRole::kDecorative, 16),
+                HeadingColor(), this),
+      kHeading, kLetter, 1, 2, Qt::AlignCenter);
+  for (int type = 0; type < kTreasureTypeCount; ++type) {
+    const TypeControls& names = kTypeControls[static_cast<std::size_t>(type)];
+    const int row = kFirstType + type;
+    grid.addWidget(
+        MakeLabel(names.letter, TreasureType(type).letter,
+                  RoleFont(FontRole::kDecorative, 16), ClassicColor(1), this),
+        row, kLetter, Qt::AlignRight | Qt::AlignVCenter);
+    auto* spinner =
+        new CountSpinner(FromUtf8(names.box), FromUtf8(names.spinner), this);
+    spinner->setFont(RoleFont(FontRole::kDialog, 14, QFont::Bold));
+    spinner->setMinimumWidth(96);
+    grid.addWidget(spinner, row, kCount, Qt::AlignVCenter);
+    NameControl(spinner, QStringLiteral("Tesoro di tipo ") +
+                             FromUtf8(TreasureType(type).letter));
+    spinners_[static_cast<std::size_t>(type)] = spinner;
+    count_boxes_[static_cast<std::size_t>(type)] = spinner->Box();
+  }
+}
+
+void Form3::BuildTotalsColumn(QGridLayout& grid) {
+  grid.addWidget(
+      MakeLabel("Labelrich", "Ricchezze varie :",
+                RoleFont(FontRole::kDecorative, 16), HeadingColor(), this),
+      kHeading, kCaption, 1, 2, Qt::AlignCenter);
+  // Six totals beside nine type rows: they get a grid of their own, spread
+  // evenly over the height of the type rows.
+  auto* totals = new QGridLayout;
+  totals->setHorizontalSpacing(12);
+  for (int i = 0; i < kTreasureKindCount; ++i) {
+    const TotalControls& names = kTotalControls[static_cast<std::size_t>(i)];
+    totals->addWidget(
+        MakeLabel(names.caption_name, names.caption,
+                  RoleFont(FontRole::kDialog, 12), ClassicColor(0), this),
+        i, 0);
+    QLabel* value = MakeOutput(names.value_name, Qt::AlignRight, this);
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance("0000000") +
+                           12);
+    totals->addWidget(value, i, 1, Qt::AlignVCenter);
+    NameControl(value, FromUtf8(names.caption));
+    totals_[static_cast<std::size_t>(names.kind)] = value;
+    totals->setRowStretch(i, 1);
+  }
+  totals->setColumnStretch(0, 3);
+  totals->setColumnStretch(1, 2);
+  grid.addLayout(totals, kFirstType, kCaption, kTreasureTypeCount, 2);
+}
+
+void Form3::BuildMagicColumn(QGridLayout& grid) {
+  grid.addWidget(
+      MakeLabel("Label23", "OGGETTI MAGICI :",
+                RoleFont(FontRole::kDecorative, 16), HeadingColor(), this),
+      kHeading, kMagic, Qt::AlignCenter);
+  // Each type's line sits level with its count, so that a line reads as the
+  // treasure of the type beside it.
+  for (int type = 0; type < kTreasureTypeCount; ++type) {
+    QLabel* line =
+        MakeOutput(kTypeControls[static_cast<std::size_t>(type)].magic_line,
+                   Qt::AlignLeft, this);
+    line->setMinimumWidth(line->fontMetrics().horizontalAdvance(
+                              FromUtf8("25 qualsiasi, non armi")) +
+                          24);
+    grid.addWidget(line, kFirstType + type, kMagic, Qt::AlignVCenter);
+    NameControl(line, QStringLiteral("Oggetti magici del tipo ") +
+                          FromUtf8(TreasureType(type).letter));
+    magic_lines_[static_cast<std::size_t>(type)] = line;
+  }
+}
+
+void Form3::BuildButtons(QGridLayout& grid) {
+  auto make_button = [this](const char* name, std::string_view caption,
+                            std::string_view tooltip) {
+    auto* button = new QPushButton(FromUtf8(caption), this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(FromUtf8(tooltip));
+    button->setFont(RoleFont(FontRole::kDecorative, 14));
+    button->setMinimumSize(170, 80);
+    return button;
+  };
+  Command1 = make_button("Command1", "&Genera tesoro", "Generara tesoro...");
+  Command2 =
+      make_button("Command2", "&Cancella", "Cancella il tesoro visualizzato");
+  connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+
+  auto* buttons = new QVBoxLayout;
+  buttons->setSpacing(24);
+  buttons->addWidget(Command1);
+  buttons->addWidget(Command2);
+  buttons->addStretch(1);
+  grid.addLayout(buttons, kTopLine, kButtons, kBottomLine - kTopLine + 1, 1);
+}
+
+void Form3::FrameColumn(QGridLayout& grid, int first_column, int last_column,
+                        int first_line) {
+  auto make_line = [this](int number, QFrame::Shape shape) {
+    auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Line%1").arg(number));
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+  };
+  const int width = last_column - first_column + 1;
+  const int height = kBottomLine - kTopLine + 1;
+  auto* panel = new QFrame(this);
+  FillBackground(panel, QColor(kPanelColor));
+  grid.addWidget(panel, kTopLine, first_column, height, width);
+  panel->lower();
+  grid.addWidget(make_line(first_line, QFrame::HLine), kTopLine, first_column,
+                 1, width);
+  grid.addWidget(make_line(first_line + 1, QFrame::HLine), kBottomLine,
+                 first_column, 1, width);
+  grid.addWidget(make_line(first_line + 2, QFrame::VLine), kTopLine,
+                 first_column, height, 1);
+  grid.addWidget(make_line(first_line + 3, QFrame::VLine), kTopLine,
+                 last_column, height, 1);
+}
+
+void Form3::EmptyOutputs() {
+  for (QLabel* line : magic_lines_) line->clear();
+  for (QLabel* total : totals_) total->clear();
+}
+
+void Form3::Form_Load() {
+  Command2->setEnabled(false);
+  for (QSpinBox* spinner : spinners_) spinner->setValue(0);
+  EmptyOutputs();
+}
+
+void Form3::Command1_Click() {
+  Command2->setEnabled(true);
+  EmptyOutputs();
+
+  TreasureGenerator::Counts counts{};
+  for (int type = 0; type < kTreasureTypeCount; ++type) {
+    const QString text = count_boxes_[static_cast<std::size_t>(type)]->text();
+    counts[static_cast<std::size_t>(type)] =
+        ParseWholeNumber(text.toStdString(), platform_.DecimalSeparator())
+            .value_or(0);
+  }
+  ScopedRollLog rolls(random_);
+  const TreasureResult result = generator_.Generate(counts, random_);
+  rolls_->SetSteps(rolls.Take());
+  const TreasureWindowTexts texts = WindowTexts(result);
+
+  for (std::size_t type = 0; type < texts.magic_lines.size(); ++type) {
+    const std::string& line = texts.magic_lines[type];
+    if (!line.empty()) {
+      magic_lines_[type]->setText(QString::fromStdString(line));
+    }
+  }
+  for (std::size_t kind = 0; kind < texts.totals.size(); ++kind) {
+    totals_[kind]->setText(QString::fromStdString(texts.totals[kind]));
+  }
+  results_->Publish(TreasureDocument(result));
+}
+
+void Form3::Command2_Click() {
+  EmptyOutputs();
+  // Resetting a spinner writes "0" into its box, and its next step then
+  // starts from 0 rather than from the count before clearing.
+  for (QSpinBox* spinner : spinners_) spinner->setValue(0);
+  Command2->setEnabled(false);
+  results_->Withdraw();
+}
+
+void Form3::init_Click() {
+  if (navigator_ != nullptr) navigator_->SwitchTo(FormId::kForm8, this);
+}
+
+void Form3::ex_Click() { close(); }
+
+void Form3::pgpng_Click() {
+  if (navigator_ != nullptr) navigator_->SwitchTo(FormId::kForm1, this);
+}
+
+void Form3::arm_Click() {
+  if (navigator_ != nullptr) navigator_->SwitchTo(FormId::kForm5, this);
+}
+
+void Form3::about_Click() {
+  platform_.ShowMessage(this, FromUtf8(kTreasureHelpText));
+}
+
+void Form3::soft_Click() {
+  platform_.ShowMessage(this, FromUtf8(kMakerPresentation));
+}
+
+void Form3::cred_Click() {
+  if (navigator_ != nullptr) navigator_->OpenOwned(FormId::kForm6, this);
+}
+
+}  // namespace quendaro

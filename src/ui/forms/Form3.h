@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+#include "random/RandomSource.h"
+#include "treasure/LairTreasureTable.h"
+#include "treasure/TreasureGenerator.h"
+#include "ui/kit/Navigator.h"
+#include "ui/kit/Platform.h"
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace quendaro {
+
+class ResultActions;
+class RollAudit;
+
+// The lair-treasure window, "Generatore di tesori della tana": the game master
+// sets how many times each lair type A to I is present, and "Genera tesoro"
+// asks the TreasureGenerator for the coins, gems, art objects and magic-item
+// lines and writes them into the three columns. The rules live in the
+// generator; the window reads the counts, asks and writes. Its menu bar leads
+// to the other windows through the navigator, which may be null when the
+// window stands alone.
+class Form3 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  Form3(RandomSource& random, Platform& platform,
+        Navigator* navigator = nullptr, QWidget* parent = nullptr);
+
+ private slots:
+  void Form_Load();
+  void Command1_Click();
+  void Command2_Click();
+
+  void init_Click();
+  void ex_Click();
+  void pgpng_Click();
+  void arm_Click();
+  void about_Click();
+  void soft_Click();
+  void cred_Click();
+
+ private:
+  void BuildMenuBar();
+  QWidget* BuildTitle();
+  void BuildCountColumn(QGridLayout& grid);
+  void BuildTotalsColumn(QGridLayout& grid);
+  void BuildMagicColumn(QGridLayout& grid);
+  void BuildButtons(QGridLayout& grid);
+  void FrameColumn(QGridLayout& grid, int first_column, int last_column,
+                   int first_line);
+  // Empties the fifteen output labels: the magic lines, then the totals.
+  void EmptyOutputs();
+
+  RandomSource& random_;
+  Platform& platform_;
+  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
+  Navigator* navigator_;
+  // Copying, saving and printing the latest result, and its history.
+  ResultActions* results_ = nullptr;
+  TreasureGenerator generator_;
+
+  // In type order A to I: the count boxes Text1 .. Text9 and their spinners
+  // UpDown1, UpDown3, UpDown11, UpDown10, UpDown9, UpDown5, UpDown8, UpDown17,
+  // UpDown7.
+  std::array<QLineEdit*, kTreasureTypeCount> count_boxes_{};
+  std::array<QSpinBox*, kTreasureTypeCount> spinners_{};
+  // labela, labelb, Labelc .. Labeli.
+  std::array<QLabel*, kTreasureTypeCount> magic_lines_{};
+  // Label10, Label16, Label13, Label18, Label20, Label22, by TreasureKind.
+  std::array<QLabel*, kTreasureKindCount> totals_{};
+  QPushButton* Command1 = nullptr;
+  QPushButton* Command2 = nullptr;
+};
+
+}  // namespace quendaro

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "random/RandomSource.h"
+#include "ui/kit/Navigator.h"
+#include "ui/kit/Platform.h"
+#include "weapon/WeaponGenerator.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quendaro {
+
+class ResultActions;
+class RollAudit;
+
+// The intelligent-weapon window, "Generatore di armi intelligenti": "Genera
+// Arma" asks the WeaponGenerator for a weapon and writes its texts into the
+// labels; "Cancella" empties them. The name and type boxes are the game
+// master's own notes, which the generation never reads. The menu bar leads
+// to the other windows through the navigator, which may be null when the
+// window stands alone.
+class Form5 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  Form5(RandomSource& random, Platform& platform,
+        Navigator* navigator = nullptr, QWidget* parent = nullptr);
+
+ private slots:
+  void Form_Load();
+  void Command1_Click();
+  void Command2_Click();
+  void combo1_Change();
+
+  void scher1_Click();
+  void exit_Click();
+  void tes_Click();
+  void gen_Click();
+  void about_Click();
+  void wts_Click();
+  void cred_Click();
+
+ private:
+  void BuildMenuBar();
+  QWidget* BuildDataBox();
+  QWidget* BuildAbilityBox();
+  QWidget* BuildNote();
+  QWidget* BuildFooter();
+
+  RandomSource& random_;
+  Platform& platform_;
+  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
+  Navigator* navigator_;
+  // Copying, saving and printing the latest result, and its history.
+  ResultActions* results_ = nullptr;
+  WeaponGenerator generator_;
+
+  QLabel* Label1 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLabel* Label6 = nullptr;
+  QLabel* Label7 = nullptr;
+  QLabel* Label8 = nullptr;
+  QLabel* Label10 = nullptr;
+  QLabel* Label11 = nullptr;
+  QLabel* Label12 = nullptr;
+  QLabel* Label19 = nullptr;
+  QLabel* Label20 = nullptr;
+  QLabel* Label23 = nullptr;
+  QLabel* Label25 = nullptr;
+  QLabel* Label27 = nullptr;
+  QLineEdit* Text1 = nullptr;
+  QComboBox* Combo1 = nullptr;
+  QPushButton* Command1 = nullptr;
+  QPushButton* Command2 = nullptr;
+};
+
+}  // namespace quendaro

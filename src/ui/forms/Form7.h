@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+#include "ui/kit/Navigator.h"
+
+class QLabel;
+
+namespace quendaro {
+
+class ClickLabel;
+class PictureBox;
+
+// The start window: the logo, the product name and version, a credit line
+// and a contact line, without a title bar. A click on the logo, on the name
+// or on "FOR  Win95" leads to the main menu; the other labels do not react.
+class Form7 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Form7(Navigator* navigator = nullptr, QWidget* parent = nullptr);
+
+ private slots:
+  void Image1_Click();
+  void Label1_Click();
+  void Label4_Click();
+
+ private:
+  void OpenMainMenu();
+
+  Navigator* navigator_;
+
+  PictureBox* Image1 = nullptr;
+  ClickLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label3 = nullptr;
+  ClickLabel* Label4 = nullptr;
+  QLabel* Label5 = nullptr;
+};
+
+}  // namespace quendaro

@@ -1,0 +1,260 @@
+#include "ui/history/HistoryWindow.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <array>
+
+#include "history/HistoryStore.h"
+#include "ui/kit/Navigator.h"
+#include "ui/kit/Platform.h"
+#include "ui/results/HistoryEntry.h"
+#include "ui/results/ResultOutput.h"
+
+namespace quendaro {
+namespace {
+
+constexpr int kIndexRole = Qt::UserRole;
+
+// The filter's choices: every generator, then each in the order of the main
+// menu.
+constexpr std::array<const char*, 5> kFilterGenerators = {
+    "character", "treasure", "weapon", "hitpoints", "name"};
+
+QString ListLine(const QJsonObject& entry) {
+  const QDateTime time = QDateTime::fromString(
+      entry.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
+  const QString when =
+      time.isValid()
+          ? time.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm"))
+          : QStringLiteral("?");
+  return QStringLiteral("%1   %2   %3")
+      .arg(
+          when,
+          GeneratorCaption(entry.value(QStringLiteral("generator")).toString()),
+          entry.value(QStringLiteral("summary")).toString());
+}
+
+QString ShownText(const QJsonObject& entry) {
+  QString text = entry.value(QStringLiteral("text")).toString();
+  // The roll steps, when the entry keeps them, follow the result.
+  const QJsonValue rolls = entry.value(QStringLiteral("rolls"));
+  if (rolls.isArray()) {
+    text += QStringLiteral("\n\nTiri e regole:\n");
+    for (const QJsonValue& roll : rolls.toArray()) {
+      text += roll.isString()
+                  ? roll.toString()
+                  : QString::fromUtf8(QJsonDocument(roll.toObject())
+                                          .toJson(QJsonDocument::Compact));
+      text += u'\n';
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
+HistoryWindow::HistoryWindow(HistoryStore& store, Platform& platform,
+                             Navigator* navigator, QWidget* parent)
+    : QWidget(parent),
+      store_(store),
+      platform_(platform),
+      navigator_(navigator) {
+  setObjectName(QStringLiteral("History"));
+  setWindowTitle(QStringLiteral("Quendaro 32  -  Cronologia"));
+  setWindowFlag(Qt::Window);
+
+  auto* column = new QVBoxLayout(this);
+
+  auto* choices = new QHBoxLayout;
+  auto* filter_caption = new QLabel(QStringLiteral("&Generatore:"), this);
+  filter_ = new QComboBox(this);
+  filter_->setObjectName(QStringLiteral("filter"));
+  filter_->addItem(QStringLiteral("Tutti"), QString());
+  for (const char* generator : kFilterGenerators) {
+    filter_->addItem(GeneratorCaption(QLatin1String(generator)),
+                     QLatin1String(generator));
+  }
+  filter_caption->setBuddy(filter_);
+  auto* search_caption = new QLabel(QStringLiteral("&Cerca:"), this);
+  search_ = new QLineEdit(this);
+  search_->setObjectName(QStringLiteral("search"));
+  search_->setPlaceholderText(QStringLiteral("un nome o parte di esso"));
+  search_->setClearButtonEnabled(true);
+  search_caption->setBuddy(search_);
+  choices->addWidget(filter_caption);
+  choices->addWidget(filter_);
+  choices->addSpacing(16);
+  choices->addWidget(search_caption);
+  choices->addWidget(search_, 1);
+  column->addLayout(choices);
+
+  auto* splitter = new QSplitter(Qt::Vertical, this);
+  list_ = new QListWidget(splitter);
+  list_->setObjectName(QStringLiteral("entries"));
+  list_->setAlternatingRowColors(true);
+  text_ = new QPlainTextEdit(splitter);
+  text_->setObjectName(QStringLiteral("text"));
+  text_->setReadOnly(true);
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  splitter->setStretchFactor(0, 3);
+  splitter->setStretchFactor(1, 2);
+  column->addWidget(splitter, 1);
+
+  skipped_ = new QLabel(this);
+  skipped_->setObjectName(QStringLiteral("skipped"));
+  skipped_->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                    Qt::TextSelectableByKeyboard);
+  column->addWidget(skipped_);
+
+  auto* buttons = new QHBoxLayout;
+  const auto button = [&](const char* name, const char* caption) {
+    auto* push = new QPushButton(QString::fromUtf8(caption), this);
+    push->setObjectName(QString::fromUtf8(name));
+    push->setAutoDefault(false);
+    buttons->addWidget(push);
+    return push;
+  };
+  reopen_ = button("reopen", "&Riapri");
+  copy_ = button("copy", "C&opia");
+  save_ = button("save", "&Salva...");
+  print_ = button("print", "S&tampa...");
+  pdf_ = button("pdf", "Esporta &PDF...");
+  buttons->addStretch(1);
+  clear_ = button("clear", "Svuota cronologia");
+  QPushButton* close_button = button("close", "Chiudi");
+  column->addLayout(buttons);
+
+  connect(filter_, &QComboBox::currentIndexChanged, this, &HistoryWindow::Fill);
+  connect(search_, &QLineEdit::textChanged, this, &HistoryWindow::Fill);
+  connect(list_, &QListWidget::currentRowChanged, this,
+          &HistoryWindow::ShowSelected);
+  connect(list_, &QListWidget::itemActivated, this,
+          &HistoryWindow::Reopen_Click);
+  connect(reopen_, &QPushButton::clicked, this, &HistoryWindow::Reopen_Click);
+  connect(copy_, &QPushButton::clicked, this, &HistoryWindow::Copy_Click);
+  connect(save_, &QPushButton::clicked, this, &HistoryWindow::Save_Click);
+  connect(print_, &QPushButton::clicked, this, &HistoryWindow::Print_Click);
+  connect(pdf_, &QPushButton::clicked, this, &HistoryWindow::Pdf_Click);
+  connect(clear_, &QPushButton::clicked, this, &HistoryWindow::Clear_Click);
+  connect(close_button, &QPushButton::clicked, this, &QWidget::close);
+
+  resize(760, 560);
+  Refresh();
+}
+
+void HistoryWindow::Refresh() {
+  HistoryStore::Contents contents = store_.Load();
+  entries_ = std::move(contents.entries);
+  skipped_->setText(
+      contents.skipped_lines == 0 ? QString()
+      : contents.skipped_lines == 1
+          ? QStringLiteral("1 riga del file della cronologia era "
+                           "illeggibile ed è stata saltata.")
+          : QStringLiteral("%1 righe del file della cronologia erano "
+                           "illeggibili e sono state saltate.")
+                .arg(contents.skipped_lines));
+  skipped_->setVisible(contents.skipped_lines > 0);
+  Fill();
+}
+
+void HistoryWindow::Fill() {
+  const QString generator = filter_->currentData().toString();
+  const QString wanted = search_->text().trimmed();
+  list_->clear();
+  for (int i = static_cast<int>(entries_.size()) - 1; i >= 0; --i) {
+    const QJsonObject& entry = entries_[static_cast<std::size_t>(i)];
+    if (!generator.isEmpty() &&
+        entry.value(QStringLiteral("generator")).toString() != generator) {
+      continue;
+    }
+    if (!wanted.isEmpty() &&
+        !entry.value(QStringLiteral("summary"))
+             .toString()
+             .contains(wanted, Qt::CaseInsensitive) &&
+        !entry.value(QStringLiteral("text"))
+             .toString()
+             .contains(wanted, Qt::CaseInsensitive)) {
+      continue;
+    }
+    auto* item = new QListWidgetItem(ListLine(entry), list_);
+    item->setData(kIndexRole, i);
+  }
+  if (list_->count() > 0) list_->setCurrentRow(0);
+  ShowSelected();
+}
+
+const QJsonObject* HistoryWindow::SelectedEntry() const {
+  const QListWidgetItem* item = list_->currentItem();
+  if (item == nullptr) return nullptr;
+  const int index = item->data(kIndexRole).toInt();
+  if (index < 0 || index >= static_cast<int>(entries_.size())) return nullptr;
+  return &entries_[static_cast<std::size_t>(index)];
+}
+
+std::optional<ResultDocument> HistoryWindow::Selected() const {
+  const QJsonObject* entry = SelectedEntry();
+  if (entry == nullptr) return std::nullopt;
+  return DocumentFromEntry(*entry);
+}
+
+void HistoryWindow::ShowSelected() {
+  const QJsonObject* entry = SelectedEntry();
+  text_->setPlainText(entry != nullptr ? ShownText(*entry) : QString());
+  for (QPushButton* button : {reopen_, copy_, save_, print_, pdf_}) {
+    button->setEnabled(entry != nullptr);
+  }
+  clear_->setEnabled(!entries_.empty());
+}
+
+void HistoryWindow::Reopen_Click() {
+  const QJsonObject* entry = SelectedEntry();
+  if (entry != nullptr && navigator_ != nullptr) navigator_->Reopen(*entry);
+}
+
+void HistoryWindow::Copy_Click() {
+  if (const std::optional<ResultDocument> document = Selected()) {
+    result_output::CopyToClipboard(*document);
+  }
+}
+
+void HistoryWindow::Save_Click() {
+  if (const std::optional<ResultDocument> document = Selected()) {
+    result_output::SaveWithDialog(this, platform_, *document);
+  }
+}
+
+void HistoryWindow::Print_Click() {
+  if (const std::optional<ResultDocument> document = Selected()) {
+    result_output::PrintWithDialog(this, *document);
+  }
+}
+
+void HistoryWindow::Pdf_Click() {
+  if (const std::optional<ResultDocument> document = Selected()) {
+    result_output::ExportPdfWithDialog(this, platform_, *document);
+  }
+}
+
+void HistoryWindow::Clear_Click() {
+  if (!platform_.Ask(this, QStringLiteral("Cancellare tutta la cronologia? "
+                                          "Non si potrà tornare indietro."))) {
+    return;
+  }
+  QString error;
+  if (!store_.Clear(&error)) platform_.ShowMessage(this, error);
+  Refresh();
+}
+
+}  // namespace quendaro

@@ -1,0 +1,36 @@
+#include "ui/kit/Platform.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace quendaro {
+
+void DesktopPlatform::ShowMessage(QWidget* parent, const QString& text) {
+  // An empty title lets the platform show the application's name.
+  QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok,
+                  parent);
+  box.exec();
+}
+
+bool Platform::Ask(QWidget* parent, const QString& question) {
+  QMessageBox box(QMessageBox::Question, QString(), question,
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(QMessageBox::No);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+  return box.exec() == QMessageBox::Yes;
+}
+
+void DesktopPlatform::Beep() { QApplication::beep(); }
+
+char DesktopPlatform::DecimalSeparator() const {
+  const QString point = QLocale::system().decimalPoint();
+  if (point.size() == 1 && point.front().unicode() < 0x80) {
+    return static_cast<char>(point.front().unicode());
+  }
+  return '.';
+}
+
+}  // namespace quendaro

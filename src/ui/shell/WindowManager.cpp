@@ -1,0 +1,388 @@
+#include "ui/shell/WindowManager.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QJsonObject>
+#include <QPixmap>
+#include <QPoint>
+#include <QRegion>
+#include <QScreen>
+#include <QSettings>
+#include <QTimer>
+#include <optional>
+
+#include "history/HistoryStore.h"
+#include "ui/forms/Form1.h"
+#include "ui/forms/Form2.h"
+#include "ui/forms/Form3.h"
+#include "ui/forms/Form4.h"
+#include "ui/forms/Form5.h"
+#include "ui/forms/Form6.h"
+#include "ui/forms/Form7.h"
+#include "ui/forms/Form8.h"
+#include "ui/history/HistoryWindow.h"
+#include "ui/results/HistoryEntry.h"
+#include "ui/results/ResultActions.h"
+
+namespace quendaro {
+
+namespace {
+
+std::size_t IndexOf(FormId form) { return static_cast<std::size_t>(form); }
+
+QString PlaceKey(FormId form) {
+  return QStringLiteral("windows/Form%1").arg(static_cast<int>(form) + 1);
+}
+
+bool OpensMaximized(FormId form) {
+  switch (form) {
+    case FormId::kForm1:
+    case FormId::kForm3:
+    case FormId::kForm5:
+      return true;
+    case FormId::kForm2:
+    case FormId::kForm4:
+    case FormId::kForm6:
+    case FormId::kForm7:
+    case FormId::kForm8:
+      return false;
+  }
+  return false;
+}
+
+// The windows that can be opened owned, in the order an owner closes them:
+// the hit-point window first, as the character window's "Esci" does.
+constexpr FormId kOwnedForms[] = {FormId::kForm4, FormId::kForm2,
+                                  FormId::kForm6};
+
+// The windows built ahead, most likely first: the main menu follows the logo,
+// then the three generators of the menu, then the windows of their menus.
+// The start window is shown only once.
+constexpr FormId kSpareOrder[] = {
+    FormId::kForm8, FormId::kForm1, FormId::kForm3, FormId::kForm5,
+    FormId::kForm4, FormId::kForm2, FormId::kForm6};
+
+}  // namespace
+
+WindowManager::WindowManager(RandomSource& random, Platform& platform,
+                             QObject* parent)
+    : QObject(parent), random_(random), platform_(platform) {}
+
+WindowManager::~WindowManager() {
+  delete history_window_.data();
+  // Owned windows go with their owners, so some pointers may have cleared by
+  // the time the loop reaches them.
+  for (QPointer<QWidget>& window : windows_) {
+    if (window != nullptr) {
+      window->removeEventFilter(this);
+      delete window.data();
+    }
+  }
+  for (QPointer<QWidget>& spare : spares_) delete spare.data();
+}
+
+void WindowManager::Start() {
+  random_.Reseed();
+  Show(FormId::kForm7);
+}
+
+void WindowManager::Show(FormId target) { Present(target, Instance(target)); }
+
+void WindowManager::SwitchTo(FormId target, QWidget* origin) {
+  // The target first, so that the screen is never empty in between and
+  // closing the origin does not end the program.
+  Show(target);
+  if (origin != nullptr && origin != Window(target)) origin->close();
+}
+
+void WindowManager::OpenOwned(FormId target, QWidget* owner) {
+  QWidget* window = Instance(target);
+  if (owner != nullptr && window->parentWidget() != owner) {
+    // A credits window already open for another generator moves to the new
+    // owner, so that it stays above the window the user is looking at and
+    // closes with it.
+    window->setParent(owner, window->windowFlags() | Qt::Window);
+  }
+  Present(target, window);
+}
+
+void WindowManager::ShowAndHide(FormId target, QWidget* origin) {
+  Show(target);
+  if (origin != nullptr && origin != Window(target)) origin->hide();
+}
+
+void WindowManager::Close(FormId target) {
+  if (QWidget* window = Window(target)) window->close();
+}
+
+void WindowManager::BuildAheadWhenIdle() {
+  build_ahead_ = true;
+  // A window shown but not yet painted is painted first.
+  ScheduleSpare();
+}
+
+QWidget* WindowManager::Window(FormId form) const {
+  return windows_[IndexOf(form)].data();
+}
+
+bool WindowManager::HasSpare(FormId form) const {
+  return spares_[IndexOf(form)] != nullptr;
+}
+
+QWidget* WindowManager::Instance(FormId form) {
+  QPointer<QWidget>& slot = windows_[IndexOf(form)];
+  if (slot == nullptr) {
+    QPointer<QWidget>& spare = spares_[IndexOf(form)];
+    QWidget* window = spare != nullptr ? spare.data() : Create(form);
+    spare = nullptr;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->installEventFilter(this);
+    slot = window;
+    RestorePlace(form, *window);
+  }
+  return slot.data();
+}
+
+QWidget* WindowManager::Create(FormId form) {
+  switch (form) {
+    case FormId::kForm1:
+      return new Form1(random_, platform_, this);
+    case FormId::kForm2:
+      return new Form2(random_, platform_, this);
+    case FormId::kForm3:
+      return new Form3(random_, platform_, this);
+    case FormId::kForm4:
+      return new Form4(random_, platform_, this);
+    case FormId::kForm5:
+      return new Form5(random_, platform_, this);
+    case FormId::kForm6:
+      return new Form6;
+    case FormId::kForm7:
+      return new Form7(this);
+    case FormId::kForm8:
+      return new Form8(this);
+  }
+  Q_UNREACHABLE();
+  return nullptr;
+}
+
+void WindowManager::Present(FormId form, QWidget* window) {
+  if (!window->isVisible()) unpainted_ = window;
+  if (window->isVisible()) {
+    // Bringing an open window forward leaves its size as the user made it,
+    // only undoing a minimise.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+  } else if (OpensMaximized(form) &&
+             !window->property("quendaro_placed").toBool()) {
+    window->showMaximized();
+  } else {
+    if (window->parentWidget() == nullptr &&
+        !window->testAttribute(Qt::WA_Moved)) {
+      // The small windows without an owner open in the middle of the screen;
+      // owned ones are placed over their owner by the desktop.
+      window->adjustSize();
+      if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+      }
+    }
+    window->show();
+  }
+  window->raise();
+  window->activateWindow();
+}
+
+bool WindowManager::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Paint) {
+    // Building waits until the window just shown has been painted, so that
+    // a spare never delays what the player is looking at.
+    if (watched == unpainted_.data()) unpainted_ = nullptr;
+    ScheduleSpare();
+    return false;
+  }
+  if (event->type() == QEvent::Hide && watched == unpainted_.data()) {
+    // Hidden before its first paint: it will not get one now.
+    unpainted_ = nullptr;
+    ScheduleSpare();
+    return false;
+  }
+  if (event->type() != QEvent::Close) return false;
+  if (watched == history_window_.data()) {
+    static_cast<QObject*>(watched)->event(event);
+    if (event->isAccepted()) {
+      QSettings().setValue(QStringLiteral("windows/History"),
+                           history_window_->saveGeometry());
+      history_window_ = nullptr;
+      if (closing_depth_ == 0) EndIfNothingShown();
+    }
+    return true;
+  }
+  for (std::size_t index = 0; index < kFormCount; ++index) {
+    QWidget* window = windows_[index].data();
+    if (window != watched) continue;
+    // The window answers the close first; only a close it accepts takes its
+    // owned windows along.
+    static_cast<QObject*>(window)->event(event);
+    if (event->isAccepted()) Closed(static_cast<FormId>(index), window);
+    return true;
+  }
+  return false;
+}
+
+void WindowManager::Closed(FormId form, QWidget* window) {
+  SavePlace(form, *window);
+  // A window closed before its first paint never gets one.
+  if (window == unpainted_.data()) unpainted_ = nullptr;
+  // Forgotten at once: the instance is deleted only later, and a showing in
+  // between must build a fresh one.
+  windows_[IndexOf(form)] = nullptr;
+  ++closing_depth_;
+  for (const FormId owned : kOwnedForms) {
+    QWidget* child = Window(owned);
+    if (child != nullptr && child->parentWidget() == window) child->close();
+  }
+  --closing_depth_;
+  if (closing_depth_ == 0) EndIfNothingShown();
+  ScheduleSpare();
+}
+
+void WindowManager::EndIfNothingShown() {
+  for (const QPointer<QWidget>& window : windows_) {
+    if (window != nullptr && window->isVisible()) return;
+  }
+  if (history_window_ != nullptr && history_window_->isVisible()) return;
+  // A hidden character window must not keep a program running with nothing
+  // on screen.
+  ++closing_depth_;
+  for (const QPointer<QWidget>& window : windows_) {
+    if (window != nullptr) window->close();
+  }
+  if (history_window_ != nullptr) history_window_->close();
+  --closing_depth_;
+  // Spares must not outlive the program's windows.
+  for (QPointer<QWidget>& spare : spares_) {
+    if (spare != nullptr) spare->deleteLater();
+    spare = nullptr;
+  }
+  if (!ended_) {
+    ended_ = true;
+    emit LastWindowClosed();
+  }
+}
+
+void WindowManager::SetHistory(HistoryStore* store) { history_store_ = store; }
+
+QWidget* WindowManager::History() const { return history_window_.data(); }
+
+void WindowManager::Generated(const QJsonObject& entry) {
+  if (history_store_ == nullptr) return;
+  QString error;
+  if (!history_store_->Append(entry, &error)) {
+    if (!history_failure_told_) {
+      history_failure_told_ = true;
+      platform_.ShowMessage(nullptr, error);
+    }
+    return;
+  }
+  if (history_window_ != nullptr) history_window_->Refresh();
+}
+
+void WindowManager::ShowHistory() {
+  if (history_store_ == nullptr) return;
+  if (history_window_ == nullptr) {
+    history_window_ = new HistoryWindow(*history_store_, platform_, this);
+    history_window_->setAttribute(Qt::WA_DeleteOnClose);
+    history_window_->installEventFilter(this);
+    if (remember_places_) {
+      history_window_->restoreGeometry(
+          QSettings().value(QStringLiteral("windows/History")).toByteArray());
+    }
+  } else {
+    history_window_->Refresh();
+  }
+  history_window_->show();
+  history_window_->setWindowState(history_window_->windowState() &
+                                  ~Qt::WindowMinimized);
+  history_window_->raise();
+  history_window_->activateWindow();
+}
+
+void WindowManager::Reopen(const QJsonObject& entry) {
+  const std::optional<FormId> form =
+      FormOfGenerator(entry.value(QStringLiteral("generator")).toString());
+  if (!form) return;
+  Show(*form);
+  if (auto* results = Window(*form)->findChild<ResultActions*>(
+          QString(), Qt::FindDirectChildrenOnly)) {
+    results->Reopen(entry);
+  }
+}
+
+void WindowManager::RestorePlace(FormId form, QWidget& window) {
+  if (!remember_places_) return;
+  const QByteArray place = QSettings().value(PlaceKey(form)).toByteArray();
+  if (!place.isEmpty() && window.restoreGeometry(place)) {
+    // Shown as it was left, maximized or not, rather than maximized anew.
+    window.setProperty("quendaro_placed", true);
+  }
+}
+
+void WindowManager::SavePlace(FormId form, const QWidget& window) {
+  if (remember_places_) {
+    QSettings().setValue(PlaceKey(form), window.saveGeometry());
+  }
+}
+
+std::optional<FormId> WindowManager::MissingSpare() const {
+  for (const FormId form : kSpareOrder) {
+    if (Window(form) == nullptr && !HasSpare(form)) return form;
+  }
+  return std::nullopt;
+}
+
+void WindowManager::ScheduleSpare() {
+  if (!build_ahead_ || ended_ || spare_scheduled_ || unpainted_ != nullptr ||
+      !MissingSpare()) {
+    return;
+  }
+  spare_scheduled_ = true;
+  // A zero timer runs once the events already waiting, input and painting
+  // included, have been handled.
+  QTimer::singleShot(0, this, &WindowManager::BuildNextSpare);
+}
+
+void WindowManager::BuildNextSpare() {
+  spare_scheduled_ = false;
+  if (!build_ahead_ || ended_) return;
+  const std::optional<FormId> form = MissingSpare();
+  if (!form) return;
+  QWidget* spare = Create(*form);
+  // Drawn once, off screen, so that its pictures, typefaces and style are
+  // in their caches by the time it is shown. A small tile at a time keeps the
+  // drawing's memory small: the caches are what is wanted, not the picture.
+  spare->ensurePolished();
+  // A window that opens maximized is laid out and drawn at the screen's
+  // size, so that showing it finds its sheet already scaled to fit.
+  if (OpensMaximized(*form)) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      spare->resize(screen->availableSize());
+    }
+  }
+  constexpr int kTile = 256;
+  QPixmap scratch(QSize(kTile, kTile) * spare->devicePixelRatioF());
+  scratch.setDevicePixelRatio(spare->devicePixelRatioF());
+  for (int y = 0; y < spare->height(); y += kTile) {
+    for (int x = 0; x < spare->width(); x += kTile) {
+      spare->render(&scratch, QPoint(), QRegion(x, y, kTile, kTile));
+    }
+  }
+  spares_[IndexOf(*form)] = spare;
+  if (MissingSpare()) {
+    ScheduleSpare();
+  } else {
+    emit SparesReady();
+  }
+}
+
+}  // namespace quendaro
