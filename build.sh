@@ -18,7 +18,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # What a fresh Debian 12 needs to build, test and show the windows, to make
-# and check the Debian package, and for the fuzzing and benchmarks of
+# and check the Debian package, to check the code's layout
+# (scripts/check-format.sh), and for the fuzzing and benchmarks of
 # fuzz/run.sh and bench/run.sh.
 readonly PACKAGES=(
   cmake ninja-build g++ pkg-config
@@ -29,7 +30,7 @@ readonly PACKAGES=(
   fonts-dejavu-core fonts-liberation2 fonts-quattrocento
   locales
   libcli11-dev
-  clang libclang-rt-14-dev libbenchmark-dev time
+  clang clang-format libclang-rt-14-dev libbenchmark-dev time
 )
 
 usage() {

@@ -20,7 +20,8 @@ std::string SingleText(float value, char decimal_separator);
 // Reads a typed number: blanks around it are ignored, an optional sign, digits
 // with at most one decimal separator and at least one digit. Anything else,
 // the empty text included, is no number.
-std::optional<double> ParseNumber(std::string_view text, char decimal_separator);
+std::optional<double> ParseNumber(std::string_view text,
+                                  char decimal_separator);
 
 // A number that is exactly whole and fits an int ("3" and "3,0" give 3;
 // "2,5" gives nothing).

@@ -52,7 +52,8 @@ TEST(PresentationTest, CharacterAverageUsesTheSeparatorPassedIn) {
     EXPECT_EQ(texts.average, c.average);
     EXPECT_EQ(texts.percentile, "");
   }
-  const CharacterWindowTexts zero = WindowTexts(SheetWith({0, 0, 0, 0, 0, 0}), '.');
+  const CharacterWindowTexts zero =
+      WindowTexts(SheetWith({0, 0, 0, 0, 0, 0}), '.');
   for (const std::string& row : zero.rows) EXPECT_EQ(row, "");
   for (const std::string& score : zero.scores) EXPECT_EQ(score, "0");
 }
@@ -114,7 +115,9 @@ TEST(PresentationTest, AverageInJsonHasTheSevenDigitsTheWindowShows) {
 
 TEST(PresentationTest, InvalidUtf8BecomesAReplacementCharacter) {
   EXPECT_EQ(JsonLine(Json(std::string("Or\xffvo"))), "\"Or\xEF\xBF\xBDvo\"");
-  EXPECT_EQ(JsonLine(Json(std::string("a\x1b" "b"))), "\"a\\u001bb\"");
+  EXPECT_EQ(JsonLine(Json(std::string("a\x1b"
+                                      "b"))),
+            "\"a\\u001bb\"");
 }
 
 TEST(PresentationTest, TreasureLinesKeepTheirTypeLetters) {
@@ -165,14 +168,14 @@ TEST(PresentationTest, HitPointsAndNamesMissingValuesAreNull) {
 
   NameResult warned{NameChoice::kNone, "", kNoNameChoiceWarning};
   EXPECT_TRUE(ResultJson(warned)["name"].is_null());
-  EXPECT_EQ(PlainText(warned),
-            std::string(kNoNameChoiceWarning) + "\nNome: ");
+  EXPECT_EQ(PlainText(warned), std::string(kNoNameChoiceWarning) + "\nNome: ");
 }
 
 TEST(PresentationTest, RecordsCarryTheirSchemaGeneratorSeedAndIndex) {
   const Json record = Record(HitPointResult{}, 42, 3);
-  EXPECT_EQ(JsonLine(record).substr(0, 55),
-            "{\"schema\":1,\"generator\":\"hitpoints\",\"seed\":42,\"index\":3");
+  EXPECT_EQ(
+      JsonLine(record).substr(0, 55),
+      "{\"schema\":1,\"generator\":\"hitpoints\",\"seed\":42,\"index\":3");
   EXPECT_TRUE(Record(NameResult{}, std::nullopt, 0)["seed"].is_null());
 }
 

@@ -8,9 +8,9 @@ QFont RoleFont(FontRole role, qreal point_size, QFont::Weight weight) {
   QFont font;
   switch (role) {
     case FontRole::kDecorative:
-      font.setFamilies({QStringLiteral("Exocet"), QStringLiteral("Quattrocento"),
-                        QStringLiteral("Liberation Serif"),
-                        QStringLiteral("DejaVu Serif")});
+      font.setFamilies(
+          {QStringLiteral("Exocet"), QStringLiteral("Quattrocento"),
+           QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
       font.setStyleHint(QFont::Serif);
       break;
     case FontRole::kSerif:
