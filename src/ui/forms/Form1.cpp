@@ -155,6 +155,7 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
   grid->setVerticalSpacing(12);
   grid->addWidget(BuildTitle(), 0, 0, 1, 2);
 
+  // Line1: the rule under the title.
   auto* Line1 = new QFrame(content);
   Line1->setObjectName(QStringLiteral("Line1"));
   Line1->setFrameShape(QFrame::HLine);
@@ -164,12 +165,14 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
   grid->addWidget(BuildCharacterPanel(), 2, 0);
   grid->addWidget(BuildAbilityPanel(), 2, 1);
 
+  // Line4: the rule over the footer.
   auto* Line4 = new QFrame(content);
   Line4->setObjectName(QStringLiteral("Line4"));
   Line4->setFrameShape(QFrame::HLine);
   Line4->setFrameShadow(QFrame::Sunken);
   grid->addWidget(Line4, 3, 0, 1, 2);
 
+  // Label33: the heading "Dati" in the lower left corner.
   auto* Label33 = new QLabel(QStringLiteral("Dati"), content);
   Label33->setObjectName(QStringLiteral("Label33"));
   Label33->setFont(RoleFont(FontRole::kSerif, kHeadingPoints, QFont::Bold));
@@ -282,6 +285,8 @@ QWidget* Form1::BuildTitle() {
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(0);
 
+  // Label2, Label3, Label4: the title "Quendaro", its first letter large,
+  // its middle, its last letter large.
   auto* Label2 = new QLabel(QStringLiteral("Q"), title);
   auto* Label3 = new QLabel(QStringLiteral("uendar"), title);
   auto* Label4 = new QLabel(QStringLiteral("o"), title);
@@ -311,6 +316,7 @@ QWidget* Form1::BuildTitle() {
 }
 
 QWidget* Form1::BuildCharacterPanel() {
+  // Line2: the frame of the character column.
   auto* Line2 = new QFrame(this);
   Line2->setObjectName(QStringLiteral("Line2"));
   MakePanel(Line2);
@@ -318,6 +324,7 @@ QWidget* Form1::BuildCharacterPanel() {
   column->setContentsMargins(20, 14, 20, 20);
   column->setSpacing(14);
 
+  // Label32: the heading of the character column.
   auto* Label32 = new QLabel(QStringLiteral("Personaggio"), Line2);
   Label32->setObjectName(QStringLiteral("Label32"));
   Label32->setFont(RoleFont(FontRole::kSerif, kHeadingPoints, QFont::Bold));
@@ -419,6 +426,7 @@ QWidget* Form1::BuildCharacterPanel() {
   wide_row(caption("Label1", " Razza"), Combo1);
   wide_row(caption("Label18", "Allineamento"), Combo3);
 
+  // Line6: the rule between the choices and the numbers.
   auto* Line6 = new QFrame(Line2);
   Line6->setObjectName(QStringLiteral("Line6"));
   Line6->setFrameShape(QFrame::HLine);
@@ -441,6 +449,7 @@ QWidget* Form1::BuildCharacterPanel() {
 }
 
 QWidget* Form1::BuildAbilityPanel() {
+  // Line3: the frame of the ability column.
   auto* Line3 = new QFrame(this);
   Line3->setObjectName(QStringLiteral("Line3"));
   MakePanel(Line3);
@@ -448,6 +457,7 @@ QWidget* Form1::BuildAbilityPanel() {
   column->setContentsMargins(20, 14, 20, 20);
   column->setSpacing(14);
 
+  // Label31: the heading of the ability column.
   auto* Label31 = new QLabel(QStringLiteral("Abilità"), Line3);
   Label31->setObjectName(QStringLiteral("Label31"));
   Label31->setFont(RoleFont(FontRole::kSerif, kHeadingPoints, QFont::Bold));
@@ -539,6 +549,7 @@ QWidget* Form1::BuildAbilityPanel() {
     table->addWidget(rows[i].score, i, 1);
     table->addWidget(rows[i].table_row, i, 4);
   }
+  // Label14: the unit of the exceptional-strength percentile.
   auto* Label14 = new QLabel(QStringLiteral("/ 100"), Line3);
   Label14->setObjectName(QStringLiteral("Label14"));
   Label14->setFont(dialog);
@@ -547,6 +558,7 @@ QWidget* Form1::BuildAbilityPanel() {
   table->setColumnStretch(4, 1);
   for (int r = 0; r < table->rowCount(); ++r) table->setRowStretch(r, 1);
 
+  // Line5: the rule over the average and the total.
   auto* Line5 = new QFrame(Line3);
   Line5->setObjectName(QStringLiteral("Line5"));
   Line5->setFrameShape(QFrame::HLine);
@@ -557,6 +569,7 @@ QWidget* Form1::BuildAbilityPanel() {
   summary->setSpacing(10);
   column->addLayout(summary);
 
+  // Label29 and Label34: the captions of the average and the total.
   auto* Label29 = new QLabel(QStringLiteral("MEDIA :"), Line3);
   Label29->setObjectName(QStringLiteral("Label29"));
   Label29->setFont(bold_dialog);

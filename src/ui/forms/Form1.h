@@ -79,32 +79,32 @@ class Form1 : public QMainWindow {
   // Copying, saving and printing the latest result, and its history.
   ResultActions* results_ = nullptr;
 
-  QComboBox* Combo1 = nullptr;
-  QComboBox* Combo2 = nullptr;
-  QComboBox* Combo3 = nullptr;
-  QComboBox* combo4 = nullptr;
-  QLineEdit* Text2 = nullptr;
-  QLineEdit* Text3 = nullptr;
-  QLineEdit* Text4 = nullptr;
-  QLineEdit* Text5 = nullptr;
-  QLineEdit* Text6 = nullptr;
-  QLineEdit* Text7 = nullptr;
-  QLineEdit* Text8 = nullptr;
-  QLineEdit* Text9 = nullptr;
-  QLineEdit* Text10 = nullptr;
-  QLineEdit* Text11 = nullptr;
-  QLineEdit* Text12 = nullptr;
-  QLabel* Label22 = nullptr;
-  QLabel* Label23 = nullptr;
-  QLabel* Label24 = nullptr;
-  QLabel* Label25 = nullptr;
-  QLabel* Label26 = nullptr;
-  QLabel* Label27 = nullptr;
-  QLabel* Label28 = nullptr;
-  QLabel* Label30 = nullptr;
-  QLabel* Label35 = nullptr;
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command2 = nullptr;
+  QComboBox* Combo1 = nullptr;      // race
+  QComboBox* Combo2 = nullptr;      // class
+  QComboBox* Combo3 = nullptr;      // alignment
+  QComboBox* combo4 = nullptr;      // sex
+  QLineEdit* Text2 = nullptr;       // strength score
+  QLineEdit* Text3 = nullptr;       // dexterity score
+  QLineEdit* Text4 = nullptr;       // constitution score
+  QLineEdit* Text5 = nullptr;       // intelligence score
+  QLineEdit* Text6 = nullptr;       // wisdom score
+  QLineEdit* Text7 = nullptr;       // charisma score
+  QLineEdit* Text8 = nullptr;       // height in cm
+  QLineEdit* Text9 = nullptr;       // weight in kg
+  QLineEdit* Text10 = nullptr;      // exceptional-strength percentile
+  QLineEdit* Text11 = nullptr;      // name
+  QLineEdit* Text12 = nullptr;      // age in years
+  QLabel* Label22 = nullptr;        // age category
+  QLabel* Label23 = nullptr;        // strength table row
+  QLabel* Label24 = nullptr;        // dexterity table row
+  QLabel* Label25 = nullptr;        // constitution table row
+  QLabel* Label26 = nullptr;        // intelligence table row
+  QLabel* Label27 = nullptr;        // wisdom table row
+  QLabel* Label28 = nullptr;        // charisma table row
+  QLabel* Label30 = nullptr;        // average
+  QLabel* Label35 = nullptr;        // total
+  QPushButton* Command1 = nullptr;  // "Tira i dadi"
+  QPushButton* Command2 = nullptr;  // "Cancella"
 };
 
 }  // namespace quendaro

@@ -42,12 +42,12 @@ class Form2 : public QWidget {
   // Copying, saving and printing the latest result, and its history.
   ResultActions* results_ = nullptr;
 
-  QGroupBox* Frame1 = nullptr;
-  QRadioButton* Option1 = nullptr;
-  QRadioButton* Option2 = nullptr;
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command2 = nullptr;
-  QLabel* Label1 = nullptr;
+  QGroupBox* Frame1 = nullptr;      // "Nomi": holds the two options
+  QRadioButton* Option1 = nullptr;  // male names
+  QRadioButton* Option2 = nullptr;  // female names
+  QPushButton* Command1 = nullptr;  // "Genera"
+  QPushButton* Command2 = nullptr;  // "Cancella"
+  QLabel* Label1 = nullptr;         // the name
 };
 
 }  // namespace quendaro

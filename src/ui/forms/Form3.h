@@ -76,8 +76,8 @@ class Form3 : public QMainWindow {
   std::array<QLabel*, kTreasureTypeCount> magic_lines_{};
   // Label10, Label16, Label13, Label18, Label20, Label22, by TreasureKind.
   std::array<QLabel*, kTreasureKindCount> totals_{};
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command2 = nullptr;
+  QPushButton* Command1 = nullptr;  // "Genera tesoro"
+  QPushButton* Command2 = nullptr;  // "Cancella"
 };
 
 }  // namespace quendaro

@@ -59,26 +59,26 @@ class Form4 : public QWidget {
   // Copying, saving and printing the latest result, and its history.
   ResultActions* results_ = nullptr;
 
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command2 = nullptr;
-  QPushButton* Command3 = nullptr;
-  QPushButton* Command4 = nullptr;
-  QPushButton* Command5 = nullptr;
-  QPushButton* Command6 = nullptr;
-  QPushButton* Command7 = nullptr;
-  QPushButton* Command8 = nullptr;
-  QLineEdit* Text1 = nullptr;
-  QLineEdit* Text2 = nullptr;
-  QLineEdit* Text3 = nullptr;
-  QLineEdit* Text4 = nullptr;
-  QLineEdit* Text5 = nullptr;
-  QLineEdit* Text6 = nullptr;
-  QLineEdit* Text7 = nullptr;
-  QLineEdit* Text8 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QComboBox* Combo1 = nullptr;
-  QCheckBox* Check1 = nullptr;
+  QPushButton* Command1 = nullptr;  // "Militare": rolls into Text5
+  QPushButton* Command2 = nullptr;  // "Vagabondo": rolls into Text6
+  QPushButton* Command3 = nullptr;  // "Sacerdote": rolls into Text7
+  QPushButton* Command4 = nullptr;  // "Esperto di magia": rolls into Text8
+  QPushButton* Command5 = nullptr;  // clears Text5
+  QPushButton* Command6 = nullptr;  // clears Text6
+  QPushButton* Command7 = nullptr;  // clears Text7
+  QPushButton* Command8 = nullptr;  // clears Text8
+  QLineEdit* Text1 = nullptr;       // warrior die ("max")
+  QLineEdit* Text2 = nullptr;       // rogue die ("max")
+  QLineEdit* Text3 = nullptr;       // priest die ("max")
+  QLineEdit* Text4 = nullptr;       // wizard die ("max")
+  QLineEdit* Text5 = nullptr;       // warrior hit points
+  QLineEdit* Text6 = nullptr;       // rogue hit points
+  QLineEdit* Text7 = nullptr;       // priest hit points
+  QLineEdit* Text8 = nullptr;       // wizard hit points
+  QLabel* Label1 = nullptr;         // column header
+  QLabel* Label2 = nullptr;         // "N. Livello :"
+  QComboBox* Combo1 = nullptr;      // level
+  QCheckBox* Check1 = nullptr;      // reroll below half
 
   // The class button the generate key presses: the one last pressed.
   QPushButton* last_roll_ = nullptr;

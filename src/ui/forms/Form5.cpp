@@ -247,6 +247,7 @@ void Form5::BuildMenuBar() {
 }
 
 QWidget* Form5::BuildDataBox() {
+  // Label13: the title of the upper box.
   QLabel* Label13 = NewLabel("Label13", "Dati", this);
   Label13->setFont(RoleFont(FontRole::kSerif, kBoxTitlePoints));
   // The title sits in the gap from 1200 to 1680 twips of a box spanning 120
@@ -286,6 +287,7 @@ QWidget* Form5::BuildDataBox() {
   SetBoxColor(Combo1, LightYellow());
 
   Label23 = NewOutput("Label23", body);
+  // Label26: the caption of the ego.
   QLabel* Label26 = NewCaption("Label26", "Ego :", body);
   Label26->setToolTip(QStringLiteral("Determina l'influenza sul proprietario"));
   Label27 = NewOutput("Label27", body);
@@ -342,6 +344,7 @@ QWidget* Form5::BuildDataBox() {
 }
 
 QWidget* Form5::BuildAbilityBox() {
+  // Label9: the title of the lower box.
   QLabel* Label9 =
       NewLabel("Label9", "Abilità dell'arma e/o poteri straordinari", this);
   Label9->setFont(RoleFont(FontRole::kSerif, kBoxTitlePoints));
@@ -378,6 +381,7 @@ QWidget* Form5::BuildAbilityBox() {
 }
 
 QWidget* Form5::BuildNote() {
+  // Label21: the note on abilities drawn more than once.
   QLabel* Label21 = NewLabel("Label21", kRepeatNote, this);
   Label21->setWordWrap(true);
   Label21->setAutoFillBackground(true);
@@ -414,6 +418,8 @@ QWidget* Form5::BuildFooter() {
   row->addWidget(Command2, 0, Qt::AlignBottom);
   row->addStretch(1);
 
+  // Label16, Label17, Label18: the title "Armi intelligenti", its first
+  // letter large, its middle, its last letter large.
   QLabel* Label16 = NewLabel("Label16", "A", footer);
   QLabel* Label17 = NewLabel("Label17", "rmi intelligent", footer);
   QLabel* Label18 = NewLabel("Label18", "I", footer);

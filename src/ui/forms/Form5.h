@@ -59,23 +59,23 @@ class Form5 : public QMainWindow {
   ResultActions* results_ = nullptr;
   WeaponGenerator generator_;
 
-  QLabel* Label1 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label6 = nullptr;
-  QLabel* Label7 = nullptr;
-  QLabel* Label8 = nullptr;
-  QLabel* Label10 = nullptr;
-  QLabel* Label11 = nullptr;
-  QLabel* Label12 = nullptr;
-  QLabel* Label19 = nullptr;
-  QLabel* Label20 = nullptr;
-  QLabel* Label23 = nullptr;
-  QLabel* Label25 = nullptr;
-  QLabel* Label27 = nullptr;
-  QLineEdit* Text1 = nullptr;
-  QComboBox* Combo1 = nullptr;
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command2 = nullptr;
+  QLabel* Label1 = nullptr;         // alignment
+  QLabel* Label4 = nullptr;         // intelligence
+  QLabel* Label6 = nullptr;         // communication
+  QLabel* Label7 = nullptr;         // reading of non-magical writing
+  QLabel* Label8 = nullptr;         // reading of magical writing
+  QLabel* Label10 = nullptr;        // third ability
+  QLabel* Label11 = nullptr;        // second ability
+  QLabel* Label12 = nullptr;        // first ability
+  QLabel* Label19 = nullptr;        // special purpose
+  QLabel* Label20 = nullptr;        // special-purpose power
+  QLabel* Label23 = nullptr;        // languages
+  QLabel* Label25 = nullptr;        // bonus
+  QLabel* Label27 = nullptr;        // ego
+  QLineEdit* Text1 = nullptr;       // weapon name
+  QComboBox* Combo1 = nullptr;      // weapon type
+  QPushButton* Command1 = nullptr;  // "Genera Arma"
+  QPushButton* Command2 = nullptr;  // "Cancella"
 };
 
 }  // namespace quendaro

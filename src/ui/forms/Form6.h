@@ -19,17 +19,17 @@ class Form6 : public QWidget {
   void Command1_Click();
 
  private:
-  QLabel* Label1 = nullptr;
-  QLabel* Label8 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label5 = nullptr;
-  QLabel* Label6 = nullptr;
-  QLabel* Label7 = nullptr;
-  QLabel* Label9 = nullptr;
+  QLabel* Label1 = nullptr;          // title "Quendaro"
+  QLabel* Label8 = nullptr;          // title "32"
+  QLabel* Label2 = nullptr;          // "Codice,Menu,Icone :"
+  QLabel* Label3 = nullptr;          // "Si ringraziano :"
+  QLabel* Label4 = nullptr;          // "LOGO :"
+  QLabel* Label5 = nullptr;          // the programmer
+  QLabel* Label6 = nullptr;          // the beta testers
+  QLabel* Label7 = nullptr;          // the logo's artist
+  QLabel* Label9 = nullptr;          // empty, as designed
   QLabel* version_label_ = nullptr;  // "Versione" and the build's version
-  QPushButton* Command1 = nullptr;
+  QPushButton* Command1 = nullptr;   // "OK": closes the window
 };
 
 }  // namespace quendaro

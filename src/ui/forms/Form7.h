@@ -30,12 +30,12 @@ class Form7 : public QWidget {
 
   Navigator* navigator_;
 
-  PictureBox* Image1 = nullptr;
-  ClickLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  ClickLabel* Label4 = nullptr;
-  QLabel* Label5 = nullptr;
+  PictureBox* Image1 = nullptr;  // the logo: opens the main menu
+  ClickLabel* Label1 = nullptr;  // "Quendaro 32": opens the main menu
+  QLabel* Label2 = nullptr;      // credit line
+  QLabel* Label3 = nullptr;      // "V.1.00 c"
+  ClickLabel* Label4 = nullptr;  // "FOR  Win95": opens the main menu
+  QLabel* Label5 = nullptr;      // contact line
 };
 
 }  // namespace quendaro

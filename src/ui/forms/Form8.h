@@ -38,15 +38,15 @@ class Form8 : public QWidget {
 
   Navigator* navigator_;
 
-  QLabel* Label5 = nullptr;
-  PictureBox* Image1 = nullptr;
-  PictureBox* Image2 = nullptr;
-  PictureBox* Image3 = nullptr;
-  PictureBox* Image4 = nullptr;
-  ClickLabel* Label1 = nullptr;
-  ClickLabel* Label2 = nullptr;
-  ClickLabel* Label3 = nullptr;
-  ClickLabel* Label4 = nullptr;
+  QLabel* Label5 = nullptr;      // the instruction line
+  PictureBox* Image1 = nullptr;  // die icon: character generator
+  PictureBox* Image2 = nullptr;  // sword icon: weapon generator
+  PictureBox* Image3 = nullptr;  // amulet icon: treasure generator
+  PictureBox* Image4 = nullptr;  // door icon: "ESCI"
+  ClickLabel* Label1 = nullptr;  // "Generatore PG-PNG"
+  ClickLabel* Label2 = nullptr;  // "Generatore Armi intelligenti"
+  ClickLabel* Label3 = nullptr;  // "Generatore di Tesori"
+  ClickLabel* Label4 = nullptr;  // "ESCI"
 };
 
 }  // namespace quendaro
