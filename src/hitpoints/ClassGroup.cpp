@@ -2,20 +2,6 @@
 
 namespace quendaro {
 
-std::string_view ClassGroupCaption(ClassGroup group) {
-  switch (group) {
-    case ClassGroup::kMilitare:
-      return "Militare";
-    case ClassGroup::kVagabondo:
-      return "Vagabondo";
-    case ClassGroup::kSacerdote:
-      return "Sacerdote";
-    case ClassGroup::kEspertoDiMagia:
-      return "Esperto di magia";
-  }
-  return {};
-}
-
 int HitDieSize(ClassGroup group) {
   switch (group) {
     case ClassGroup::kMilitare:

@@ -17,8 +17,21 @@ enum class ClassGroup {
 inline constexpr int kClassGroupCount = 4;
 
 // The group's caption as its button shows it: "Militare", "Vagabondo",
-// "Sacerdote", "Esperto di magia".
-std::string_view ClassGroupCaption(ClassGroup group);
+// "Sacerdote", "Esperto di magia". Constant, so that a table of data that
+// names the groups can be checked against it when the program is built.
+constexpr std::string_view ClassGroupCaption(ClassGroup group) {
+  switch (group) {
+    case ClassGroup::kMilitare:
+      return "Militare";
+    case ClassGroup::kVagabondo:
+      return "Vagabondo";
+    case ClassGroup::kSacerdote:
+      return "Sacerdote";
+    case ClassGroup::kEspertoDiMagia:
+      return "Esperto di magia";
+  }
+  return {};
+}
 
 // The faces of the group's hit die: 10, 6, 8 or 4.
 int HitDieSize(ClassGroup group);
