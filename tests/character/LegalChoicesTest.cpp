@@ -196,5 +196,84 @@ TEST(LegalChoicesTest, SexIsMaleOrFemaleByTheLastDraw) {
   EXPECT_EQ(PickWith(random, {0, 0, 0, testing::kLargestDraw}).sex, "Femmina");
 }
 
+// Whatever is locked, every pick around it is a legal character, and every
+// legal character that keeps the locks can be picked: the open steps offer
+// exactly what the rules leave open with every lock.
+TEST(LegalChoicesTest, LocksNarrowEveryOpenStepToWhatTheRulesLeave) {
+  const std::set<Triple> legal = LegalTriples();
+  const std::vector<ChoiceLocks> kLocks = {
+      {"Nano di collina", {}, {}, {}},
+      {{}, "Paladino", {}, {}},
+      {{}, "Mago/ladro", {}, "Femmina"},
+      {{}, {}, "Caotico/malvagio", {}},
+      {"Mezzelfo", {}, "Neutrale(puro)", {}},
+      {{}, "Ranger", "Neutrale/buono", {}},
+  };
+  for (const ChoiceLocks& locks : kLocks) {
+    const auto keeps = [&](const Triple& triple) {
+      return (!locks.race || std::get<0>(triple) == *locks.race) &&
+             (!locks.character_class ||
+              std::get<1>(triple) == *locks.character_class) &&
+             (!locks.alignment || std::get<2>(triple) == *locks.alignment);
+    };
+    std::set<Triple> wanted;
+    for (const Triple& triple : legal) {
+      if (keeps(triple)) wanted.insert(triple);
+    }
+    std::set<Triple> reached;
+    RandomSource random(11);
+    for (int i = 0; i < 4000; ++i) {
+      const std::size_t before = random.DrawCount();
+      const LegalChoices choices = PickLegalChoices(locks, random);
+      const std::size_t locked =
+          (locks.race ? 1 : 0) + (locks.character_class ? 1 : 0) +
+          (locks.alignment ? 1 : 0) + (locks.sex ? 1 : 0);
+      ASSERT_EQ(random.DrawCount() - before, 4 - locked);
+      const Triple triple{choices.race, choices.character_class,
+                          choices.alignment};
+      ASSERT_TRUE(wanted.contains(triple))
+          << std::get<1>(triple) << ", " << std::get<0>(triple) << ", "
+          << std::get<2>(triple);
+      if (locks.sex) {
+        EXPECT_EQ(choices.sex, *locks.sex);
+      }
+      reached.insert(triple);
+    }
+    EXPECT_TRUE(LockRefusals(locks).empty());
+    // The smaller sets are reached whole; every set is hit widely.
+    if (wanted.size() <= 100) {
+      EXPECT_EQ(reached, wanted);
+    }
+    EXPECT_GE(reached.size() * 2, std::min<std::size_t>(wanted.size(), 400));
+  }
+}
+
+// Locks no legal character keeps are refused with the class rule's own
+// messages, in its order; the pick still fills the open steps, as close to
+// the rules as the locks let it, and the roll raises the messages.
+TEST(LegalChoicesTest, LocksThatBreakARuleAreRefusedWithItsMessages) {
+  struct Case {
+    ChoiceLocks locks;
+    std::vector<std::string_view> messages;
+  };
+  const std::vector<Case> cases = {
+      {{"Minotauro(Dragonlance)", "Ladro", {}, {}},
+       {"Un minotauro non può fare il ladro"}},
+      {{{}, "Paladino", "Caotico/buono", {}},
+       {"Un paladino può essere solo legale buono"}},
+      {{"Umano", "Mago/ladro", "Legale/buono", {}},
+       {"Un ladro/mago non può essere legale buono",
+        "Un mago/ladro può essere solo elfo o mezzelfo"}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(LockRefusals(c.locks), c.messages);
+    RandomSource random(3);
+    const LegalChoices choices = PickLegalChoices(c.locks, random);
+    const ClassOutcome outcome = ApplyClassRule(
+        kAnyScores, choices.character_class, choices.race, choices.alignment);
+    EXPECT_EQ(outcome.messages, c.messages) << choices.race;
+  }
+}
+
 }  // namespace
 }  // namespace quendaro
