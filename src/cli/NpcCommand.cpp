@@ -28,10 +28,11 @@ std::string NpcCommand::Help() const {
          "rules leave\n"
          "    open, so that no rule ever refuses the character. Then a name "
          "for that\n"
-         "    sex, as the name generator makes it; the character, as "
-         "\"character\"\n"
-         "    rolls it (age 1, no height or weight); and the hit points at "
-         "the level,\n"
+         "    sex from the race's name set; the starting age, height and "
+         "weight of a\n"
+         "    new adult of the race; the character, as \"character\" rolls "
+         "it with\n"
+         "    them; and the hit points at the level,\n"
          "    as the hit-point roller rolls them for the class's group "
          "(\"Militare\",\n"
          "    \"Vagabondo\", \"Sacerdote\" or \"Esperto di magia\"), without "
@@ -77,7 +78,7 @@ std::optional<std::string> NpcCommand::Configure(const OptionValues& values,
 }
 
 void NpcCommand::Run(RandomSource& random) {
-  generator_.Generate(level_, random, last_);
+  generator_.Generate({level_, {}}, random, last_);
 }
 
 Json NpcCommand::LastRecord(std::optional<std::int64_t> seed,

@@ -6,18 +6,41 @@
 #include "character/CharacterGenerator.h"
 #include "hitpoints/HitPointRoller.h"
 #include "names/NameGenerator.h"
+#include "names/NameSets.h"
 #include "npc/HitPointGroups.h"
 #include "random/RandomSource.h"
 
 namespace quendaro {
 
-NpcIdentity PickNpcIdentity(RandomSource& random) {
-  NpcIdentity identity{PickLegalChoices(random), {}};
-  const NameChoice choice = identity.choices.sex == "Femmina"
-                                ? NameChoice::kFemale
-                                : NameChoice::kMale;
-  identity.name = NameGenerator().GenerateName(choice, random).name;
+NpcIdentity PickNpcIdentity(const ChoiceLocks& locks, RandomSource& random) {
+  NpcIdentity identity{PickLegalChoices(locks, random), {}, std::nullopt};
+  const LegalChoices& choices = identity.choices;
+  const NameChoice sex =
+      choices.sex == "Femmina" ? NameChoice::kFemale : NameChoice::kMale;
+  if (const RaceTraits* traits = TraitsOfRace(choices.race)) {
+    identity.name =
+        NameSetGenerator().GenerateName(traits->name_set, sex, random).name;
+    identity.physique = RollPhysique(*traits, choices.sex, random);
+  } else {
+    identity.name = NameGenerator().GenerateName(sex, random).name;
+  }
   return identity;
+}
+
+CharacterRequest RequestFor(const NpcIdentity& identity) {
+  const LegalChoices& choices = identity.choices;
+  CharacterRequest request;
+  request.race = choices.race;
+  request.character_class = choices.character_class;
+  request.alignment = choices.alignment;
+  request.sex = choices.sex;
+  request.name = identity.name;
+  if (identity.physique) {
+    request.age = std::to_string(identity.physique->age);
+    request.height = std::to_string(identity.physique->height_cm);
+    request.weight = std::to_string(identity.physique->weight_kg);
+  }
+  return request;
 }
 
 NpcHitPoints RollNpcHitPoints(std::string_view character_class, int level,
@@ -43,24 +66,22 @@ NpcHitPoints RollNpcHitPoints(std::string_view character_class, int level,
   return rolled;
 }
 
-Npc NpcGenerator::Generate(int level, RandomSource& random) const {
+Npc NpcGenerator::Generate(const NpcRequest& request,
+                           RandomSource& random) const {
   Npc npc;
-  Generate(level, random, npc);
+  Generate(request, random, npc);
   return npc;
 }
 
-void NpcGenerator::Generate(int level, RandomSource& random, Npc& npc) const {
-  npc.identity = PickNpcIdentity(random);
-  const LegalChoices& choices = npc.identity.choices;
-  CharacterRequest request;
-  request.race = choices.race;
-  request.character_class = choices.character_class;
-  request.alignment = choices.alignment;
-  request.sex = choices.sex;
-  request.name = npc.identity.name;
-  CharacterGenerator().Generate(request, random, npc.character);
-  npc.level = level;
-  npc.hit_points = RollNpcHitPoints(choices.character_class, level, random);
+void NpcGenerator::Generate(const NpcRequest& request, RandomSource& random,
+                            Npc& npc) const {
+  npc.identity = PickNpcIdentity(request.locks, random);
+  const std::string_view character_class = npc.identity.choices.character_class;
+  CharacterGenerator().Generate(RequestFor(npc.identity), random,
+                                npc.character);
+  npc.level = request.level;
+  npc.hit_points = RollNpcHitPoints(character_class, request.level, random);
+  npc.combat = CombatNumbersOfClass(character_class, request.level);
 }
 
 }  // namespace quendaro

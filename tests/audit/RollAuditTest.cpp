@@ -235,7 +235,7 @@ TEST(RollAuditTest, NpcsReplayFromTheirLoggedDrawsAndNameEachPick) {
     Npc npc;
     const std::vector<RollStep> steps =
         CheckReplay(seed, [&](RandomSource& random) {
-          npc = generator.Generate(1 + static_cast<int>(seed % 20), random);
+          npc = generator.Generate({1 + static_cast<int>(seed % 20), {}}, random);
           return ResultJson(npc).dump();
         });
     // Race, class, alignment and sex come first, each a draw and then the

@@ -259,7 +259,7 @@ TEST(StatisticsTest, OtherGeneratorsWalksMatchTheirRecords) {
   std::vector<Npc> npcs;
   const NpcGenerator npc;
   for (int i = 0; i < 200; ++i) {
-    npcs.push_back(npc.Generate(1 + i % kHighestNpcLevel, random));
+    npcs.push_back(npc.Generate({1 + i % kHighestNpcLevel, {}}, random));
   }
   ExpectSameWalk(npcs);
 }

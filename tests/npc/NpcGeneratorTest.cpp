@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -68,37 +69,48 @@ TEST(NpcGeneratorTest, AClassOutsideTheListHasNoHitPointsAndDrawsNothing) {
   EXPECT_EQ(random.DrawCount(), 0u);
 }
 
-TEST(NpcGeneratorTest, TheNameFollowsThePickedSex) {
-  // Race, class, alignment, then the sex; the name's first part "Ghu", its
-  // second part from the first row and no third part.
-  const std::vector<float> name = {DrawFor(99, 1, 1), DrawFor(99, 1, 1),
-                                   DrawFor(99, 1, 50)};
+TEST(NpcGeneratorTest, TheNameAndBuildFollowTheRaceAndSex) {
+  // Race 1 of 25 ("Elfo alto"), its first class, its first alignment, then
+  // the sex; three draws for the name and three for age, height and weight.
   struct Case {
     float sex_draw;
     std::string_view sex;
     std::string_view name;
+    Physique physique;
   };
-  for (const Case& c : {Case{kSmallestDraw, "Maschio", "Ghunthar"},
-                        Case{kLargestDraw, "Femmina", "Ghunthire"}}) {
+  for (const Case& c :
+       {Case{kSmallestDraw, "Maschio", "Aedan", {110, 142, 42}},
+        Case{kLargestDraw, "Femmina", "Elinynys", {135, 152, 45}}}) {
     RandomSource random(1);
     std::vector<float> draws = {0, 0, 0, c.sex_draw};
-    draws.insert(draws.end(), name.begin(), name.end());
+    draws.insert(draws.end(), 6, c.sex_draw);
     random.ScriptDraws(draws);
-    const NpcIdentity identity = PickNpcIdentity(random);
+    const NpcIdentity identity = PickNpcIdentity({}, random);
+    EXPECT_EQ(identity.choices.race, "Elfo alto");
     EXPECT_EQ(identity.choices.sex, c.sex);
     EXPECT_EQ(identity.name, c.name);
+    EXPECT_EQ(identity.physique, c.physique);
     EXPECT_EQ(random.ScriptedDrawsLeft(), 0u);
+    const CharacterRequest request = RequestFor(identity);
+    EXPECT_EQ(request.age, std::to_string(c.physique.age));
+    EXPECT_EQ(request.height, std::to_string(c.physique.height_cm));
+    EXPECT_EQ(request.weight, std::to_string(c.physique.weight_kg));
   }
 }
 
 std::uint64_t FrozenClock() { return 0; }
 
+// Ten thousand NPCs, each an adult of its race's table, as tall and heavy as
+// the race's ranges allow for the sex, named from the race's set, and as
+// good in a fight as the tables say for its class group and level.
 TEST(NpcGeneratorTest, EveryNpcIsAWholeCharacterWithoutAMessage) {
   const NpcGenerator generator;
-  for (std::uint64_t seed = 0; seed < 500; ++seed) {
+  for (std::uint64_t seed = 0; seed < 10'000; ++seed) {
     RandomSource random(seed, &FrozenClock);
+    RollLog log;
+    random.SetLog(&log);
     const int level = static_cast<int>(seed % 20) + 1;
-    const Npc npc = generator.Generate(level, random);
+    const Npc npc = generator.Generate({level, {}}, random);
     const LegalChoices& choices = npc.identity.choices;
     SCOPED_TRACE(std::string(choices.character_class) + ", " +
                  std::string(choices.race) + ", " +
@@ -112,6 +124,36 @@ TEST(NpcGeneratorTest, EveryNpcIsAWholeCharacterWithoutAMessage) {
     EXPECT_FALSE(npc.identity.name.empty());
     EXPECT_EQ(npc.level, level);
 
+    const RaceTraits& traits = *TraitsOfRace(choices.race);
+    const std::size_t sex = choices.sex == "Femmina" ? 1 : 0;
+    ASSERT_TRUE(npc.character.age_years && npc.character.height_cm &&
+                npc.character.weight_kg);
+    EXPECT_GE(*npc.character.age_years, traits.starting_age.low);
+    EXPECT_LE(*npc.character.age_years, traits.starting_age.high);
+    EXPECT_GE(*npc.character.height_cm, traits.height_cm[sex].low);
+    EXPECT_LE(*npc.character.height_cm, traits.height_cm[sex].high);
+    EXPECT_GE(*npc.character.weight_kg, traits.weight_kg[sex].low);
+    EXPECT_LE(*npc.character.weight_kg, traits.weight_kg[sex].high);
+    EXPECT_NE(npc.character.age_category, "");
+    // The name is the three parts the set's draws picked.
+    const std::string set_subject =
+        "Nome dei " + std::string(NameSetKey(traits.name_set)) + ", ";
+    std::string from_parts;
+    int parts = 0;
+    for (const RollStep& step : log.Steps()) {
+      if (step.kind != RollStepKind::kRule) continue;
+      if (step.subject.starts_with("Nome dei")) {
+        EXPECT_TRUE(step.subject.starts_with(set_subject)) << step.subject;
+        if (const auto* part = std::get_if<std::string>(&step.value)) {
+          from_parts += *part;
+        }
+        ++parts;
+      }
+    }
+    EXPECT_EQ(parts, 3);
+    EXPECT_EQ(from_parts, npc.identity.name);
+
+    ASSERT_TRUE(npc.combat.has_value());
     const auto groups = HitPointGroupsOf(choices.character_class);
     ASSERT_EQ(npc.hit_points.by_class.size(), groups.size());
     int sum = 0;
@@ -124,7 +166,34 @@ TEST(NpcGeneratorTest, EveryNpcIsAWholeCharacterWithoutAMessage) {
       sum += one.hit_points;
     }
     EXPECT_EQ(npc.hit_points.hit_points, sum / static_cast<int>(groups.size()));
+    for (ClassGroup group : groups) {
+      const CombatNumbers own = CombatNumbersOf(group, level);
+      EXPECT_LE(npc.combat->thac0, own.thac0);
+      for (int i = 0; i < kSavingThrowCount; ++i) {
+        EXPECT_LE(npc.combat->saving_throws[i], own.saving_throws[i]);
+      }
+    }
+    EXPECT_EQ(npc.combat, CombatNumbersOfClass(choices.character_class, level));
   }
+}
+
+TEST(NpcGeneratorTest, LockedChoicesAreKeptAndTheRestIsLegal) {
+  const NpcGenerator generator;
+  RandomSource random(5, &FrozenClock);
+  NpcRequest request{7, {"Nano di collina", {}, {}, "Femmina"}};
+  for (int i = 0; i < 100; ++i) {
+    const Npc npc = generator.Generate(request, random);
+    EXPECT_EQ(npc.character.race, "Nano di collina");
+    EXPECT_EQ(npc.character.sex, "Femmina");
+    EXPECT_TRUE(npc.character.messages.empty())
+        << npc.character.character_class;
+    EXPECT_EQ(npc.level, 7);
+  }
+  // A set no rule allows still makes a character, with the rule's message.
+  request.locks = {"Minotauro(Dragonlance)", "Ladro", {}, {}};
+  const Npc thief = generator.Generate(request, random);
+  EXPECT_EQ(thief.character.messages,
+            std::vector<std::string>{"Un minotauro non può fare il ladro"});
 }
 
 TEST(NpcGeneratorTest, AReusedNpcComesOutAsAFreshOne) {
@@ -136,8 +205,8 @@ TEST(NpcGeneratorTest, AReusedNpcComesOutAsAFreshOne) {
   Npc reused;
   for (int i = 0; i < 300; ++i) {
     const int level = kLowestNpcLevel + i % kHighestNpcLevel;
-    const Npc fresh = generator.Generate(level, fresh_random);
-    generator.Generate(level, reused_random, reused);
+    const Npc fresh = generator.Generate({level, {}}, fresh_random);
+    generator.Generate({level, {}}, reused_random, reused);
     ASSERT_EQ(reused.character, fresh.character) << "NPC " << i;
     EXPECT_EQ(reused.identity.name, fresh.identity.name);
     EXPECT_EQ(reused.identity.choices.character_class,

@@ -593,7 +593,7 @@ void Form1Test::randomNpcRollsAsTiraIDadiDoes() {
 
     window_.reset();
     random_ = std::make_unique<RandomSource>(seed, &FrozenClock);
-    const NpcIdentity npc = PickNpcIdentity(*random_);
+    const NpcIdentity npc = PickNpcIdentity({}, *random_);
     window_ = std::make_unique<Form1>(*random_, *platform_);
     QVERIFY(testing::ShowAndWait(*window_));
     Choose("Combo1", qt(npc.choices.race));

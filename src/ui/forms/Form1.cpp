@@ -699,7 +699,7 @@ void Form1::Command1_Click() {
 // The pick always keeps the class rules; age, height and weight stay as
 // typed, so only an age the race cannot reach still raises its message.
 void Form1::png_Click() {
-  const NpcIdentity npc = PickNpcIdentity(random_);
+  const NpcIdentity npc = PickNpcIdentity({}, random_);
   Combo1->setEditText(ToQt(npc.choices.race));
   Combo2->setEditText(ToQt(npc.choices.character_class));
   Combo3->setEditText(ToQt(npc.choices.alignment));
