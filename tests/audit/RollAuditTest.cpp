@@ -233,11 +233,11 @@ TEST(RollAuditTest, NpcsReplayFromTheirLoggedDrawsAndNameEachPick) {
   const NpcGenerator generator;
   for (std::uint64_t seed = 0; seed < kSeeds; ++seed) {
     Npc npc;
-    const std::vector<RollStep> steps =
-        CheckReplay(seed, [&](RandomSource& random) {
-          npc = generator.Generate({1 + static_cast<int>(seed % 20), {}}, random);
-          return ResultJson(npc).dump();
-        });
+    const std::vector<RollStep> steps = CheckReplay(seed, [&](RandomSource&
+                                                                  random) {
+      npc = generator.Generate({1 + static_cast<int>(seed % 20), {}}, random);
+      return ResultJson(npc).dump();
+    });
     // Race, class, alignment and sex come first, each a draw and then the
     // text it picked.
     ASSERT_GE(steps.size(), 8u);
