@@ -22,7 +22,7 @@ cd "$(dirname "$0")"
 # (scripts/check-format.sh), and for the fuzzing and benchmarks of
 # fuzz/run.sh and bench/run.sh.
 readonly PACKAGES=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config python3
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev poppler-utils
   nlohmann-json3-dev python3-jsonschema
