@@ -4,7 +4,9 @@
 
 #include "cli/CheckedText.h"
 #include "cli/SafeText.h"
+#include "presentation/ContentsPresentation.h"
 #include "presentation/TreasurePresentation.h"
+#include "treasure/contents/ContentsSeed.h"
 
 namespace quendaro::cli {
 
@@ -16,7 +18,7 @@ constexpr std::array<std::string_view, kTreasureTypeCount> kLetters = {
 }  // namespace
 
 std::string_view TreasureCommand::Synopsis() const {
-  return "quendaro-cli treasure [--A N] [--B N] ... [--I N]";
+  return "quendaro-cli treasure [--A N] [--B N] ... [--I N] [--contents]";
 }
 
 std::string TreasureCommand::Help() const {
@@ -24,9 +26,9 @@ std::string TreasureCommand::Help() const {
          "    quendaro-cli treasure - the treasure of a monster's lair\n"
          "\n"
          "SYNOPSIS\n"
-         "    quendaro-cli treasure [--A N] [--B N] ... [--I N] [--count N] "
-         "[--seed S]\n"
-         "                          [--json] [--stats] [--explain]\n"
+         "    quendaro-cli treasure [--A N] [--B N] ... [--I N] [--contents]\n"
+         "                          [--count N] [--seed S] [--json] [--stats] "
+         "[--explain]\n"
          "\n"
          "DESCRIPTION\n"
          "    Rolls the coins, gems and art objects of a lair that holds the "
@@ -40,6 +42,13 @@ std::string TreasureCommand::Help() const {
          "OPTIONS\n"
          "    --A N ... --I N\n"
          "        How many times the type is present: 0 to 5 (default 0).\n"
+         "    --contents\n"
+         "        Also every gem (class, stone, value), art object and magic "
+         "item of\n"
+         "        the lair, an intelligent weapon's whole sheet, and what the "
+         "lair is\n"
+         "        worth in gold pieces. The lair itself is the same with or "
+         "without it.\n"
          "\n"
          "OUTPUT\n"
          "    Text: the six totals with the treasure window's captions, then "
@@ -48,18 +57,26 @@ std::string TreasureCommand::Help() const {
          "types, the\n"
          "    totals and the magic items with their type letters. JSON: the "
          "record\n"
-         "    described in the README.\n";
+         "    described in the README. With --contents, text lists the "
+         "contents after\n"
+         "    the totals, Markdown adds their tables, JSON adds "
+         "result.contents,\n"
+         "    --explain lists their draws too and --stats sums up their "
+         "values and\n"
+         "    kinds.\n";
 }
 
 std::vector<Option> TreasureCommand::Options() const {
   std::vector<Option> options;
   for (std::string_view letter : kLetters) options.push_back({letter, true});
+  options.push_back({"contents", false});
   return options;
 }
 
 std::optional<std::string> TreasureCommand::Configure(
     const OptionValues& values, InputMode) {
   counts_.fill(0);
+  contents_ = values.contains("contents");
   for (std::size_t type = 0; type < kLetters.size(); ++type) {
     const auto found = values.find(kLetters[type]);
     if (found == values.end()) continue;
@@ -78,20 +95,41 @@ std::optional<std::string> TreasureCommand::Configure(
 }
 
 void TreasureCommand::Run(RandomSource& random) {
-  last_ = generator_.Generate(counts_, random);
+  if (!contents_) {
+    last_ = generator_.Generate(counts_, random);
+    return;
+  }
+  std::uint64_t seed = 0;
+  {
+    const ContentsSeed watch(random);
+    last_ = generator_.Generate(counts_, random);
+    seed = watch.Value();
+  }
+  RandomSource contents_random = ContentsGenerator::SourceFor(seed);
+  // The contents' draws join the lair's in --explain.
+  contents_random.SetLog(random.Log());
+  last_contents_ = contents_generator_.Generate(last_, contents_random);
 }
 
 Json TreasureCommand::LastRecord(std::optional<std::int64_t> seed,
                                  std::uint64_t index) const {
-  return Record(last_, seed, index);
+  return contents_ ? Record(last_, last_contents_, seed, index)
+                   : Record(last_, seed, index);
 }
 
 void TreasureCommand::VisitLast(ResultFields& fields) const {
   VisitResult(last_, fields);
+  // Listing hundreds of gems one path each would make a summary nobody
+  // reads; it counts the contents by class and kind and sums their values.
+  if (contents_) VisitContentsSummary(last_contents_, fields);
 }
 
-std::string TreasureCommand::LastText() const { return PlainText(last_); }
+std::string TreasureCommand::LastText() const {
+  return contents_ ? PlainText(last_, last_contents_) : PlainText(last_);
+}
 
-std::string TreasureCommand::LastMarkdown() const { return Markdown(last_); }
+std::string TreasureCommand::LastMarkdown() const {
+  return contents_ ? Markdown(last_, last_contents_) : Markdown(last_);
+}
 
 }  // namespace quendaro::cli

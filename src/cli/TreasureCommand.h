@@ -2,11 +2,14 @@
 
 #include "cli/Subcommand.h"
 #include "treasure/TreasureGenerator.h"
+#include "treasure/contents/ContentsGenerator.h"
 
 namespace quendaro::cli {
 
 // "treasure": the coins, gems, art objects and magic items of a lair holding
-// each type A to I from 0 to 5 times.
+// each type A to I from 0 to 5 times, and with --contents each of them by
+// name and value. The contents come from a sequence of their own, so a
+// seeded lair is the same with or without them.
 class TreasureCommand final : public Subcommand {
  public:
   std::string_view Name() const override { return "treasure"; }
@@ -24,8 +27,12 @@ class TreasureCommand final : public Subcommand {
 
  private:
   TreasureGenerator generator_;
+  ContentsGenerator contents_generator_;
   TreasureGenerator::Counts counts_{};
+  // With --contents, every gem, art object and magic item of each lair.
+  bool contents_ = false;
   TreasureResult last_;
+  LairContents last_contents_;
 };
 
 }  // namespace quendaro::cli

@@ -95,7 +95,7 @@ std::string Markdown(const TreasureResult& result) {
   return md;
 }
 
-std::string Html(const TreasureResult& result) {
+std::string HtmlBody(const TreasureResult& result) {
   std::string body =
       "<h1>Tesoro della tana</h1>\n<h2>Tipi</h2>\n<table border=\"1\">\n"
       "<tr><th>Tipo</th><th>Presenze</th></tr>\n";
@@ -120,7 +120,11 @@ std::string Html(const TreasureResult& result) {
   }
   if (!any) body += "<tr><td>—</td><td>nessuno</td></tr>\n";
   body += "</table>\n";
-  return HtmlDocument("Tesoro della tana", body);
+  return body;
+}
+
+std::string Html(const TreasureResult& result) {
+  return HtmlDocument("Tesoro della tana", HtmlBody(result));
 }
 
 Json ResultJson(const TreasureResult& result) {

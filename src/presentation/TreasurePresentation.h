@@ -27,6 +27,8 @@ TreasureWindowTexts WindowTexts(const TreasureResult& result);
 std::string PlainText(const TreasureResult& result);
 std::string Markdown(const TreasureResult& result);
 std::string Html(const TreasureResult& result);
+// The body of Html, for a sheet that adds to it.
+std::string HtmlBody(const TreasureResult& result);
 
 Json ResultJson(const TreasureResult& result);
 // The values of ResultJson, one at a time, without building it.

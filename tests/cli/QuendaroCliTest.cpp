@@ -339,6 +339,51 @@ TEST(QuendaroCliTest, ExplainWithJsonAddsTheRollsToEachRecord) {
   EXPECT_FALSE(nlohmann::json::parse(plain.out).contains("rolls"));
 }
 
+TEST(QuendaroCliTest, ContentsComeBesideAnUnchangedLair) {
+  const std::vector<std::string> lair = {"treasure", "--A",    "5",  "--B",
+                                         "2",        "--H",    "5",  "--count",
+                                         "20",       "--seed", "11", "--json"};
+  std::vector<std::string> with = lair;
+  with.push_back("--contents");
+  const CliRun plain = RunCli(lair);
+  const CliRun full = RunCli(with);
+  ASSERT_EQ(full.status, 0) << full.err;
+  const std::vector<std::string> plain_lines = Lines(plain.out);
+  const std::vector<std::string> full_lines = Lines(full.out);
+  ASSERT_EQ(full_lines.size(), plain_lines.size());
+  for (std::size_t i = 0; i < full_lines.size(); ++i) {
+    auto record = nlohmann::json::parse(full_lines[i]);
+    const auto contents = record["result"]["contents"];
+    const auto& totals = record["result"]["totals"];
+    EXPECT_EQ(contents["gems"].size(), totals["gems"].get<std::size_t>());
+    EXPECT_EQ(contents["artObjects"].size(),
+              totals["artObjects"].get<std::size_t>());
+    double gems = 0;
+    for (const auto& gem : contents["gems"]) gems += gem["value"].get<double>();
+    EXPECT_NEAR(contents["value"]["gems"].get<double>(), gems, 1e-6);
+    record["result"].erase("contents");
+    EXPECT_EQ(record, nlohmann::json::parse(plain_lines[i]));
+  }
+
+  std::vector<std::string> text = {"treasure",   "--H",      "5", "--seed", "2",
+                                   "--contents", "--explain"};
+  const CliRun shown = RunCli(text);
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  EXPECT_NE(shown.out.find("CONTENUTO DEL TESORO :"), std::string::npos);
+  EXPECT_NE(shown.out.find("Gemma 1: classe"), std::string::npos);
+  EXPECT_LT(shown.out.find("Monete di rame"),
+            shown.out.find("CONTENUTO DEL TESORO :"));
+
+  const CliRun stats =
+      RunCli({"treasure", "--H", "5", "--count", "200", "--seed", "5",
+              "--contents", "--stats", "--json"});
+  ASSERT_EQ(stats.status, 0) << stats.err;
+  const auto fields = nlohmann::json::parse(stats.out)["fields"];
+  EXPECT_EQ(fields["contents.value.total"]["count"], 200);
+  EXPECT_GT(fields["contents.gems.ornamental"]["max"].get<int>(), 0);
+  EXPECT_TRUE(fields.contains("contents.magicItems.weapon"));
+}
+
 TEST(QuendaroCliTest, StatsSummariseInsteadOfListing) {
   const CliRun run = RunCli({"treasure", "--A", "1", "--count", "2000",
                              "--stats", "--json", "--seed", "3"});

@@ -98,7 +98,7 @@ _quendaro_cli() {
   local options=()
   case $subcommand in
     character) options=(--race --class --alignment --sex --name --age --height --weight) ;;
-    treasure) options=(--A --B --C --D --E --F --G --H --I) ;;
+    treasure) options=(--A --B --C --D --E --F --G --H --I --contents) ;;
     hitpoints) options=(--group --level --reroll) ;;
     name) options=(--sex) ;;
     help)

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "presentation/Markup.h"
+#include "presentation/ResultFields.h"
+#include "treasure/TreasureResult.h"
+#include "treasure/contents/LairContents.h"
+
+namespace quendaro {
+
+// A lair's contents as texts, for the contents window, the command line and
+// the sheets: each gem, art object and magic item with its value, and what
+// the lair is worth. A lair's own texts stay in TreasurePresentation; the
+// functions taking both write the lair, then its contents.
+
+// A value in gold pieces: "1250 mo", "13,7 mo", "0,1 mo" with the decimal
+// separator given.
+std::string GoldText(Copper value, char decimal_separator = ',');
+
+std::string_view GemClassName(GemClass gem_class);  // "ornamentale"
+std::string_view GemClassKey(GemClass gem_class);   // "ornamental"
+std::string_view MagicKindName(MagicKind kind);     // "pozione"
+std::string_view MagicKindKey(MagicKind kind);      // "potion"
+std::string_view WhiteMetalName(WhiteMetal metal);  // "platino"
+
+// "calice d'argento con smalti".
+std::string ArtObjectText(const ArtObject& object);
+// "Anello di protezione +1", "Spada lunga +2, intelligente", "Bacchetta dei
+// fulmini, 87 cariche", "Pergamena di 3 incantesimi da mago (livelli 1, 4,
+// 2)", "Frecce +1, 9 pezzi".
+std::string MagicItemName(const MagicItem& item);
+// "Oggetto magico A3": the item's place in its type's line.
+std::string MagicItemLabel(const MagicItem& item, std::size_t index_in_type);
+
+std::string ContentsPlainText(const LairContents& contents);
+std::string ContentsMarkdown(const LairContents& contents);
+std::string ContentsHtmlBody(const LairContents& contents);
+
+// The record's "contents": {"gems": [...], "artObjects": [...],
+// "magicItems": [...], "platinumElectrum": "platinum", "electrum" or null,
+// "value": {"gems", "artObjects", "coins", "total"} in gold pieces}.
+Json ContentsJson(const LairContents& contents);
+
+// What a summary of many lairs counts of their contents: their values and
+// how many gems of each class and items of each kind they hold, under
+// "contents.".
+void VisitContentsSummary(const LairContents& contents, ResultFields& fields);
+
+std::string PlainText(const TreasureResult& result,
+                      const LairContents& contents);
+std::string Markdown(const TreasureResult& result,
+                     const LairContents& contents);
+std::string Html(const TreasureResult& result, const LairContents& contents);
+// The lair's record with "contents" in its "result".
+Json Record(const TreasureResult& result, const LairContents& contents,
+            std::optional<std::int64_t> seed, std::uint64_t index);
+
+}  // namespace quendaro
