@@ -11,6 +11,8 @@
 #include "names/NameGenerator.h"
 #include "random/RandomSource.h"
 #include "treasure/TreasureGenerator.h"
+#include "treasure/contents/ContentsGenerator.h"
+#include "treasure/contents/ContentsSeed.h"
 #include "weapon/WeaponGenerator.h"
 
 namespace quendaro {
@@ -42,6 +44,27 @@ void BM_TreasureAllTypesAtFive(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TreasureAllTypesAtFive);
+
+// The same lair and every gem, art object and magic item in it.
+void BM_TreasureAllTypesAtFiveWithContents(benchmark::State& state) {
+  RandomSource random;
+  const TreasureGenerator generator;
+  const ContentsGenerator contents;
+  TreasureGenerator::Counts counts;
+  counts.fill(5);
+  for (auto _ : state) {
+    std::uint64_t seed = 0;
+    TreasureResult lair;
+    {
+      const ContentsSeed watch(random);
+      lair = generator.Generate(counts, random);
+      seed = watch.Value();
+    }
+    RandomSource source = ContentsGenerator::SourceFor(seed);
+    benchmark::DoNotOptimize(contents.Generate(lair, source));
+  }
+}
+BENCHMARK(BM_TreasureAllTypesAtFiveWithContents);
 
 void BM_Weapon(benchmark::State& state) {
   RandomSource random;

@@ -1,17 +1,22 @@
 #include <QAction>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 #include <QTest>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include "random/RandomSource.h"
 #include "support/Draws.h"
 #include "support/RecordingPlatform.h"
 #include "support/WindowTesting.h"
 #include "ui/forms/Form3.h"
+#include "ui/forms/TreasureContentsWindow.h"
 #include "ui/kit/AboutTexts.h"
 
 namespace quendaro {
@@ -37,6 +42,28 @@ const char* const kMagicLines[] = {"labela", "labelb", "Labelc",
 // Copper, gold, silver, platinum/electrum, gems, art objects.
 const char* const kTotals[] = {"Label10", "Label13", "Label16",
                                "Label18", "Label20", "Label22"};
+
+// Keeps what the window asked to reopen elsewhere.
+class ReopenNavigator final : public Navigator {
+ public:
+  void Show(FormId) override {}
+  void SwitchTo(FormId, QWidget*) override {}
+  void OpenOwned(FormId, QWidget*) override {}
+  void ShowAndHide(FormId, QWidget*) override {}
+  void Close(FormId) override {}
+  void Reopen(const QJsonObject& entry) override { reopened << entry; }
+  QList<QJsonObject> reopened;
+};
+
+// The sum of the numbers in a magic-item line: "2 + 1 pozione" is three.
+int NumbersIn(const QString& line) {
+  int sum = 0;
+  for (const QString& word :
+       line.split(QRegularExpression("[^0-9]+"), Qt::SkipEmptyParts)) {
+    sum += word.toInt();
+  }
+  return sum;
+}
 
 QString Utf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -214,6 +241,61 @@ class Form3Test : public QObject {
     Click(window, "Command1");
     QCOMPARE(Text(window, "Labeli"), "");
     QCOMPARE(Text(window, "Label18"), "0");
+  }
+
+  void contentsWindowShowsTheLairAndFollowsEachGeneration() {
+    RandomSource random(5);
+    RecordingPlatform platform;
+    ReopenNavigator navigator;
+    Form3 window(random, platform, &navigator);
+    ShowAndWait(window);
+    for (const char* spinner : {"UpDown1", "UpDown3", "UpDown8", "UpDown17"}) {
+      Step(window, spinner, Qt::Key_Up, 5);  // A, B, G and H five times
+    }
+    Click(window, "Command1");
+    QAction* contents = window.findChild<QAction*>("contents");
+    QVERIFY(contents != nullptr);
+    QCOMPARE(contents->text(), "Contenuto del &tesoro");
+    QCOMPARE(contents->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+    QVERIFY(Child<QLabel>(window, "Label20")->actions().contains(contents));
+    contents->trigger();
+    auto* shown = window.findChild<TreasureContentsWindow*>();
+    QVERIFY(shown != nullptr && shown->isVisible());
+    auto* list = shown->findChild<QTreeWidget*>("contents");
+
+    // Gems, art objects and magic items as the totals and lines count them;
+    // a further click replaces them, and an intelligent weapon's line opens
+    // the weapon window.
+    bool opened = false;
+    for (int generation = 0; generation < 40 && !opened; ++generation) {
+      QCOMPARE(list->topLevelItemCount(), 3);
+      QCOMPARE(list->topLevelItem(0)->text(0),
+               QStringLiteral("Gemme (%1)").arg(Text(window, "Label20")));
+      QCOMPARE(
+          list->topLevelItem(1)->text(0),
+          QStringLiteral("Oggetti d'arte (%1)").arg(Text(window, "Label22")));
+      int asked = 0;
+      for (const char* name : kMagicLines)
+        asked += NumbersIn(Text(window, name));
+      QCOMPARE(list->topLevelItem(2)->text(0),
+               QStringLiteral("Oggetti magici (%1)").arg(asked));
+      for (QTreeWidgetItemIterator it(list); *it != nullptr && !opened; ++it) {
+        if (!(*it)->text(0).contains("intelligente")) continue;
+        emit list->itemActivated(*it, 0);
+        QCOMPARE(navigator.reopened.size(), 1);
+        const QJsonObject entry = navigator.reopened.front();
+        QCOMPARE(entry["generator"].toString(), "weapon");
+        QVERIFY(entry["inputs"].toObject()["Text1"].toString().contains(
+            "intelligente"));
+        QVERIFY(!entry["window"].toObject()["Label27"].toString().isEmpty());
+        opened = true;
+      }
+      Click(window, "Command1");
+    }
+    QVERIFY(opened);
+
+    Click(window, "Command2");
+    QCOMPARE(list->topLevelItemCount(), 0);
   }
 
   void menuBarCarriesEveryItem() {

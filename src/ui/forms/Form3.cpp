@@ -1,5 +1,7 @@
 #include "ui/forms/Form3.h"
 
+#include <QAction>
+#include <QDateTime>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -10,7 +12,11 @@
 #include <string_view>
 
 #include "common/NumberText.h"
+#include "presentation/ContentsPresentation.h"
 #include "presentation/TreasurePresentation.h"
+#include "presentation/WeaponPresentation.h"
+#include "treasure/contents/ContentsSeed.h"
+#include "ui/forms/TreasureContentsWindow.h"
 #include "ui/kit/AboutTexts.h"
 #include "ui/kit/Accessibility.h"
 #include "ui/kit/ClassicColors.h"
@@ -19,6 +25,7 @@
 #include "ui/kit/MenuBar.h"
 #include "ui/kit/SheetScaler.h"
 #include "ui/kit/WindowStyle.h"
+#include "ui/results/HistoryEntry.h"
 #include "ui/results/ResultActions.h"
 #include "ui/results/ResultTexts.h"
 #include "ui/results/RollAudit.h"
@@ -203,6 +210,10 @@ void Form3::BuildMenuBar() {
   rolls_ = new RollAudit(this, platform_);
   results_->SetRollAudit(*rolls_);
   opzioni->addAction(rolls_->Action());
+  contents_action_ = opzioni->addAction(QStringLiteral("Contenuto del &tesoro"),
+                                        this, &Form3::contents_Click);
+  contents_action_->setObjectName(QStringLiteral("contents"));
+  contents_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
   AddMenu(this, QStringLiteral("&?"),
           {{"about", "&About...", &Form3::about_Click},
            {"soft", "&Morvellan Soft.", &Form3::soft_Click},
@@ -279,6 +290,9 @@ void Form3::BuildTotalsColumn(QGridLayout& grid) {
     totals->addWidget(value, i, 1, Qt::AlignVCenter);
     NameControl(value, FromUtf8(names.caption));
     totals_[static_cast<std::size_t>(names.kind)] = value;
+    // A right click on a total offers the lair's contents.
+    value->setContextMenuPolicy(Qt::ActionsContextMenu);
+    value->addAction(contents_action_);
     totals->setRowStretch(i, 1);
   }
   totals->setColumnStretch(0, 3);
@@ -379,8 +393,20 @@ void Form3::Command1_Click() {
             .value_or(0);
   }
   ScopedRollLog rolls(random_);
-  const TreasureResult result = generator_.Generate(counts, random_);
+  TreasureResult result;
+  std::uint64_t contents_seed = 0;
+  {
+    const ContentsSeed seed(random_);
+    result = generator_.Generate(counts, random_);
+    contents_seed = seed.Value();
+  }
   rolls_->SetSteps(rolls.Take());
+  // The contents come from a sequence of their own, seeded from the lair's
+  // draws, so the lair and every later draw of the shared source are what
+  // they would be without them.
+  RandomSource contents_random = ContentsGenerator::SourceFor(contents_seed);
+  contents_ = contents_generator_.Generate(result, contents_random);
+  lair_ = result;
   const TreasureWindowTexts texts = WindowTexts(result);
 
   for (std::size_t type = 0; type < texts.magic_lines.size(); ++type) {
@@ -392,7 +418,10 @@ void Form3::Command1_Click() {
   for (std::size_t kind = 0; kind < texts.totals.size(); ++kind) {
     totals_[kind]->setText(QString::fromStdString(texts.totals[kind]));
   }
-  results_->Publish(TreasureDocument(result));
+  if (contents_window_ != nullptr && contents_window_->isVisible()) {
+    contents_window_->ShowContents(result, contents_);
+  }
+  results_->Publish(TreasureDocument(result, contents_));
 }
 
 void Form3::Command2_Click() {
@@ -401,7 +430,59 @@ void Form3::Command2_Click() {
   // starts from 0 rather than from the count before clearing.
   for (QSpinBox* spinner : spinners_) spinner->setValue(0);
   Command2->setEnabled(false);
+  lair_.reset();
+  if (contents_window_ != nullptr) contents_window_->Clear();
   results_->Withdraw();
+}
+
+void Form3::contents_Click() {
+  if (contents_window_ == nullptr) {
+    contents_window_ = new TreasureContentsWindow(
+        [this](const MagicItem& item) { OpenWeapon(item); }, this);
+  }
+  if (lair_) {
+    contents_window_->ShowContents(*lair_, contents_);
+  } else {
+    contents_window_->Clear();
+  }
+  contents_window_->show();
+  contents_window_->raise();
+  contents_window_->activateWindow();
+}
+
+void Form3::OpenWeapon(const MagicItem& item) {
+  if (navigator_ == nullptr || !item.weapon) return;
+  // The weapon window takes it back as it takes back a weapon of the
+  // history: its texts by control, the item's name and type as its notes.
+  const WeaponWindowTexts shown = WindowTexts(*item.weapon);
+  QJsonObject window;
+  const std::pair<const char*, const std::string*> labels[] = {
+      {"Label23", &shown.languages},
+      {"Label25", &shown.bonus},
+      {"Label1", &shown.alignment},
+      {"Label4", &shown.intelligence},
+      {"Label6", &shown.communication},
+      {"Label7", &shown.reads_non_magical},
+      {"Label8", &shown.reads_magical},
+      {"Label12", &shown.ability1},
+      {"Label11", &shown.ability2},
+      {"Label10", &shown.ability3},
+      {"Label19", &shown.special_purpose},
+      {"Label20", &shown.special_purpose_power},
+      {"Label27", &shown.ego},
+  };
+  for (const auto& [name, text] : labels) {
+    window[QLatin1String(name)] = QString::fromStdString(*text);
+  }
+  window[QStringLiteral("Command2")] = true;
+  QJsonObject inputs;
+  inputs[QStringLiteral("Text1")] = QString::fromStdString(MagicItemName(item));
+  inputs[QStringLiteral("Combo1")] = item.weapon_window_type.empty()
+                                         ? QStringLiteral("nessuno")
+                                         : FromUtf8(item.weapon_window_type);
+  navigator_->Reopen(MakeHistoryEntry(WeaponDocument(*item.weapon),
+                                      QDateTime::currentDateTimeUtc(), inputs,
+                                      window));
 }
 
 void Form3::init_Click() {

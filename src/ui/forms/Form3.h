@@ -2,13 +2,16 @@
 
 #include <QMainWindow>
 #include <array>
+#include <optional>
 
 #include "random/RandomSource.h"
 #include "treasure/LairTreasureTable.h"
 #include "treasure/TreasureGenerator.h"
+#include "treasure/contents/ContentsGenerator.h"
 #include "ui/kit/Navigator.h"
 #include "ui/kit/Platform.h"
 
+class QAction;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -19,6 +22,7 @@ namespace quendaro {
 
 class ResultActions;
 class RollAudit;
+class TreasureContentsWindow;
 
 // The lair-treasure window, "Generatore di tesori della tana": the game master
 // sets how many times each lair type A to I is present, and "Genera tesoro"
@@ -26,7 +30,9 @@ class RollAudit;
 // lines and writes them into the three columns. The rules live in the
 // generator; the window reads the counts, asks and writes. Its menu bar leads
 // to the other windows through the navigator, which may be null when the
-// window stands alone.
+// window stands alone. Each lair's contents (every gem, art object and magic
+// item) are rolled with it and shown in "Contenuto del tesoro", a window of
+// its own that this one opens and keeps up to date.
 class Form3 : public QMainWindow {
   Q_OBJECT
 
@@ -46,6 +52,8 @@ class Form3 : public QMainWindow {
   void about_Click();
   void soft_Click();
   void cred_Click();
+  // "Contenuto del tesoro": opens the contents window on the last lair.
+  void contents_Click();
 
  private:
   void BuildMenuBar();
@@ -58,6 +66,8 @@ class Form3 : public QMainWindow {
                    int first_line);
   // Empties the fifteen output labels: the magic lines, then the totals.
   void EmptyOutputs();
+  // Opens `item`, an intelligent weapon of the lair, in the weapon window.
+  void OpenWeapon(const MagicItem& item);
 
   RandomSource& random_;
   Platform& platform_;
@@ -66,6 +76,12 @@ class Form3 : public QMainWindow {
   // Copying, saving and printing the latest result, and its history.
   ResultActions* results_ = nullptr;
   TreasureGenerator generator_;
+  ContentsGenerator contents_generator_;
+  // The last lair and its contents, for the contents window.
+  std::optional<TreasureResult> lair_;
+  LairContents contents_;
+  QAction* contents_action_ = nullptr;                 // "Contenuto del tesoro"
+  TreasureContentsWindow* contents_window_ = nullptr;  // made when first opened
 
   // In type order A to I: the count boxes Text1 .. Text9 and their spinners
   // UpDown1, UpDown3, UpDown11, UpDown10, UpDown9, UpDown5, UpDown8, UpDown17,

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "presentation/CharacterPresentation.h"
+#include "presentation/ContentsPresentation.h"
 #include "presentation/HitPointPresentation.h"
 #include "presentation/NamePresentation.h"
 #include "presentation/Record.h"
@@ -71,7 +72,10 @@ ResultDocument CharacterDocument(const CharacterSheet& sheet,
   return document;
 }
 
-ResultDocument TreasureDocument(const TreasureResult& result) {
+namespace {
+
+// The history's one line for a lair: its types, gold, gems and magic lines.
+QString TreasureSummary(const TreasureResult& result) {
   QStringList types;
   for (int type = 0; type < kTreasureTypeCount; ++type) {
     const int count = result.counts[static_cast<std::size_t>(type)];
@@ -96,7 +100,26 @@ ResultDocument TreasureDocument(const TreasureResult& result) {
           .arg(result.Total(TreasureKind::kGold))
           .arg(result.Total(TreasureKind::kGems))
           .arg(magic);
-  return Document("treasure", result, summary);
+  return summary;
+}
+
+}  // namespace
+
+ResultDocument TreasureDocument(const TreasureResult& result) {
+  return Document("treasure", result, TreasureSummary(result));
+}
+
+ResultDocument TreasureDocument(const TreasureResult& result,
+                                const LairContents& contents) {
+  ResultDocument document =
+      Document("treasure", result, TreasureSummary(result), contents);
+  document.summary +=
+      QStringLiteral(", valore %1").arg(ToQt(GoldText(contents.value.total)));
+  document.record =
+      QJsonDocument::fromJson(QByteArray::fromStdString(JsonLine(
+                                  Record(result, contents, kNoSeed, 0))))
+          .object();
+  return document;
 }
 
 ResultDocument WeaponDocument(const WeaponResult& weapon) {

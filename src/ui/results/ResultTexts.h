@@ -4,6 +4,7 @@
 #include "hitpoints/HitPointRoller.h"
 #include "names/NameGenerator.h"
 #include "treasure/TreasureResult.h"
+#include "treasure/contents/LairContents.h"
 #include "ui/results/ResultDocument.h"
 #include "weapon/WeaponResult.h"
 
@@ -15,6 +16,9 @@ namespace quendaro {
 ResultDocument CharacterDocument(const CharacterSheet& sheet,
                                  char decimal_separator);
 ResultDocument TreasureDocument(const TreasureResult& result);
+// The lair with every gem, art object and magic item it holds.
+ResultDocument TreasureDocument(const TreasureResult& result,
+                                const LairContents& contents);
 ResultDocument WeaponDocument(const WeaponResult& weapon);
 ResultDocument HitPointDocument(const HitPointResult& result);
 ResultDocument NameDocument(const NameResult& result);
