@@ -53,9 +53,6 @@ TreasureContentsWindow::TreasureContentsWindow(OpenWeapon open_weapon,
   list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
   list_->header()->setStretchLastSection(false);
   list_->setFont(RoleFont(FontRole::kDialog, 11));
-  // Every row is one line of one font: Qt then measures one row, not each,
-  // which keeps a lair of a thousand gems quick to show.
-  list_->setUniformRowHeights(true);
   NameControl(list_, QStringLiteral("Contenuto del tesoro"));
   connect(list_, &QTreeWidget::itemActivated, this,
           &TreasureContentsWindow::Activated);
