@@ -25,6 +25,30 @@ std::string ListOf(const std::array<std::string_view, N>& choices) {
 
 }  // namespace
 
+std::optional<CheckedChoices> CheckChoiceOptions(const OptionValues& values,
+                                                 std::string& error) {
+  CheckedChoices checked;
+  const struct {
+    std::string_view option;
+    ChoiceList list;
+    std::optional<std::string>& entry;
+  } choices[] = {
+      {"race", {"race", kRaceChoices, kNoRace}, checked.race},
+      {"class", {"class", kClassChoices, kNoClass}, checked.character_class},
+      {"alignment",
+       {"alignment", kAlignmentChoices, kNoAlignment},
+       checked.alignment},
+      {"sex", {"sex", kSexChoices, kNoSex}, checked.sex},
+  };
+  for (const auto& choice : choices) {
+    const auto given = values.find(choice.option);
+    if (given == values.end()) continue;
+    choice.entry = CheckChoice(choice.list, given->second, error);
+    if (!choice.entry) return std::nullopt;
+  }
+  return checked;
+}
+
 std::string_view CharacterCommand::Synopsis() const {
   return "quendaro-cli character [--race T] [--class T] [--alignment T] "
          "[--sex T] [--name T]\n"
@@ -96,9 +120,11 @@ std::string CharacterCommand::Help() const {
 }
 
 std::vector<Option> CharacterCommand::Options() const {
-  return {{"race", true},   {"class", true}, {"alignment", true},
-          {"sex", true},    {"name", true},  {"age", true},
-          {"height", true}, {"weight", true}};
+  std::vector<Option> options(kChoiceOptions.begin(), kChoiceOptions.end());
+  options.insert(
+      options.end(),
+      {{"name", true}, {"age", true}, {"height", true}, {"weight", true}});
+  return options;
 }
 
 std::optional<std::string> CharacterCommand::Configure(
@@ -123,25 +149,15 @@ std::optional<std::string> CharacterCommand::Configure(
     return std::nullopt;
   }
 
-  const struct {
-    std::string_view option;
-    ChoiceList list;
-    std::string& field;
-  } choices[] = {
-      {"race", {"race", kRaceChoices, kNoRace}, request_.race},
-      {"class", {"class", kClassChoices, kNoClass}, request_.character_class},
-      {"alignment",
-       {"alignment", kAlignmentChoices, kNoAlignment},
-       request_.alignment},
-      {"sex", {"sex", kSexChoices, kNoSex}, request_.sex},
-  };
   std::string error;
-  for (const auto& choice : choices) {
-    const std::string* value = given(choice.option);
-    if (value == nullptr) continue;
-    std::optional<std::string> entry = CheckChoice(choice.list, *value, error);
-    if (!entry) return error;
-    choice.field = std::move(*entry);
+  std::optional<CheckedChoices> checked = CheckChoiceOptions(values, error);
+  if (!checked) return error;
+  for (auto [entry, field] :
+       {std::pair{&checked->race, &request_.race},
+        std::pair{&checked->character_class, &request_.character_class},
+        std::pair{&checked->alignment, &request_.alignment},
+        std::pair{&checked->sex, &request_.sex}}) {
+    if (*entry) *field = std::move(**entry);
   }
 
   // The window's number boxes take up to four digits; an empty box is

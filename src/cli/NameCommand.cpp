@@ -2,14 +2,16 @@
 
 #include <array>
 
+#include "character/CharacterChoices.h"
 #include "cli/CheckedText.h"
 #include "cli/SafeText.h"
+#include "npc/RaceTraits.h"
 #include "presentation/NamePresentation.h"
 
 namespace quendaro::cli {
 
 std::string_view NameCommand::Synopsis() const {
-  return "quendaro-cli name [--sex m|f]";
+  return "quendaro-cli name [--sex m|f] [--race T]";
 }
 
 std::string NameCommand::Help() const {
@@ -17,13 +19,18 @@ std::string NameCommand::Help() const {
          "    quendaro-cli name - a fantasy name\n"
          "\n"
          "SYNOPSIS\n"
-         "    quendaro-cli name [--sex m|f] [--count N] [--seed S] [--json] "
-         "[--stats]\n"
-         "                      [--explain] [--as-typed]\n"
+         "    quendaro-cli name [--sex m|f] [--race T] [--count N] [--seed S] "
+         "[--json]\n"
+         "                      [--stats] [--explain] [--as-typed]\n"
          "\n"
          "DESCRIPTION\n"
          "    Builds a name from two or three syllable groups, as the name "
-         "window does.\n"
+         "window does;\n"
+         "    with --race, a name of the set that fits the race (humans, "
+         "elves,\n"
+         "    dwarves, gnomes, halflings, half-elves or minotaurs), as an NPC "
+         "of that\n"
+         "    race gets it.\n"
          "\n"
          "OPTIONS\n"
          "    --sex m|f\n"
@@ -35,6 +42,10 @@ std::string NameCommand::Help() const {
          "        \"Selezionare se si vogliono generare nomi maschili o "
          "femminili\"\n"
          "        is given instead.\n"
+         "    --race T\n"
+         "        One of the character window's races, written as "
+         "\"character\" reads\n"
+         "        it; \"nessuna\" keeps the name window's syllables.\n"
          "    --as-typed\n"
          "        Takes --sex only as m or f, as the window's two options.\n"
          "\n"
@@ -44,11 +55,24 @@ std::string NameCommand::Help() const {
          "in the README.\n";
 }
 
-std::vector<Option> NameCommand::Options() const { return {{"sex", true}}; }
+std::vector<Option> NameCommand::Options() const {
+  return {{"sex", true}, {"race", true}};
+}
 
 std::optional<std::string> NameCommand::Configure(const OptionValues& values,
                                                   InputMode mode) {
   choice_ = NameChoice::kNone;
+  set_.reset();
+  // The race is always checked: the name window has no list of races.
+  if (const auto race = values.find("race"); race != values.end()) {
+    std::string error;
+    const std::optional<std::string> entry =
+        CheckChoice({"race", kRaceChoices, kNoRace}, race->second, error);
+    if (!entry) return error;
+    if (const RaceTraits* traits = TraitsOfRace(*entry)) {
+      set_ = traits->name_set;
+    }
+  }
   const auto sex = values.find("sex");
   if (sex == values.end()) return std::nullopt;
   std::string chosen = sex->second;
@@ -73,7 +97,8 @@ std::optional<std::string> NameCommand::Configure(const OptionValues& values,
 }
 
 void NameCommand::Run(RandomSource& random) {
-  last_ = generator_.GenerateName(choice_, random);
+  last_ = set_ ? NameSetGenerator().GenerateName(*set_, choice_, random)
+               : generator_.GenerateName(choice_, random);
 }
 
 Json NameCommand::LastRecord(std::optional<std::int64_t> seed,

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <optional>
+
 #include "cli/Subcommand.h"
 #include "names/NameGenerator.h"
+#include "names/NameSets.h"
 
 namespace quendaro::cli {
 
-// "name": a male or female fantasy name, as the name window builds it.
+// "name": a male or female fantasy name, as the name window builds it, or
+// with --race one of the name set that fits the race.
 class NameCommand final : public Subcommand {
  public:
   std::string_view Name() const override { return "name"; }
@@ -24,6 +28,8 @@ class NameCommand final : public Subcommand {
  private:
   NameGenerator generator_;
   NameChoice choice_ = NameChoice::kNone;
+  // With --race: the race's set; without, the name window's syllables.
+  std::optional<NameSet> set_;
   NameResult last_;
 };
 

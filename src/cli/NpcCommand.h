@@ -1,13 +1,15 @@
 #pragma once
 
+#include "cli/CharacterCommand.h"
 #include "cli/Subcommand.h"
 #include "npc/NpcGenerator.h"
 
 namespace quendaro::cli {
 
 // "npc": whole non-player characters, each a legal pick of race, class,
-// alignment and sex, a name, the character as "character" rolls it and its
-// hit points at a level. The Markdown of a run is one table, a party sheet.
+// alignment and sex around what the options fix, a name, the character as
+// "character" rolls it, and its hit points, THAC0 and saving throws at a
+// level. The Markdown of a run is one table, a party sheet.
 class NpcCommand final : public Subcommand {
  public:
   explicit NpcCommand(char decimal_separator)
@@ -30,7 +32,9 @@ class NpcCommand final : public Subcommand {
  private:
   NpcGenerator generator_;
   char decimal_separator_;
-  int level_ = kLowestNpcLevel;
+  // The locked texts, which the request's locks view.
+  CheckedChoices locked_;
+  NpcRequest request_;
   Npc last_;
 };
 

@@ -164,7 +164,7 @@ std::string_view Draw(NameSet set, NameChoice choice, Slot slot,
                       RandomSource& random) {
   const PartList& list = PartsOf(set, choice, slot);
   const auto subject = [set, slot] {
-    return "Nome dei " + std::string(NameSetKey(set)) + ", " +
+    return "Nome (" + std::string(NameSetKey(set)) + "), " +
            std::string(kSlotCaptions[static_cast<std::size_t>(slot)]);
   };
   const int count = static_cast<int>(list.size);

@@ -244,7 +244,8 @@ TEST(QuendaroCliTest, UsageErrorsExitTwoAndWriteNothing) {
       {"npc", "--level", "2.5"},
       {"npc", "--level", "tre"},
       {"npc", "--level"},
-      {"npc", "--race", "Umano"},
+      {"npc", "--race", "Elfo altissimo"},
+      {"name", "--race", "Orco", "--sex", "m"},
   };
   for (const auto& arguments : cases) {
     const CliRun run = RunCli(arguments);
@@ -589,6 +590,46 @@ std::string Shown(const CliRun& run, const std::string& caption) {
     if (line.rfind(caption, 0) == 0) return line.substr(caption.size());
   }
   return "";
+}
+
+TEST(QuendaroCliTest, NpcKeepsItsLockedChoicesAndRefusesImpossibleOnes) {
+  const CliRun run = RunCli({"npc", "--race", "nano di collina", "--count",
+                             "100", "--seed", "3", "--json"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 100u);
+  std::set<std::string> classes;
+  for (const std::string& line : lines) {
+    const auto record = nlohmann::json::parse(line);
+    const auto& character = record["result"]["character"];
+    ASSERT_EQ(character["race"], "Nano di collina") << line;
+    ASSERT_TRUE(character["messages"].empty()) << line;
+    classes.insert(character["class"].get<std::string>());
+  }
+  EXPECT_GT(classes.size(), 5u);
+  EXPECT_EQ(Shown(RunCli({"npc", "--class", "Paladino", "--sex", "femmina",
+                          "--seed", "4"}),
+                  "Razza: "),
+            "Umano");
+  ExpectUsageError(
+      {"npc", "--race", "Minotauro(Dragonlance)", "--class", "Ladro"},
+      "Un minotauro non può fare il ladro");
+  ExpectUsageError(
+      {"npc", "--class", "paladino", "--alignment", "caotico buono"},
+      "Un paladino può essere solo legale buono");
+}
+
+TEST(QuendaroCliTest, NameByRaceUsesTheRacesSetAndWithoutItTheWindows) {
+  // The window's names always end in one of its second or third parts.
+  const CliRun window = RunCli({"name", "--sex", "m", "--seed", "5"});
+  const CliRun dwarf = RunCli(
+      {"name", "--sex", "m", "--race", "Nano grigio(Duergar)", "--seed", "5"});
+  const CliRun nobody =
+      RunCli({"name", "--sex", "m", "--race", "nessuna", "--seed", "5"});
+  ASSERT_EQ(dwarf.status, 0) << dwarf.err;
+  EXPECT_EQ(nobody.out, window.out);
+  EXPECT_NE(dwarf.out, window.out);
+  EXPECT_NE(Shown(dwarf, "Nome: "), "");
 }
 
 TEST(QuendaroCliBadTextsTest, ListTextsMatchWhateverTheirCaseAccentsAndBlanks) {

@@ -18,6 +18,7 @@
 #include "cli/CommandLine.h"
 #include "cli/HitPointsCommand.h"
 #include "cli/NameCommand.h"
+#include "cli/NpcCommand.h"
 #include "cli/TreasureCommand.h"
 #include "cli/WeaponCommand.h"
 #include "hitpoints/ClassGroup.h"
@@ -39,6 +40,7 @@ std::vector<std::unique_ptr<Subcommand>> AllSubcommands() {
   all.emplace_back(new WeaponCommand());
   all.emplace_back(new HitPointsCommand('.'));
   all.emplace_back(new NameCommand());
+  all.emplace_back(new NpcCommand('.'));
   return all;
 }
 

@@ -137,12 +137,12 @@ TEST(NpcGeneratorTest, EveryNpcIsAWholeCharacterWithoutAMessage) {
     EXPECT_NE(npc.character.age_category, "");
     // The name is the three parts the set's draws picked.
     const std::string set_subject =
-        "Nome dei " + std::string(NameSetKey(traits.name_set)) + ", ";
+        "Nome (" + std::string(NameSetKey(traits.name_set)) + "), ";
     std::string from_parts;
     int parts = 0;
     for (const RollStep& step : log.Steps()) {
       if (step.kind != RollStepKind::kRule) continue;
-      if (step.subject.starts_with("Nome dei")) {
+      if (step.subject.starts_with("Nome (")) {
         EXPECT_TRUE(step.subject.starts_with(set_subject)) << step.subject;
         if (const auto* part = std::get_if<std::string>(&step.value)) {
           from_parts += *part;

@@ -31,7 +31,7 @@ _quendaro_cli_alignments=(
 _quendaro_cli_sexes=("Maschio" "Femmina")
 _quendaro_cli_groups=("Militare" "Vagabondo" "Sacerdote" "Esperto di magia")
 
-_quendaro_cli_subcommands=(character treasure weapon hitpoints name help)
+_quendaro_cli_subcommands=(character treasure weapon hitpoints name npc help)
 _quendaro_cli_common=(--count --seed --format --json --stats --explain --as-typed --help)
 
 # Adds to COMPREPLY, quoted, the words that start with $1 (case aside, as the
@@ -83,12 +83,12 @@ _quendaro_cli() {
   fi
 
   case $subcommand:$prev in
-    character:--race) _quendaro_cli_offer "$cur" "${_quendaro_cli_races[@]}"; return 0 ;;
-    character:--class) _quendaro_cli_offer "$cur" "${_quendaro_cli_classes[@]}"; return 0 ;;
-    character:--alignment) _quendaro_cli_offer "$cur" "${_quendaro_cli_alignments[@]}"; return 0 ;;
-    character:--sex) _quendaro_cli_offer "$cur" "${_quendaro_cli_sexes[@]}"; return 0 ;;
+    character:--race | npc:--race | name:--race) _quendaro_cli_offer "$cur" "${_quendaro_cli_races[@]}"; return 0 ;;
+    character:--class | npc:--class) _quendaro_cli_offer "$cur" "${_quendaro_cli_classes[@]}"; return 0 ;;
+    character:--alignment | npc:--alignment) _quendaro_cli_offer "$cur" "${_quendaro_cli_alignments[@]}"; return 0 ;;
+    character:--sex | npc:--sex) _quendaro_cli_offer "$cur" "${_quendaro_cli_sexes[@]}"; return 0 ;;
     hitpoints:--group) _quendaro_cli_offer "$cur" "${_quendaro_cli_groups[@]}"; return 0 ;;
-    hitpoints:--level) _quendaro_cli_offer "$cur" {1..20}; return 0 ;;
+    hitpoints:--level | npc:--level) _quendaro_cli_offer "$cur" {1..20}; return 0 ;;
     name:--sex) _quendaro_cli_offer "$cur" m f; return 0 ;;
     *:--format) _quendaro_cli_offer "$cur" text markdown json; return 0 ;;
     treasure:--[A-I]) _quendaro_cli_offer "$cur" 0 1 2 3 4 5; return 0 ;;
@@ -100,10 +100,11 @@ _quendaro_cli() {
     character) options=(--race --class --alignment --sex --name --age --height --weight) ;;
     treasure) options=(--A --B --C --D --E --F --G --H --I --contents) ;;
     hitpoints) options=(--group --level --reroll) ;;
-    name) options=(--sex) ;;
+    name) options=(--sex --race) ;;
+    npc) options=(--level --race --class --alignment --sex) ;;
     help)
       ((COMP_CWORD == i + 1)) &&
-        _quendaro_cli_offer "$cur" character treasure weapon hitpoints name
+        _quendaro_cli_offer "$cur" character treasure weapon hitpoints name npc
       return 0
       ;;
   esac
