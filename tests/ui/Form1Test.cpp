@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <memory>
 
@@ -85,6 +86,7 @@ class Form1Test : public QObject {
   void randomNpcIsInTheOptionsMenuWithItsShortcut();
   void randomNpcFillsTheBoxesAndRollsAWholeSheet();
   void randomNpcRollsAsTiraIDadiDoes();
+  void randomNpcKeepsTheChoicesAlreadyMade();
 
  private:
   template <typename T>
@@ -561,10 +563,56 @@ void Form1Test::randomNpcFillsTheBoxesAndRollsAWholeSheet() {
     QVERIFY(!TextOf("Label30").isEmpty());
     QVERIFY(!TextOf("Label22").isEmpty());
     QVERIFY(Find<QPushButton>("Command2")->isEnabled());
-    QCOMPARE(TextOf("Text12"), QStringLiteral("30"));
-    QCOMPARE(TextOf("Text8"), QStringLiteral("180"));
-    QCOMPARE(TextOf("Text9"), QStringLiteral("75"));
+    // A new adult of the race, whatever was typed before.
+    const RaceTraits& traits = *TraitsOfRace(race.toStdString());
+    const std::size_t sex = TextOf("combo4") == QStringLiteral("Femmina");
+    const auto within = [](const QString& text, WholeRange range) {
+      return text.toInt() >= range.low && text.toInt() <= range.high;
+    };
+    QVERIFY(within(TextOf("Text12"), traits.starting_age));
+    QVERIFY(within(TextOf("Text8"), traits.height_cm[sex]));
+    QVERIFY(within(TextOf("Text9"), traits.weight_kg[sex]));
   }
+}
+
+// The lists the game master set stay as set and the rest is drawn around
+// them, press after press; a set the rules refuse gets the rule's message as
+// "Tira i dadi" gives it, and "Cancella" leaves everything to the dice again.
+void Form1Test::randomNpcKeepsTheChoicesAlreadyMade() {
+  Choose("Combo1", QStringLiteral("Nano di collina"));
+  Choose("combo4", QStringLiteral("Femmina"));
+  QSet<QString> classes;
+  for (int press = 0; press < 30; ++press) {
+    Find<QAction>("png")->trigger();
+    QCOMPARE(platform_->messages, QStringList());
+    QCOMPARE(TextOf("Combo1"), QStringLiteral("Nano di collina"));
+    QCOMPARE(TextOf("combo4"), QStringLiteral("Femmina"));
+    classes.insert(TextOf("Combo2"));
+  }
+  QVERIFY(classes.size() > 3);
+
+  // Typing again a text the dice drew makes it the game master's.
+  Choose("Combo2", TextOf("Combo2"));
+  const QString kept_class = TextOf("Combo2");
+  Find<QAction>("png")->trigger();
+  QCOMPARE(TextOf("Combo2"), kept_class);
+
+  Choose("Combo1", QStringLiteral("Minotauro(Dragonlance)"));
+  Choose("Combo2", QStringLiteral("Ladro"));
+  Find<QAction>("png")->trigger();
+  QCOMPARE(platform_->messages,
+           QStringList({QStringLiteral("Un minotauro non può fare il ladro")}));
+  QCOMPARE(TextOf("Text2"), QStringLiteral("0"));
+
+  platform_->messages.clear();
+  Press("Command2");
+  QSet<QString> races;
+  for (int press = 0; press < 30; ++press) {
+    Find<QAction>("png")->trigger();
+    races.insert(TextOf("Combo1"));
+  }
+  QCOMPARE(platform_->messages, QStringList());
+  QVERIFY(races.size() > 3);
 }
 
 // Two windows on the same sequence: one makes its NPC from the menu, the
@@ -574,8 +622,8 @@ void Form1Test::randomNpcRollsAsTiraIDadiDoes() {
   const char* const shown[] = {
       "Combo1",  "Combo2",  "Combo3",  "combo4",  "Text11",  "Text2",
       "Text3",   "Text4",   "Text5",   "Text6",   "Text7",   "Text10",
-      "Text12",  "Label22", "Label23", "Label24", "Label25", "Label26",
-      "Label27", "Label28", "Label30", "Label35"};
+      "Text12",  "Text8",   "Text9",   "Label22", "Label23", "Label24",
+      "Label25", "Label26", "Label27", "Label28", "Label30", "Label35"};
   const auto text_of = [](const Form1& window, const char* name) {
     QObject* child = window.findChild<QObject*>(QString::fromLatin1(name));
     if (auto* box = qobject_cast<QLineEdit*>(child)) return box->text();
@@ -601,6 +649,9 @@ void Form1Test::randomNpcRollsAsTiraIDadiDoes() {
     Choose("Combo3", qt(npc.choices.alignment));
     Choose("combo4", qt(npc.choices.sex));
     TypeName(QString::fromStdString(npc.name));
+    TypeNumber("Text12", QString::number(npc.physique->age));
+    TypeNumber("Text8", QString::number(npc.physique->height_cm));
+    TypeNumber("Text9", QString::number(npc.physique->weight_kg));
     Press("Command1");
 
     QCOMPARE(platform_->messages, QStringList());

@@ -190,6 +190,14 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
   connect(Combo1, &QComboBox::editTextChanged, this, &Form1::combo1_Change);
   connect(Combo2, &QComboBox::editTextChanged, this, &Form1::Combo2_Change);
   connect(Combo3, &QComboBox::editTextChanged, this, &Form1::Combo3_Change);
+  // Whatever the game master types or picks in a list is a choice of theirs,
+  // even a text the dice drew there before.
+  const std::array<QComboBox*, 4> lists = {Combo1, Combo2, Combo3, combo4};
+  for (std::size_t i = 0; i < lists.size(); ++i) {
+    const auto chosen = [this, i] { drawn_[i].clear(); };
+    connect(lists[i], &QComboBox::textActivated, this, chosen);
+    connect(lists[i]->lineEdit(), &QLineEdit::textEdited, this, chosen);
+  }
   for (QLineEdit* box : {Text12, Text8, Text9}) {
     box->installEventFilter(this);
     // Text that arrives without a key press (pasted from the menu or with
@@ -694,17 +702,39 @@ void Form1::Command1_Click() {
   results_->Publish(CharacterDocument(sheet, separator));
 }
 
-// A whole non-player character in one go: the pick and its name fill the
-// boxes as the game master would, then the roll is that of "Tira i dadi".
-// The pick always keeps the class rules; age, height and weight stay as
-// typed, so only an age the race cannot reach still raises its message.
+// A whole non-player character in one go: the pick and its name, age,
+// height and weight fill the boxes as the game master would, then the roll
+// is that of "Tira i dadi". A list the game master has set is kept and the
+// pick goes around it; what an earlier press drew is drawn again. Choices
+// that no legal character keeps get the rule's message from the roll.
 void Form1::png_Click() {
-  const NpcIdentity npc = PickNpcIdentity({}, random_);
-  Combo1->setEditText(ToQt(npc.choices.race));
-  Combo2->setEditText(ToQt(npc.choices.character_class));
-  Combo3->setEditText(ToQt(npc.choices.alignment));
-  combo4->setEditText(ToQt(npc.choices.sex));
+  const std::array<QComboBox*, 4> lists = {Combo1, Combo2, Combo3, combo4};
+  const std::array<std::string_view, 4> placeholders = {kNoRace, kNoClass,
+                                                        kNoAlignment, kNoSex};
+  ChoiceLocks locks;
+  const std::array<std::optional<std::string_view>*, 4> lock_of = {
+      &locks.race, &locks.character_class, &locks.alignment, &locks.sex};
+  std::array<std::string, 4> kept;  // what the locks view
+  for (std::size_t i = 0; i < lists.size(); ++i) {
+    const QString text = lists[i]->currentText();
+    if (text.isEmpty() || text == ToQt(placeholders[i]) || text == drawn_[i]) {
+      continue;
+    }
+    kept[i] = text.toStdString();
+    *lock_of[i] = kept[i];
+  }
+  const NpcIdentity npc = PickNpcIdentity(locks, random_);
+  for (std::size_t i = 0; i < lists.size(); ++i) {
+    const ChoiceStep& step = npc.choices.steps[i];
+    lists[i]->setEditText(ToQt(step.picked));
+    drawn_[i] = step.locked ? QString() : ToQt(step.picked);
+  }
   Text11->setText(QString::fromStdString(npc.name));
+  if (npc.physique) {
+    Text12->setText(QString::number(npc.physique->age));
+    Text8->setText(QString::number(npc.physique->height_cm));
+    Text9->setText(QString::number(npc.physique->weight_kg));
+  }
   Command1_Click();
 }
 
@@ -719,6 +749,7 @@ void Form1::Command2_Click() {
   Combo2->setEditText(ToQt(kNoClass));
   Combo3->setEditText(ToQt(kNoAlignment));
   combo4->setEditText(ToQt(kNoSex));
+  drawn_ = {};
   for (QLabel* label : {Label22, Label23, Label24, Label25, Label26, Label27,
                         Label28, Label35}) {
     label->clear();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
+#include <array>
 
 #include "random/RandomSource.h"
 #include "ui/kit/Navigator.h"
@@ -78,6 +80,10 @@ class Form1 : public QMainWindow {
   Navigator* navigator_;
   // Copying, saving and printing the latest result, and its history.
   ResultActions* results_ = nullptr;
+  // What the last "PNG casuale" drew into the race, class, alignment and sex
+  // lists (empty where the game master's choice was kept), so that the next
+  // one tells the game master's own choices from the dice's.
+  std::array<QString, 4> drawn_;
 
   QComboBox* Combo1 = nullptr;      // race
   QComboBox* Combo2 = nullptr;      // class
