@@ -3,12 +3,9 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QJsonObject>
-#include <QPixmap>
-#include <QPoint>
-#include <QRegion>
+#include <QRect>
 #include <QScreen>
 #include <QSettings>
-#include <QTimer>
 #include <optional>
 
 #include "history/HistoryStore.h"
@@ -23,6 +20,7 @@
 #include "ui/history/HistoryWindow.h"
 #include "ui/results/HistoryEntry.h"
 #include "ui/results/ResultActions.h"
+#include "ui/shell/SpareWindows.h"
 
 namespace quendaro {
 
@@ -34,39 +32,23 @@ QString PlaceKey(FormId form) {
   return QStringLiteral("windows/Form%1").arg(static_cast<int>(form) + 1);
 }
 
-bool OpensMaximized(FormId form) {
-  switch (form) {
-    case FormId::kForm1:
-    case FormId::kForm3:
-    case FormId::kForm5:
-      return true;
-    case FormId::kForm2:
-    case FormId::kForm4:
-    case FormId::kForm6:
-    case FormId::kForm7:
-    case FormId::kForm8:
-      return false;
-  }
-  return false;
-}
-
 // The windows that can be opened owned, in the order an owner closes them:
 // the hit-point window first, as the character window's "Esci" does.
 constexpr FormId kOwnedForms[] = {FormId::kForm4, FormId::kForm2,
                                   FormId::kForm6};
 
-// The windows built ahead, most likely first: the main menu follows the logo,
-// then the three generators of the menu, then the windows of their menus.
-// The start window is shown only once.
-constexpr FormId kSpareOrder[] = {
-    FormId::kForm8, FormId::kForm1, FormId::kForm3, FormId::kForm5,
-    FormId::kForm4, FormId::kForm2, FormId::kForm6};
-
 }  // namespace
 
 WindowManager::WindowManager(RandomSource& random, Platform& platform,
                              QObject* parent)
-    : QObject(parent), random_(random), platform_(platform) {}
+    : QObject(parent),
+      random_(random),
+      platform_(platform),
+      spares_(new SpareWindows(
+          [this](FormId form) { return Create(form); },
+          [this](FormId form) { return Window(form) != nullptr; }, this)) {
+  connect(spares_, &SpareWindows::Ready, this, &WindowManager::SparesReady);
+}
 
 WindowManager::~WindowManager() {
   delete history_window_.data();
@@ -78,7 +60,6 @@ WindowManager::~WindowManager() {
       delete window.data();
     }
   }
-  for (QPointer<QWidget>& spare : spares_) delete spare.data();
 }
 
 void WindowManager::Start() {
@@ -115,26 +96,19 @@ void WindowManager::Close(FormId target) {
   if (QWidget* window = Window(target)) window->close();
 }
 
-void WindowManager::BuildAheadWhenIdle() {
-  build_ahead_ = true;
-  // A window shown but not yet painted is painted first.
-  ScheduleSpare();
-}
+void WindowManager::BuildAheadWhenIdle() { spares_->BuildWhenIdle(); }
 
 QWidget* WindowManager::Window(FormId form) const {
   return windows_[IndexOf(form)].data();
 }
 
-bool WindowManager::HasSpare(FormId form) const {
-  return spares_[IndexOf(form)] != nullptr;
-}
+bool WindowManager::HasSpare(FormId form) const { return spares_->Has(form); }
 
 QWidget* WindowManager::Instance(FormId form) {
   QPointer<QWidget>& slot = windows_[IndexOf(form)];
   if (slot == nullptr) {
-    QPointer<QWidget>& spare = spares_[IndexOf(form)];
-    QWidget* window = spare != nullptr ? spare.data() : Create(form);
-    spare = nullptr;
+    QWidget* window = spares_->Take(form);
+    if (window == nullptr) window = Create(form);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->installEventFilter(this);
     slot = window;
@@ -167,7 +141,7 @@ QWidget* WindowManager::Create(FormId form) {
 }
 
 void WindowManager::Present(FormId form, QWidget* window) {
-  if (!window->isVisible()) unpainted_ = window;
+  if (!window->isVisible()) spares_->Shown(window);
   if (window->isVisible()) {
     // Bringing an open window forward leaves its size as the user made it,
     // only undoing a minimise.
@@ -195,16 +169,11 @@ void WindowManager::Present(FormId form, QWidget* window) {
 
 bool WindowManager::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Paint) {
-    // Building waits until the window just shown has been painted, so that
-    // a spare never delays what the player is looking at.
-    if (watched == unpainted_.data()) unpainted_ = nullptr;
-    ScheduleSpare();
+    spares_->Painted(qobject_cast<QWidget*>(watched));
     return false;
   }
-  if (event->type() == QEvent::Hide && watched == unpainted_.data()) {
-    // Hidden before its first paint: it will not get one now.
-    unpainted_ = nullptr;
-    ScheduleSpare();
+  if (event->type() == QEvent::Hide) {
+    spares_->Gone(qobject_cast<QWidget*>(watched));
     return false;
   }
   if (event->type() != QEvent::Close) return false;
@@ -233,7 +202,7 @@ bool WindowManager::eventFilter(QObject* watched, QEvent* event) {
 void WindowManager::Closed(FormId form, QWidget* window) {
   SavePlace(form, *window);
   // A window closed before its first paint never gets one.
-  if (window == unpainted_.data()) unpainted_ = nullptr;
+  spares_->Gone(window);
   // Forgotten at once: the instance is deleted only later, and a showing in
   // between must build a fresh one.
   windows_[IndexOf(form)] = nullptr;
@@ -244,7 +213,7 @@ void WindowManager::Closed(FormId form, QWidget* window) {
   }
   --closing_depth_;
   if (closing_depth_ == 0) EndIfNothingShown();
-  ScheduleSpare();
+  spares_->Schedule();
 }
 
 void WindowManager::EndIfNothingShown() {
@@ -260,11 +229,7 @@ void WindowManager::EndIfNothingShown() {
   }
   if (history_window_ != nullptr) history_window_->close();
   --closing_depth_;
-  // Spares must not outlive the program's windows.
-  for (QPointer<QWidget>& spare : spares_) {
-    if (spare != nullptr) spare->deleteLater();
-    spare = nullptr;
-  }
+  spares_->Stop();
   if (!ended_) {
     ended_ = true;
     emit LastWindowClosed();
@@ -331,57 +296,6 @@ void WindowManager::RestorePlace(FormId form, QWidget& window) {
 void WindowManager::SavePlace(FormId form, const QWidget& window) {
   if (remember_places_) {
     QSettings().setValue(PlaceKey(form), window.saveGeometry());
-  }
-}
-
-std::optional<FormId> WindowManager::MissingSpare() const {
-  for (const FormId form : kSpareOrder) {
-    if (Window(form) == nullptr && !HasSpare(form)) return form;
-  }
-  return std::nullopt;
-}
-
-void WindowManager::ScheduleSpare() {
-  if (!build_ahead_ || ended_ || spare_scheduled_ || unpainted_ != nullptr ||
-      !MissingSpare()) {
-    return;
-  }
-  spare_scheduled_ = true;
-  // A zero timer runs once the events already waiting, input and painting
-  // included, have been handled.
-  QTimer::singleShot(0, this, &WindowManager::BuildNextSpare);
-}
-
-void WindowManager::BuildNextSpare() {
-  spare_scheduled_ = false;
-  if (!build_ahead_ || ended_) return;
-  const std::optional<FormId> form = MissingSpare();
-  if (!form) return;
-  QWidget* spare = Create(*form);
-  // Drawn once, off screen, so that its pictures, typefaces and style are
-  // in their caches by the time it is shown. A small tile at a time keeps the
-  // drawing's memory small: the caches are what is wanted, not the picture.
-  spare->ensurePolished();
-  // A window that opens maximized is laid out and drawn at the screen's
-  // size, so that showing it finds its sheet already scaled to fit.
-  if (OpensMaximized(*form)) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-      spare->resize(screen->availableSize());
-    }
-  }
-  constexpr int kTile = 256;
-  QPixmap scratch(QSize(kTile, kTile) * spare->devicePixelRatioF());
-  scratch.setDevicePixelRatio(spare->devicePixelRatioF());
-  for (int y = 0; y < spare->height(); y += kTile) {
-    for (int x = 0; x < spare->width(); x += kTile) {
-      spare->render(&scratch, QPoint(), QRegion(x, y, kTile, kTile));
-    }
-  }
-  spares_[IndexOf(*form)] = spare;
-  if (MissingSpare()) {
-    ScheduleSpare();
-  } else {
-    emit SparesReady();
   }
 }
 

@@ -17,6 +17,7 @@ namespace quendaro {
 
 class HistoryStore;
 class HistoryWindow;
+class SpareWindows;
 
 // The program's windows and the ways between them. There is one instance of
 // each form at most: it is built when first shown (or ahead, hidden, see
@@ -96,19 +97,12 @@ class WindowManager final : public QObject, public Navigator {
   void EndIfNothingShown();
   void RestorePlace(FormId form, QWidget& window);
   void SavePlace(FormId form, const QWidget& window);
-  std::optional<FormId> MissingSpare() const;
-  void ScheduleSpare();
-  void BuildNextSpare();
 
   RandomSource& random_;
   Platform& platform_;
   std::array<QPointer<QWidget>, kFormCount> windows_;
-  std::array<QPointer<QWidget>, kFormCount> spares_;
-  bool build_ahead_ = false;
-  bool spare_scheduled_ = false;
-  // The window last shown, until its first paint: no spare is built before
-  // then, so that building never delays what the player is waiting for.
-  QPointer<QWidget> unpainted_;
+  // The hidden spares built ahead (see BuildAheadWhenIdle).
+  SpareWindows* spares_;
   // Closing one window may close others; the end of the program is decided
   // once the last of them has gone.
   int closing_depth_ = 0;
