@@ -7,14 +7,13 @@
 #include "random/RandomSource.h"
 #include "ui/kit/Pictures.h"
 #include "ui/kit/Platform.h"
+#include "ui/kit/QtText.h"
 #include "ui/shell/WindowManager.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quendaro 32"));
-  QApplication::setApplicationVersion(
-      QString::fromUtf8(quendaro::kVersion.data(),
-                        static_cast<qsizetype>(quendaro::kVersion.size())));
+  QApplication::setApplicationVersion(quendaro::ToQt(quendaro::kVersion));
   // A Wayland desktop matches the windows to the menu entry by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral(QUENDARO_APP_ID));
   QApplication::setOrganizationName(QStringLiteral("Quendaro"));

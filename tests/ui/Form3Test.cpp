@@ -18,6 +18,7 @@
 #include "ui/forms/Form3.h"
 #include "ui/forms/TreasureContentsWindow.h"
 #include "ui/kit/AboutTexts.h"
+#include "ui/kit/QtText.h"
 
 namespace quendaro {
 
@@ -65,10 +66,6 @@ int NumbersIn(const QString& line) {
   return sum;
 }
 
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 class Form3Test : public QObject {
@@ -97,7 +94,7 @@ class Form3Test : public QObject {
     Form3 window(random, platform);
     QCOMPARE(window.objectName(), "Form3");
     QCOMPARE(window.windowTitle(),
-             Utf8("Quendaro 32 v.1.00 C -  Generatore di tesori della tana"));
+             ToQt("Quendaro 32 v.1.00 C -  Generatore di tesori della tana"));
     QVERIFY(!Child<QPushButton>(window, "Command2")->isEnabled());
     QCOMPARE(Child<QPushButton>(window, "Command1")->toolTip(),
              "Generara tesoro...");
@@ -320,7 +317,7 @@ class Form3Test : public QObject {
     window.findChild<QAction*>("about")->trigger();
     window.findChild<QAction*>("soft")->trigger();
     QCOMPARE(platform.messages,
-             QStringList({Utf8(kTreasureHelpText), Utf8(kMakerPresentation)}));
+             QStringList({ToQt(kTreasureHelpText), ToQt(kMakerPresentation)}));
 
     // Without a navigator the navigation items do nothing, "Esci" still
     // closes.

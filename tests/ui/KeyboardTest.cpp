@@ -25,6 +25,7 @@
 #include "ui/kit/AboutTexts.h"
 #include "ui/kit/Navigator.h"
 #include "ui/kit/Platform.h"
+#include "ui/kit/QtText.h"
 #include "ui/shell/WindowManager.h"
 
 Q_DECLARE_METATYPE(quendaro::FormId)
@@ -36,10 +37,6 @@ using testing::Child;
 using testing::RecordingPlatform;
 
 const QString kInvalidNumber = QStringLiteral("Inserisci un valore valido!");
-
-QString ToQt(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 struct Session {
   RecordingPlatform platform;

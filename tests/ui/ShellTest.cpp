@@ -13,14 +13,11 @@
 #include "ui/kit/AboutTexts.h"
 #include "ui/kit/ClassicColors.h"
 #include "ui/kit/PictureBox.h"
+#include "ui/kit/QtText.h"
 #include "ui/shell/WindowManager.h"
 
 namespace quendaro {
 namespace {
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // One run of the program: its services, its windows, and whether it ended.
 struct Session {
@@ -324,10 +321,10 @@ class ShellTest : public QObject {
     QTest::addColumn<QString>("message");
 
     const QString none;
-    const QString character_help = Text(kCharacterHelpText);
-    const QString treasure_help = Text(kTreasureHelpText);
-    const QString weapon_help = Text(kWeaponHelpText);
-    const QString maker = Text(kMakerPresentation);
+    const QString character_help = ToQt(kCharacterHelpText);
+    const QString treasure_help = ToQt(kTreasureHelpText);
+    const QString weapon_help = ToQt(kWeaponHelpText);
+    const QString maker = ToQt(kMakerPresentation);
 
     QTest::newRow("PG menu00") << "Image1"
                                << "menu00" << QStringList{"Form8"} << none;

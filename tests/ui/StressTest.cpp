@@ -39,6 +39,7 @@
 #include "ui/forms/Form7.h"
 #include "ui/forms/Form8.h"
 #include "ui/kit/PictureBox.h"
+#include "ui/kit/QtText.h"
 #include "ui/shell/WindowManager.h"
 
 namespace quendaro {
@@ -52,10 +53,6 @@ constexpr int kFormCount = 8;
 constexpr std::size_t kStepsRemembered = 12;
 
 constexpr std::string_view kInvalidNumber = "Inserisci un valore valido!";
-
-QString ToQt(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 FormId FormAt(int index) { return static_cast<FormId>(index); }
 

@@ -27,13 +27,12 @@
 #include "ui/kit/Accessibility.h"
 #include "ui/kit/ClassicColors.h"
 #include "ui/kit/Fonts.h"
-#include "ui/kit/Keyboard.h"
-#include "ui/kit/MenuBar.h"
-#include "ui/kit/SheetScaler.h"
+#include "ui/kit/Headings.h"
+#include "ui/kit/QtText.h"
+#include "ui/kit/RequireChild.h"
 #include "ui/kit/WindowStyle.h"
 #include "ui/results/ResultActions.h"
 #include "ui/results/ResultTexts.h"
-#include "ui/results/RollAudit.h"
 
 namespace quendaro {
 namespace {
@@ -47,10 +46,6 @@ constexpr qreal kDecorativePoints = 14;
 constexpr qreal kHeadingPoints = 20;
 constexpr qreal kTitleCapitalPoints = 60;
 constexpr qreal kTitleMiddlePoints = 38;
-
-QString ToQt(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 template <std::size_t N>
 QStringList ItemList(const std::array<std::string_view, N>& items) {
@@ -119,6 +114,10 @@ class DigitsOnly final : public QValidator {
 
 QFont DialogFont() { return RoleFont(FontRole::kDialog, kDialogPoints); }
 
+QFont HeadingFont() {
+  return RoleFont(FontRole::kSerif, kHeadingPoints, QFont::Bold);
+}
+
 // Room for `characters` digits and the box's frame, so that the four-digit
 // boxes stay narrow however large the screen.
 int NumberBoxWidth(const QFont& font, int characters) {
@@ -131,15 +130,25 @@ int NumberBoxWidth(const QFont& font, int characters) {
 Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
              QWidget* parent)
     : QMainWindow(parent),
-      random_(random),
-      platform_(platform),
-      navigator_(navigator) {
+      shell_(*this, random, platform, navigator, kCharacterHelpText) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Quendaro 32  v. 1.00 C -  Generatore PG-PNG"));
   setFont(RoleFont(FontRole::kDecorative, kDecorativePoints));
 
-  results_ = new ResultActions(*this, platform_, navigator_);
-  BuildMenuBar();
+  shell_.AddMenus(
+      this,
+      {{"menu00", "Menù principale", &Form1::menu00_Click},
+       {"menu02", "Esci", &Form1::menu02_Click}},
+      {{"name", "G&eneratore di nomi", &Form1::name_Click},
+       {"pf", "&Tira punti ferita(PF)", &Form1::pf_Click},
+       {"tes", "&Generatore di tesori", &Form1::tes_Click},
+       {"genarm", "Ge&neratore di armi intelligenti", &Form1::genarm_Click},
+       {"png", "&PNG casuale", &Form1::png_Click}},
+      {{"about", "&About..", &Form1::about_Click},
+       {"wts", "&Morvellan Soft.", &Form1::wts_Click},
+       {"cred", "&Crediti", &Form1::cred_Click}});
+  RequireChild<QAction>(*this, "png")
+      .setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
 
   // The character sheet lies on a dark desk, centred. It grows with the
   // window up to a comfortable size, so that a large screen gets airier rows
@@ -173,11 +182,7 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
   grid->addWidget(Line4, 3, 0, 1, 2);
 
   // Label33: the heading "Dati" in the lower left corner.
-  auto* Label33 = new QLabel(QStringLiteral("Dati"), content);
-  Label33->setObjectName(QStringLiteral("Label33"));
-  Label33->setFont(RoleFont(FontRole::kSerif, kHeadingPoints, QFont::Bold));
-  SetTextColor(Label33, HeadingColor());
-  Label33->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  QLabel* Label33 = MakeHeading("Label33", "Dati", HeadingFont(), content);
   grid->addWidget(Label33, 4, 0, Qt::AlignLeft | Qt::AlignVCenter);
   grid->addWidget(BuildFooter(), 4, 1);
 
@@ -219,12 +224,7 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
   }
 
   NameControls();
-  AddGenerateItem(this, Command1);
-  SetHelpKey(this, "about");
-  PressFocusedButtonOnReturn(this);
-
-  Form_Load();
-  SheetScaler::Install(this);
+  shell_.Finish(Command1, nullptr, [this] { Form_Load(); });
 }
 
 void Form1::NameControls() {
@@ -263,64 +263,15 @@ void Form1::NameControls() {
   }
 }
 
-void Form1::BuildMenuBar() {
-  QMenu* file = AddMenu(this, QStringLiteral("&File"),
-                        {{"menu00", "Menù principale", &Form1::menu00_Click},
-                         {"menu02", "Esci", &Form1::menu02_Click}});
-  results_->AddFileItems(*file, file->actions().back());
-  QMenu* opzioni = AddMenu(
-      this, QStringLiteral("&Opzioni"),
-      {{"name", "G&eneratore di nomi", &Form1::name_Click},
-       {"pf", "&Tira punti ferita(PF)", &Form1::pf_Click},
-       {"tes", "&Generatore di tesori", &Form1::tes_Click},
-       {"genarm", "Ge&neratore di armi intelligenti", &Form1::genarm_Click},
-       {"png", "&PNG casuale", &Form1::png_Click}});
-  findChild<QAction*>(QStringLiteral("png"))
-      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  rolls_ = new RollAudit(this, platform_);
-  results_->SetRollAudit(*rolls_);
-  opzioni->addAction(rolls_->Action());
-  AddMenu(this, QStringLiteral("&?"),
-          {{"about", "&About..", &Form1::about_Click},
-           {"wts", "&Morvellan Soft.", &Form1::wts_Click},
-           {"cred", "&Crediti", &Form1::cred_Click}});
-  SetMenuFont(menuBar());
-}
-
 QWidget* Form1::BuildTitle() {
-  auto* title = new QWidget(this);
-  auto* row = new QHBoxLayout(title);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(0);
-
   // Label2, Label3, Label4: the title "Quendaro", its first letter large,
   // its middle, its last letter large.
-  auto* Label2 = new QLabel(QStringLiteral("Q"), title);
-  auto* Label3 = new QLabel(QStringLiteral("uendar"), title);
-  auto* Label4 = new QLabel(QStringLiteral("o"), title);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  Label3->setObjectName(QStringLiteral("Label3"));
-  Label4->setObjectName(QStringLiteral("Label4"));
-  Label2->setFont(RoleFont(FontRole::kDecorative, kTitleCapitalPoints));
-  Label3->setFont(RoleFont(FontRole::kDecorative, kTitleMiddlePoints));
-  Label4->setFont(RoleFont(FontRole::kDecorative, kTitleCapitalPoints));
-
-  // Bottom-aligned labels of different sizes sit on one baseline once each
-  // is lifted by the difference between its descent and the deepest one.
-  const std::array<QLabel*, 3> letters = {Label2, Label3, Label4};
-  int deepest = 0;
-  for (QLabel* letter : letters) {
-    deepest = std::max(deepest, QFontMetrics(letter->font()).descent());
-  }
-  row->addStretch(1);
-  for (QLabel* letter : letters) {
-    SetTextColor(letter, HeadingColor());
-    letter->setContentsMargins(
-        0, 0, 0, deepest - QFontMetrics(letter->font()).descent());
-    row->addWidget(letter, 0, Qt::AlignBottom);
-  }
-  row->addStretch(1);
-  return title;
+  const QFont capital = RoleFont(FontRole::kDecorative, kTitleCapitalPoints);
+  return MakeTitle({{{"Label2", "Q", capital},
+                     {"Label3", "uendar",
+                      RoleFont(FontRole::kDecorative, kTitleMiddlePoints)},
+                     {"Label4", "o", capital}}},
+                   TitlePlace::kCentred, this);
 }
 
 QWidget* Form1::BuildCharacterPanel() {
@@ -333,11 +284,7 @@ QWidget* Form1::BuildCharacterPanel() {
   column->setSpacing(14);
 
   // Label32: the heading of the character column.
-  auto* Label32 = new QLabel(QStringLiteral("Personaggio"), Line2);
-  Label32->setObjectName(QStringLiteral("Label32"));
-  Label32->setFont(RoleFont(FontRole::kSerif, kHeadingPoints, QFont::Bold));
-  SetTextColor(Label32, HeadingColor());
-  Label32->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  QLabel* Label32 = MakeHeading("Label32", "Personaggio", HeadingFont(), Line2);
   column->addWidget(Label32);
 
   auto* form = new QGridLayout();
@@ -466,11 +413,7 @@ QWidget* Form1::BuildAbilityPanel() {
   column->setSpacing(14);
 
   // Label31: the heading of the ability column.
-  auto* Label31 = new QLabel(QStringLiteral("Abilità"), Line3);
-  Label31->setObjectName(QStringLiteral("Label31"));
-  Label31->setFont(RoleFont(FontRole::kSerif, kHeadingPoints, QFont::Bold));
-  SetTextColor(Label31, HeadingColor());
-  Label31->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  QLabel* Label31 = MakeHeading("Label31", "Abilità", HeadingFont(), Line3);
   column->addWidget(Label31);
 
   auto* table = new QGridLayout();
@@ -660,14 +603,14 @@ void Form1::Command1_Click() {
   request.height = Text8->text().toStdString();
   request.weight = Text9->text().toStdString();
 
-  const char separator = platform_.DecimalSeparator();
+  const char separator = shell_.platform().DecimalSeparator();
   const CharacterGenerator generator(separator);
-  ScopedRollLog rolls(random_);
-  const CharacterSheet sheet = generator.Generate(request, random_);
-  rolls_->SetSteps(rolls.Take());
+  const CharacterSheet sheet = shell_.Audited([&](RandomSource& random) {
+    return generator.Generate(request, random);
+  });
 
   for (const std::string& message : sheet.messages) {
-    platform_.ShowMessage(this, QString::fromStdString(message));
+    shell_.ShowMessage(QString::fromStdString(message));
   }
 
   const CharacterWindowTexts texts = WindowTexts(sheet, separator);
@@ -699,7 +642,7 @@ void Form1::Command1_Click() {
     Text12->setText(QString::fromStdString(preset.age));
     combo4->setEditText(QString::fromStdString(preset.sex));
   }
-  results_->Publish(CharacterDocument(sheet, separator));
+  shell_.results().Publish(CharacterDocument(sheet, separator));
 }
 
 // A whole non-player character in one go: the pick and its name, age,
@@ -723,7 +666,7 @@ void Form1::png_Click() {
     kept[i] = text.toStdString();
     *lock_of[i] = kept[i];
   }
-  const NpcIdentity npc = PickNpcIdentity(locks, random_);
+  const NpcIdentity npc = PickNpcIdentity(locks, shell_.random());
   for (std::size_t i = 0; i < lists.size(); ++i) {
     const ChoiceStep& step = npc.choices.steps[i];
     lists[i]->setEditText(ToQt(step.picked));
@@ -755,7 +698,7 @@ void Form1::Command2_Click() {
     label->clear();
   }
   Command2->setEnabled(false);
-  results_->Withdraw();
+  shell_.results().Withdraw();
 }
 
 // An emptied race, class or alignment box gets its placeholder back at once,
@@ -796,52 +739,25 @@ bool Form1::text9_KeyPress(const QKeyEvent& key) { return RefuseNonDigit(key); }
 // the box never shows the refused character in the text.
 bool Form1::RefuseNonDigit(const QKeyEvent& key) {
   if (!EntersNonDigit(key)) return false;
-  platform_.Beep();
-  platform_.ShowMessage(this, ToQt(kInvalidNumber));
+  shell_.platform().Beep();
+  shell_.ShowMessage(ToQt(kInvalidNumber));
   return true;
 }
 
 // A refused paste or drop has already left the box as it was.
 void Form1::RefuseNonDigitText() {
-  platform_.Beep();
-  platform_.ShowMessage(this, ToQt(kInvalidNumber));
+  shell_.platform().Beep();
+  shell_.ShowMessage(ToQt(kInvalidNumber));
 }
 
-void Form1::menu00_Click() {
-  if (navigator_ != nullptr) navigator_->ShowAndHide(FormId::kForm8, this);
-}
-
-void Form1::menu02_Click() {
-  if (navigator_ != nullptr) navigator_->Close(FormId::kForm4);
-  close();
-}
-
-void Form1::name_Click() {
-  if (navigator_ != nullptr) navigator_->OpenOwned(FormId::kForm2, this);
-}
-
-void Form1::pf_Click() {
-  if (navigator_ != nullptr) navigator_->OpenOwned(FormId::kForm4, this);
-}
-
-void Form1::tes_Click() {
-  if (navigator_ != nullptr) navigator_->SwitchTo(FormId::kForm3, this);
-}
-
-void Form1::genarm_Click() {
-  if (navigator_ != nullptr) navigator_->SwitchTo(FormId::kForm5, this);
-}
-
-void Form1::about_Click() {
-  platform_.ShowMessage(this, ToQt(kCharacterHelpText));
-}
-
-void Form1::wts_Click() {
-  platform_.ShowMessage(this, ToQt(kMakerPresentation));
-}
-
-void Form1::cred_Click() {
-  if (navigator_ != nullptr) navigator_->OpenOwned(FormId::kForm6, this);
-}
+void Form1::menu00_Click() { shell_.ShowAndHide(FormId::kForm8); }
+void Form1::menu02_Click() { shell_.CloseWith(FormId::kForm4); }
+void Form1::name_Click() { shell_.OpenOwned(FormId::kForm2); }
+void Form1::pf_Click() { shell_.OpenOwned(FormId::kForm4); }
+void Form1::tes_Click() { shell_.SwitchTo(FormId::kForm3); }
+void Form1::genarm_Click() { shell_.SwitchTo(FormId::kForm5); }
+void Form1::about_Click() { shell_.ShowHelp(); }
+void Form1::wts_Click() { shell_.ShowMakerPresentation(); }
+void Form1::cred_Click() { shell_.OpenOwned(FormId::kForm6); }
 
 }  // namespace quendaro

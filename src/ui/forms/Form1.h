@@ -5,6 +5,7 @@
 #include <array>
 
 #include "random/RandomSource.h"
+#include "ui/forms/GeneratorShell.h"
 #include "ui/kit/Navigator.h"
 #include "ui/kit/Platform.h"
 
@@ -15,9 +16,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace quendaro {
-
-class ResultActions;
-class RollAudit;
 
 // The character window, "Generatore PG-PNG": the game master picks race,
 // class and alignment, types name, age, height and weight, and "Tira i dadi"
@@ -68,18 +66,12 @@ class Form1 : public QMainWindow {
   // Names every input and score box for screen readers after its caption.
   void NameControls();
 
-  void BuildMenuBar();
   QWidget* BuildTitle();
   QWidget* BuildCharacterPanel();
   QWidget* BuildAbilityPanel();
   QWidget* BuildFooter();
 
-  RandomSource& random_;
-  Platform& platform_;
-  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
-  Navigator* navigator_;
-  // Copying, saving and printing the latest result, and its history.
-  ResultActions* results_ = nullptr;
+  GeneratorShell shell_;
   // What the last "PNG casuale" drew into the race, class, alignment and sex
   // lists (empty where the game master's choice was kept), so that the next
   // one tells the game master's own choices from the dice's.

@@ -12,18 +12,13 @@
 #include "ui/kit/AboutTexts.h"
 #include "ui/kit/Accessibility.h"
 #include "ui/kit/Fonts.h"
-#include "ui/kit/Keyboard.h"
+#include "ui/kit/QtText.h"
 #include "ui/kit/WindowStyle.h"
 #include "ui/results/ResultActions.h"
 #include "ui/results/ResultTexts.h"
-#include "ui/results/RollAudit.h"
 
 namespace quendaro {
 namespace {
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr std::string_view kCaption = "Genera-Nomi";
 constexpr std::string_view kFrameCaption = "Nomi";
@@ -44,38 +39,27 @@ constexpr std::string_view kClearTooltip = "elimina il nome visualizzato";
 Form2::Form2(RandomSource& random, Platform& platform, Navigator* navigator,
              QWidget* parent)
     : QWidget(parent),
-      random_(random),
-      platform_(platform),
-      navigator_(navigator) {
+      shell_(*this, random, platform, navigator, kCharacterHelpText) {
   setObjectName(QStringLiteral("Form2"));
-  setWindowTitle(Text(kCaption));
+  setWindowTitle(ToQt(kCaption));
   MakeSheet(this);
   BuildLayout();
-  results_ = new ResultActions(*this, platform_, navigator_);
-  results_->SetRollAudit(*rolls_);
-  results_->AddCopyMenu(*Label1);
+  shell_.results().AddCopyMenu(*Label1);
 
   connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
-  AddGenerateKey(this, Command1);
-  AddWindowKey(this, kHelpKey, [this] {
-    platform_.ShowMessage(this, Text(kCharacterHelpText));
-  });
-  CloseOnEscape(this);
-  PressFocusedButtonOnReturn(this);
-
-  Form_Load();
+  shell_.Finish(Command1, nullptr, [this] { Form_Load(); });
 }
 
 void Form2::BuildLayout() {
-  Frame1 = new QGroupBox(Text(kFrameCaption), this);
+  Frame1 = new QGroupBox(ToQt(kFrameCaption), this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
-  Option1 = new QRadioButton(Text(kMaleCaption), Frame1);
+  Option1 = new QRadioButton(ToQt(kMaleCaption), Frame1);
   Option1->setObjectName(QStringLiteral("Option1"));
-  Option1->setToolTip(Text(kMaleTooltip));
-  Option2 = new QRadioButton(Text(kFemaleCaption), Frame1);
+  Option1->setToolTip(ToQt(kMaleTooltip));
+  Option2 = new QRadioButton(ToQt(kFemaleCaption), Frame1);
   Option2->setObjectName(QStringLiteral("Option2"));
-  Option2->setToolTip(Text(kFemaleTooltip));
+  Option2->setToolTip(ToQt(kFemaleTooltip));
   // The frame's caption is a heading; its options keep black text.
   SetTextColor(Frame1, HeadingColor());
   for (QRadioButton* option : {Option1, Option2}) {
@@ -85,13 +69,13 @@ void Form2::BuildLayout() {
   options->addWidget(Option1);
   options->addWidget(Option2);
 
-  Command1 = new QPushButton(Text(kGenerateCaption), this);
+  Command1 = new QPushButton(ToQt(kGenerateCaption), this);
   Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setToolTip(Text(kGenerateTooltip));
+  Command1->setToolTip(ToQt(kGenerateTooltip));
   Command1->setDefault(true);
-  Command2 = new QPushButton(Text(kClearCaption), this);
+  Command2 = new QPushButton(ToQt(kClearCaption), this);
   Command2->setObjectName(QStringLiteral("Command2"));
-  Command2->setToolTip(Text(kClearTooltip));
+  Command2->setToolTip(ToQt(kClearTooltip));
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(Command1);
   buttons->addWidget(Command2);
@@ -108,8 +92,7 @@ void Form2::BuildLayout() {
   Label1->setAlignment(Qt::AlignCenter);
   Label1->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                   Qt::TextSelectableByKeyboard);
-  rolls_ = new RollAudit(this, platform_);
-  Label1->addAction(rolls_->Action());
+  Label1->addAction(shell_.rolls().Action());
   NameControl(Label1, QStringLiteral("Nome"));
   // Room for the longest names (Thornthirelithae) so the
   // window does not jump as names come and go.
@@ -138,29 +121,26 @@ void Form2::Command1_Click() {
   } else if (Option2->isChecked()) {
     choice = NameChoice::kFemale;
   }
-  ScopedRollLog rolls(random_);
-  const NameResult result = NameGenerator().GenerateName(choice, random_);
-  rolls_->SetSteps(rolls.Take());
+  const NameResult result = shell_.Audited([choice](RandomSource& random) {
+    return NameGenerator().GenerateName(choice, random);
+  });
   if (result.warning) {
-    platform_.ShowMessage(
-        this,
-        QString::fromUtf8(result.warning->data(),
-                          static_cast<qsizetype>(result.warning->size())));
+    shell_.ShowMessage(ToQt(*result.warning));
     Command2->setEnabled(false);
-    if (navigator_ != nullptr) navigator_->Show(FormId::kForm1);
+    shell_.Show(FormId::kForm1);
   }
   Label1->setText(QString::fromStdString(result.name));
   if (!result.warning) {
-    results_->Publish(NameDocument(result));
+    shell_.results().Publish(NameDocument(result));
   } else {
-    results_->Withdraw();
+    shell_.results().Withdraw();
   }
 }
 
 void Form2::Command2_Click() {
   Label1->clear();
   Command2->setEnabled(false);
-  results_->Withdraw();
+  shell_.results().Withdraw();
 }
 
 }  // namespace quendaro

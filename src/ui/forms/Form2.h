@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "random/RandomSource.h"
+#include "ui/forms/GeneratorShell.h"
 #include "ui/kit/Navigator.h"
 #include "ui/kit/Platform.h"
 
@@ -12,9 +13,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace quendaro {
-
-class ResultActions;
-class RollAudit;
 
 // The name generator, "Genera-Nomi": the user picks male or female names in
 // the "Nomi" frame and "Genera" shows one drawn by the NameGenerator. With
@@ -35,12 +33,7 @@ class Form2 : public QWidget {
  private:
   void BuildLayout();
 
-  RandomSource& random_;
-  Platform& platform_;
-  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
-  Navigator* navigator_;
-  // Copying, saving and printing the latest result, and its history.
-  ResultActions* results_ = nullptr;
+  GeneratorShell shell_;
 
   QGroupBox* Frame1 = nullptr;      // "Nomi": holds the two options
   QRadioButton* Option1 = nullptr;  // male names

@@ -21,21 +21,15 @@
 #include "ui/kit/Accessibility.h"
 #include "ui/kit/ClassicColors.h"
 #include "ui/kit/Fonts.h"
-#include "ui/kit/Keyboard.h"
-#include "ui/kit/MenuBar.h"
-#include "ui/kit/SheetScaler.h"
+#include "ui/kit/Headings.h"
+#include "ui/kit/QtText.h"
 #include "ui/kit/WindowStyle.h"
 #include "ui/results/HistoryEntry.h"
 #include "ui/results/ResultActions.h"
 #include "ui/results/ResultTexts.h"
-#include "ui/results/RollAudit.h"
 
 namespace quendaro {
 namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The names of each type's controls, in type order A to I. The spinners were
 // numbered as they were drawn, not by type.
@@ -130,8 +124,8 @@ class CountSpinner final : public QSpinBox {
 
 QLabel* MakeLabel(std::string_view name, std::string_view caption,
                   const QFont& font, const QColor& colour, QWidget* parent) {
-  auto* label = new QLabel(FromUtf8(caption), parent);
-  label->setObjectName(FromUtf8(name));
+  auto* label = new QLabel(ToQt(caption), parent);
+  label->setObjectName(ToQt(name));
   label->setFont(font);
   SetTextColor(label, colour);
   return label;
@@ -152,14 +146,23 @@ QLabel* MakeOutput(std::string_view name, Qt::Alignment alignment,
 Form3::Form3(RandomSource& random, Platform& platform, Navigator* navigator,
              QWidget* parent)
     : QMainWindow(parent),
-      random_(random),
-      platform_(platform),
-      navigator_(navigator) {
+      shell_(*this, random, platform, navigator, kTreasureHelpText) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(
-      FromUtf8("Quendaro 32 v.1.00 C -  Generatore di tesori della tana"));
-  results_ = new ResultActions(*this, platform_, navigator_);
-  BuildMenuBar();
+      ToQt("Quendaro 32 v.1.00 C -  Generatore di tesori della tana"));
+  shell_.AddMenus(
+      this,
+      {{"init", "Menù principale", &Form3::init_Click},
+       {"ex", "Esci", &Form3::ex_Click}},
+      {{"pgpng", "Generatore &PG/PNG", &Form3::pgpng_Click},
+       {"arm", "Ge&neratore di armi intelligenti", &Form3::arm_Click}},
+      {{"about", "&About...", &Form3::about_Click},
+       {"soft", "&Morvellan Soft.", &Form3::soft_Click},
+       {"cred", "&Crediti", &Form3::cred_Click}});
+  contents_action_ = shell_.OptionsMenu().addAction(
+      QStringLiteral("Contenuto del &tesoro"), this, &Form3::contents_Click);
+  contents_action_->setObjectName(QStringLiteral("contents"));
+  contents_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 
   auto* page = new QVBoxLayout(SetDeskAsCentralWidget(this).sheet);
   page->setContentsMargins(32, 12, 32, 24);
@@ -190,59 +193,16 @@ Form3::Form3(RandomSource& random, Platform& platform, Navigator* navigator,
     grid->setRowStretch(row, 1);
   }
 
-  AddGenerateItem(this, Command1);
-  SetHelpKey(this, "about");
-  PressFocusedButtonOnReturn(this);
-
-  Form_Load();
-  SheetScaler::Install(this);
-}
-
-void Form3::BuildMenuBar() {
-  QMenu* file = AddMenu(this, QStringLiteral("&File"),
-                        {{"init", "Menù principale", &Form3::init_Click},
-                         {"ex", "Esci", &Form3::ex_Click}});
-  results_->AddFileItems(*file, file->actions().back());
-  QMenu* opzioni =
-      AddMenu(this, QStringLiteral("&Opzioni"),
-              {{"pgpng", "Generatore &PG/PNG", &Form3::pgpng_Click},
-               {"arm", "Ge&neratore di armi intelligenti", &Form3::arm_Click}});
-  rolls_ = new RollAudit(this, platform_);
-  results_->SetRollAudit(*rolls_);
-  opzioni->addAction(rolls_->Action());
-  contents_action_ = opzioni->addAction(QStringLiteral("Contenuto del &tesoro"),
-                                        this, &Form3::contents_Click);
-  contents_action_->setObjectName(QStringLiteral("contents"));
-  contents_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-  AddMenu(this, QStringLiteral("&?"),
-          {{"about", "&About...", &Form3::about_Click},
-           {"soft", "&Morvellan Soft.", &Form3::soft_Click},
-           {"cred", "&Crediti", &Form3::cred_Click}});
-  SetMenuFont(menuBar());
+  shell_.Finish(Command1, nullptr, [this] { Form_Load(); });
 }
 
 QWidget* Form3::BuildTitle() {
-  // "Tesori della tana" in three pieces, the first and last letter large;
-  // sharing a baseline makes them read as one word.
-  auto* title = new QWidget(this);
-  auto* row = new QGridLayout(title);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setHorizontalSpacing(0);
-  const QColor colour = HeadingColor();
-  QLabel* pieces[] = {
-      MakeLabel("Label15", "T", RoleFont(FontRole::kDecorative, 36), colour,
-                title),
-      MakeLabel("Labelx", "esori della tan",
-                RoleFont(FontRole::kDecorative, 24), colour, title),
-      MakeLabel("Label25", "A", RoleFont(FontRole::kDecorative, 36), colour,
-                title),
-  };
-  row->setColumnStretch(0, 1);
-  for (int i = 0; i < 3; ++i) {
-    row->addWidget(pieces[i], 0, i + 1, Qt::AlignBaseline);
-  }
-  row->setColumnStretch(4, 1);
-  return title;
+  // "Tesori della tana" in three pieces, the first and last letter large.
+  return MakeTitle(
+      {{{"Label15", "T", RoleFont(FontRole::kDecorative, 36)},
+        {"Labelx", "esori della tan", RoleFont(FontRole::kDecorative, 24)},
+        {"Label25", "A", RoleFont(FontRole::kDecorative, 36)}}},
+      TitlePlace::kCentred, this);
 }
 
 void Form3::BuildCountColumn(QGridLayout& grid) {
@@ -258,12 +218,12 @@ void Form3::BuildCountColumn(QGridLayout& grid) {
                   RoleFont(FontRole::kDecorative, 16), ClassicColor(1), this),
         row, kLetter, Qt::AlignRight | Qt::AlignVCenter);
     auto* spinner =
-        new CountSpinner(FromUtf8(names.box), FromUtf8(names.spinner), this);
+        new CountSpinner(ToQt(names.box), ToQt(names.spinner), this);
     spinner->setFont(RoleFont(FontRole::kDialog, 14, QFont::Bold));
     spinner->setMinimumWidth(96);
     grid.addWidget(spinner, row, kCount, Qt::AlignVCenter);
     NameControl(spinner, QStringLiteral("Tesoro di tipo ") +
-                             FromUtf8(TreasureType(type).letter));
+                             ToQt(TreasureType(type).letter));
     spinners_[static_cast<std::size_t>(type)] = spinner;
     count_boxes_[static_cast<std::size_t>(type)] = spinner->Box();
   }
@@ -288,7 +248,7 @@ void Form3::BuildTotalsColumn(QGridLayout& grid) {
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance("0000000") +
                            12);
     totals->addWidget(value, i, 1, Qt::AlignVCenter);
-    NameControl(value, FromUtf8(names.caption));
+    NameControl(value, ToQt(names.caption));
     totals_[static_cast<std::size_t>(names.kind)] = value;
     // A right click on a total offers the lair's contents.
     value->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -311,12 +271,12 @@ void Form3::BuildMagicColumn(QGridLayout& grid) {
     QLabel* line =
         MakeOutput(kTypeControls[static_cast<std::size_t>(type)].magic_line,
                    Qt::AlignLeft, this);
-    line->setMinimumWidth(line->fontMetrics().horizontalAdvance(
-                              FromUtf8("25 qualsiasi, non armi")) +
-                          24);
+    line->setMinimumWidth(
+        line->fontMetrics().horizontalAdvance(ToQt("25 qualsiasi, non armi")) +
+        24);
     grid.addWidget(line, kFirstType + type, kMagic, Qt::AlignVCenter);
     NameControl(line, QStringLiteral("Oggetti magici del tipo ") +
-                          FromUtf8(TreasureType(type).letter));
+                          ToQt(TreasureType(type).letter));
     magic_lines_[static_cast<std::size_t>(type)] = line;
   }
 }
@@ -324,9 +284,9 @@ void Form3::BuildMagicColumn(QGridLayout& grid) {
 void Form3::BuildButtons(QGridLayout& grid) {
   auto make_button = [this](const char* name, std::string_view caption,
                             std::string_view tooltip) {
-    auto* button = new QPushButton(FromUtf8(caption), this);
+    auto* button = new QPushButton(ToQt(caption), this);
     button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(FromUtf8(tooltip));
+    button->setToolTip(ToQt(tooltip));
     button->setFont(RoleFont(FontRole::kDecorative, 14));
     button->setMinimumSize(170, 80);
     return button;
@@ -389,18 +349,17 @@ void Form3::Command1_Click() {
   for (int type = 0; type < kTreasureTypeCount; ++type) {
     const QString text = count_boxes_[static_cast<std::size_t>(type)]->text();
     counts[static_cast<std::size_t>(type)] =
-        ParseWholeNumber(text.toStdString(), platform_.DecimalSeparator())
+        ParseWholeNumber(text.toStdString(),
+                         shell_.platform().DecimalSeparator())
             .value_or(0);
   }
-  ScopedRollLog rolls(random_);
-  TreasureResult result;
   std::uint64_t contents_seed = 0;
-  {
-    const ContentsSeed seed(random_);
-    result = generator_.Generate(counts, random_);
+  const TreasureResult result = shell_.Audited([&](RandomSource& random) {
+    const ContentsSeed seed(random);
+    TreasureResult lair = generator_.Generate(counts, random);
     contents_seed = seed.Value();
-  }
-  rolls_->SetSteps(rolls.Take());
+    return lair;
+  });
   // The contents come from a sequence of their own, seeded from the lair's
   // draws, so the lair and every later draw of the shared source are what
   // they would be without them.
@@ -421,7 +380,7 @@ void Form3::Command1_Click() {
   if (contents_window_ != nullptr && contents_window_->isVisible()) {
     contents_window_->ShowContents(result, contents_);
   }
-  results_->Publish(TreasureDocument(result, contents_));
+  shell_.results().Publish(TreasureDocument(result, contents_));
 }
 
 void Form3::Command2_Click() {
@@ -432,7 +391,7 @@ void Form3::Command2_Click() {
   Command2->setEnabled(false);
   lair_.reset();
   if (contents_window_ != nullptr) contents_window_->Clear();
-  results_->Withdraw();
+  shell_.results().Withdraw();
 }
 
 void Form3::contents_Click() {
@@ -451,7 +410,7 @@ void Form3::contents_Click() {
 }
 
 void Form3::OpenWeapon(const MagicItem& item) {
-  if (navigator_ == nullptr || !item.weapon) return;
+  if (shell_.navigator() == nullptr || !item.weapon) return;
   // The weapon window takes it back as it takes back a weapon of the
   // history: its texts by control, the item's name and type as its notes.
   const WeaponWindowTexts shown = WindowTexts(*item.weapon);
@@ -479,36 +438,18 @@ void Form3::OpenWeapon(const MagicItem& item) {
   inputs[QStringLiteral("Text1")] = QString::fromStdString(MagicItemName(item));
   inputs[QStringLiteral("Combo1")] = item.weapon_window_type.empty()
                                          ? QStringLiteral("nessuno")
-                                         : FromUtf8(item.weapon_window_type);
-  navigator_->Reopen(MakeHistoryEntry(WeaponDocument(*item.weapon),
-                                      QDateTime::currentDateTimeUtc(), inputs,
-                                      window));
+                                         : ToQt(item.weapon_window_type);
+  shell_.navigator()->Reopen(MakeHistoryEntry(WeaponDocument(*item.weapon),
+                                              QDateTime::currentDateTimeUtc(),
+                                              inputs, window));
 }
 
-void Form3::init_Click() {
-  if (navigator_ != nullptr) navigator_->SwitchTo(FormId::kForm8, this);
-}
-
+void Form3::init_Click() { shell_.SwitchTo(FormId::kForm8); }
 void Form3::ex_Click() { close(); }
-
-void Form3::pgpng_Click() {
-  if (navigator_ != nullptr) navigator_->SwitchTo(FormId::kForm1, this);
-}
-
-void Form3::arm_Click() {
-  if (navigator_ != nullptr) navigator_->SwitchTo(FormId::kForm5, this);
-}
-
-void Form3::about_Click() {
-  platform_.ShowMessage(this, FromUtf8(kTreasureHelpText));
-}
-
-void Form3::soft_Click() {
-  platform_.ShowMessage(this, FromUtf8(kMakerPresentation));
-}
-
-void Form3::cred_Click() {
-  if (navigator_ != nullptr) navigator_->OpenOwned(FormId::kForm6, this);
-}
+void Form3::pgpng_Click() { shell_.SwitchTo(FormId::kForm1); }
+void Form3::arm_Click() { shell_.SwitchTo(FormId::kForm5); }
+void Form3::about_Click() { shell_.ShowHelp(); }
+void Form3::soft_Click() { shell_.ShowMakerPresentation(); }
+void Form3::cred_Click() { shell_.OpenOwned(FormId::kForm6); }
 
 }  // namespace quendaro

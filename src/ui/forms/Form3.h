@@ -8,6 +8,7 @@
 #include "treasure/LairTreasureTable.h"
 #include "treasure/TreasureGenerator.h"
 #include "treasure/contents/ContentsGenerator.h"
+#include "ui/forms/GeneratorShell.h"
 #include "ui/kit/Navigator.h"
 #include "ui/kit/Platform.h"
 
@@ -20,8 +21,6 @@ class QSpinBox;
 
 namespace quendaro {
 
-class ResultActions;
-class RollAudit;
 class TreasureContentsWindow;
 
 // The lair-treasure window, "Generatore di tesori della tana": the game master
@@ -56,7 +55,6 @@ class Form3 : public QMainWindow {
   void contents_Click();
 
  private:
-  void BuildMenuBar();
   QWidget* BuildTitle();
   void BuildCountColumn(QGridLayout& grid);
   void BuildTotalsColumn(QGridLayout& grid);
@@ -69,12 +67,7 @@ class Form3 : public QMainWindow {
   // Opens `item`, an intelligent weapon of the lair, in the weapon window.
   void OpenWeapon(const MagicItem& item);
 
-  RandomSource& random_;
-  Platform& platform_;
-  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
-  Navigator* navigator_;
-  // Copying, saving and printing the latest result, and its history.
-  ResultActions* results_ = nullptr;
+  GeneratorShell shell_;
   TreasureGenerator generator_;
   ContentsGenerator contents_generator_;
   // The last lair and its contents, for the contents window.

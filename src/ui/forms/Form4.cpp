@@ -13,23 +13,20 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <string_view>
 
 #include "presentation/HitPointPresentation.h"
 #include "ui/kit/AboutTexts.h"
 #include "ui/kit/Accessibility.h"
 #include "ui/kit/Keyboard.h"
+#include "ui/kit/QtText.h"
 #include "ui/kit/WindowStyle.h"
 #include "ui/results/ResultActions.h"
 #include "ui/results/ResultTexts.h"
-#include "ui/results/RollAudit.h"
 
 namespace quendaro {
 namespace {
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // One row of the window as designed, top to bottom.
 struct RowDesign {
@@ -69,19 +66,14 @@ constexpr int kColumnSpacing = 6;
 Form4::Form4(RandomSource& random, Platform& platform, Navigator* navigator,
              QWidget* parent)
     : QWidget(parent),
-      random_(random),
-      platform_(platform),
-      navigator_(navigator) {
+      shell_(*this, random, platform, navigator, kCharacterHelpText) {
   setObjectName(QStringLiteral("Form4"));
-  setWindowTitle(Text(kCaption));
+  setWindowTitle(ToQt(kCaption));
   MakeSheet(this);
-  rolls_ = new RollAudit(this, platform_);
-  addAction(rolls_->Action());
+  addAction(shell_.rolls().Action());
   BuildLayout();
-  results_ = new ResultActions(*this, platform_, navigator_);
-  results_->SetRollAudit(*rolls_);
   for (QLineEdit* box : {Text5, Text6, Text7, Text8}) {
-    results_->AddCopyMenu(*box);
+    shell_.results().AddCopyMenu(*box);
   }
 
   connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
@@ -103,17 +95,11 @@ Form4::Form4(RandomSource& random, Platform& platform, Navigator* navigator,
   setAccessibleDescription(
       QStringLiteral("%1 tira di nuovo i PF dell'ultima classe tirata")
           .arg(kGenerateKey.toString(QKeySequence::NativeText)));
-  AddWindowKey(this, kHelpKey, [this] {
-    platform_.ShowMessage(this, Text(kCharacterHelpText));
-  });
-  CloseOnEscape(this);
-  PressFocusedButtonOnReturn(this);
-
-  Form_Load();
+  shell_.Finish(nullptr, nullptr, [this] { Form_Load(); });
 }
 
 void Form4::BuildLayout() {
-  Label1 = new QLabel(Text(kHeader), this);
+  Label1 = new QLabel(ToQt(kHeader), this);
   Label1->setObjectName(QStringLiteral("Label1"));
   // A fixed-pitch face keeps the blanks of the header as wide as the
   // columns they stand over.
@@ -144,17 +130,17 @@ void Form4::BuildLayout() {
     const int row = static_cast<int>(i) + 1;
     const QString number = QString::number(row);
 
-    const QString caption = Text(ClassGroupCaption(design.group));
+    const QString caption = ToQt(ClassGroupCaption(design.group));
     // Each class button answers to Alt and its first letter.
     auto* roll = new QPushButton(QStringLiteral("&") + caption, this);
     roll->setObjectName(QStringLiteral("Command") + number);
-    roll->setToolTip(Text(design.button_tooltip));
+    roll->setToolTip(ToQt(design.button_tooltip));
     roll->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     *roll_buttons[i] = roll;
 
     auto* die = new QLineEdit(QString::number(HitDieSize(design.group)), this);
     die->setObjectName(QStringLiteral("Text") + number);
-    die->setToolTip(Text(design.die_tooltip));
+    die->setToolTip(ToQt(design.die_tooltip));
     die->setAlignment(Qt::AlignCenter);
     NameControl(die, QStringLiteral("max ") + caption);
     *die_boxes[i] = die;
@@ -162,11 +148,11 @@ void Form4::BuildLayout() {
     auto* points = new QLineEdit(this);
     points->setObjectName(QStringLiteral("Text") +
                           QString::number(row + kClassGroupCount));
-    points->setToolTip(Text(kPointsTooltip));
+    points->setToolTip(ToQt(kPointsTooltip));
     points->setAlignment(Qt::AlignCenter);
     SetBoxColor(points, QColor(kOutputColor), ResultColor());
     // Its context menu, made by the copy actions, lists this too.
-    points->addAction(rolls_->Action());
+    points->addAction(shell_.rolls().Action());
     NameControl(points, QStringLiteral("PF ") + caption);
     *point_boxes[i] = points;
 
@@ -187,14 +173,14 @@ void Form4::BuildLayout() {
   rule->setFrameShape(QFrame::HLine);
   rule->setFrameShadow(QFrame::Sunken);
 
-  Label2 = new QLabel(Text(kLevelCaption), this);
+  Label2 = new QLabel(ToQt(kLevelCaption), this);
   Label2->setObjectName(QStringLiteral("Label2"));
-  Label2->setToolTip(Text(kLevelTooltip));
+  Label2->setToolTip(ToQt(kLevelTooltip));
 
   Combo1 = new QComboBox(this);
   Combo1->setObjectName(QStringLiteral("Combo1"));
   Combo1->setEditable(true);
-  Combo1->setToolTip(Text(kLevelTooltip));
+  Combo1->setToolTip(ToQt(kLevelTooltip));
   for (int level = 1; level <= 20; ++level) {
     Combo1->addItem(QString::number(level));
   }
@@ -208,9 +194,9 @@ void Form4::BuildLayout() {
   level_row->addWidget(Combo1);
   level_row->addStretch(1);
 
-  Check1 = new QCheckBox(Text(kRerollCaption), this);
+  Check1 = new QCheckBox(ToQt(kRerollCaption), this);
   Check1->setObjectName(QStringLiteral("Check1"));
-  Check1->setToolTip(Text(kRerollTooltip));
+  Check1->setToolTip(ToQt(kRerollTooltip));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(14, 12, 14, 14);
@@ -262,14 +248,15 @@ void Form4::Form_Load() {
 }
 
 void Form4::RollInto(ClassGroup group, QLineEdit* box) {
-  const HitPointRoller roller(platform_.DecimalSeparator());
-  ScopedRollLog rolls(random_);
-  const HitPointResult result = roller.RollHitPoints(
-      group, Combo1->currentText().toStdString(), Check1->isChecked(), random_);
+  const HitPointRoller roller(shell_.platform().DecimalSeparator());
+  const std::string level = Combo1->currentText().toStdString();
+  const bool reroll = Check1->isChecked();
+  const HitPointResult result = shell_.Audited([&](RandomSource& random) {
+    return roller.RollHitPoints(group, level, reroll, random);
+  });
   box->setText(QString::fromStdString(WindowText(result)));
-  rolls_->SetSteps(rolls.Take());
   // A level that is no level draws nothing and leaves nothing to keep.
-  if (result.hit_points) results_->Publish(HitPointDocument(result));
+  if (result.hit_points) shell_.results().Publish(HitPointDocument(result));
 }
 
 void Form4::Command1_Click() { RollInto(ClassGroup::kMilitare, Text5); }

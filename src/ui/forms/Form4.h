@@ -6,6 +6,7 @@
 #include "hitpoints/ClassGroup.h"
 #include "hitpoints/HitPointRoller.h"
 #include "random/RandomSource.h"
+#include "ui/forms/GeneratorShell.h"
 #include "ui/kit/Navigator.h"
 #include "ui/kit/Platform.h"
 
@@ -17,9 +18,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace quendaro {
-
-class ResultActions;
-class RollAudit;
 
 // The hit-point roller, "Tira Punti-ferita (PF)": one row per class group,
 // each with its roll button, its hit die, the rolled hit points and a button
@@ -52,12 +50,7 @@ class Form4 : public QWidget {
   void RollInto(ClassGroup group, QLineEdit* box);
   // The box's own context menu, with "Dettagli dei tiri" at its foot.
 
-  RandomSource& random_;
-  Platform& platform_;
-  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
-  Navigator* navigator_;
-  // Copying, saving and printing the latest result, and its history.
-  ResultActions* results_ = nullptr;
+  GeneratorShell shell_;
 
   QPushButton* Command1 = nullptr;  // "Militare": rolls into Text5
   QPushButton* Command2 = nullptr;  // "Vagabondo": rolls into Text6

@@ -21,13 +21,11 @@
 #include "ui/kit/Accessibility.h"
 #include "ui/kit/ClassicColors.h"
 #include "ui/kit/Fonts.h"
-#include "ui/kit/Keyboard.h"
-#include "ui/kit/MenuBar.h"
-#include "ui/kit/SheetScaler.h"
+#include "ui/kit/Headings.h"
+#include "ui/kit/QtText.h"
 #include "ui/kit/WindowStyle.h"
 #include "ui/results/ResultActions.h"
 #include "ui/results/ResultTexts.h"
-#include "ui/results/RollAudit.h"
 
 namespace quendaro {
 namespace {
@@ -59,10 +57,6 @@ constexpr int kTwipsPerPixel = 15;
 
 const QColor kCaptionRed(255, 0, 0);
 const QColor kNoteYellow(255, 255, 128);
-
-QString ToQt(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont DialogFont() { return RoleFont(FontRole::kDialog, kDialogPoints); }
 
@@ -164,13 +158,17 @@ class TitledBox final : public QWidget {
 Form5::Form5(RandomSource& random, Platform& platform, Navigator* navigator,
              QWidget* parent)
     : QMainWindow(parent),
-      random_(random),
-      platform_(platform),
-      navigator_(navigator) {
+      shell_(*this, random, platform, navigator, kWeaponHelpText) {
   setObjectName(QStringLiteral("Form5"));
   setWindowTitle(ToQt(kCaption));
-  results_ = new ResultActions(*this, platform_, navigator_);
-  BuildMenuBar();
+  shell_.AddMenus(this,
+                  {{"scher1", "Menù principale", &Form5::scher1_Click},
+                   {"exit", "Esci", &Form5::exit_Click}},
+                  {{"tes", "&Generatore di tesori", &Form5::tes_Click},
+                   {"gen", "Generatore &PG/PNG", &Form5::gen_Click}},
+                  {{"about", "&About...", &Form5::about_Click},
+                   {"wts", "&Morvellan Soft.", &Form5::wts_Click},
+                   {"cred", "&Crediti", &Form5::cred_Click}});
 
   // Columns and rows share the space as the design's twips do: the ability
   // box, the gap beside it, the note under the data box's end, the note's
@@ -220,30 +218,7 @@ Form5::Form5(RandomSource& random, Platform& platform, Navigator* navigator,
   for (const auto& [label, name] : outputs) {
     NameControl(label, QString::fromUtf8(name));
   }
-  AddGenerateItem(this, Command1);
-  SetHelpKey(this, "about");
-  PressFocusedButtonOnReturn(this);
-
-  Form_Load();
-  SheetScaler::Install(this);
-}
-
-void Form5::BuildMenuBar() {
-  QMenu* file = AddMenu(this, QStringLiteral("&File"),
-                        {{"scher1", "Menù principale", &Form5::scher1_Click},
-                         {"exit", "Esci", &Form5::exit_Click}});
-  results_->AddFileItems(*file, file->actions().back());
-  QMenu* opzioni = AddMenu(this, QStringLiteral("&Opzioni"),
-                           {{"tes", "&Generatore di tesori", &Form5::tes_Click},
-                            {"gen", "Generatore &PG/PNG", &Form5::gen_Click}});
-  rolls_ = new RollAudit(this, platform_);
-  results_->SetRollAudit(*rolls_);
-  opzioni->addAction(rolls_->Action());
-  AddMenu(this, QStringLiteral("&?"),
-          {{"about", "&About...", &Form5::about_Click},
-           {"wts", "&Morvellan Soft.", &Form5::wts_Click},
-           {"cred", "&Crediti", &Form5::cred_Click}});
-  SetMenuFont(menuBar());
+  shell_.Finish(Command1, nullptr, [this] { Form_Load(); });
 }
 
 QWidget* Form5::BuildDataBox() {
@@ -420,25 +395,13 @@ QWidget* Form5::BuildFooter() {
 
   // Label16, Label17, Label18: the title "Armi intelligenti", its first
   // letter large, its middle, its last letter large.
-  QLabel* Label16 = NewLabel("Label16", "A", footer);
-  QLabel* Label17 = NewLabel("Label17", "rmi intelligent", footer);
-  QLabel* Label18 = NewLabel("Label18", "I", footer);
-  Label16->setFont(DecorativeFont(kTitleCapitalPoints));
-  Label17->setFont(DecorativeFont(kTitleMiddlePoints));
-  Label18->setFont(DecorativeFont(kTitleCapitalPoints));
-  // Bottom-aligned labels of different sizes sit on one baseline once each
-  // is lifted by the difference between its descent and the deepest one.
-  const std::array<QLabel*, 3> letters = {Label16, Label17, Label18};
-  int deepest = 0;
-  for (QLabel* letter : letters) {
-    deepest = std::max(deepest, QFontMetrics(letter->font()).descent());
-  }
-  for (QLabel* letter : letters) {
-    SetTextColor(letter, HeadingColor());
-    letter->setContentsMargins(
-        0, 0, 0, deepest - QFontMetrics(letter->font()).descent());
-    row->addWidget(letter, 0, Qt::AlignBottom);
-  }
+  row->addWidget(
+      MakeTitle(
+          {{{"Label16", "A", DecorativeFont(kTitleCapitalPoints)},
+            {"Label17", "rmi intelligent", DecorativeFont(kTitleMiddlePoints)},
+            {"Label18", "I", DecorativeFont(kTitleCapitalPoints)}}},
+          TitlePlace::kPacked, footer),
+      0, Qt::AlignBottom);
   return footer;
 }
 
@@ -451,9 +414,8 @@ void Form5::Command1_Click() {
     label->clear();
   }
 
-  ScopedRollLog rolls(random_);
-  const WeaponResult result = generator_.Generate(random_);
-  rolls_->SetSteps(rolls.Take());
+  const WeaponResult result = shell_.Audited(
+      [this](RandomSource& random) { return generator_.Generate(random); });
   const WeaponWindowTexts weapon = WindowTexts(result);
 
   SetCaption(Label23, weapon.languages);
@@ -471,7 +433,7 @@ void Form5::Command1_Click() {
   // weapon's purpose never shows beside this one.
   SetCaption(Label19, weapon.special_purpose);
   SetCaption(Label20, weapon.special_purpose_power);
-  results_->Publish(WeaponDocument(result));
+  shell_.results().Publish(WeaponDocument(result));
 }
 
 void Form5::Command2_Click() {
@@ -484,37 +446,19 @@ void Form5::Command2_Click() {
   Combo1->setCurrentIndex(-1);
   Combo1->setEditText(ToQt(kNoType));
   Command2->setEnabled(false);
-  results_->Withdraw();
+  shell_.results().Withdraw();
 }
 
 void Form5::combo1_Change() {
   if (Combo1->currentText().isEmpty()) Combo1->setEditText(ToQt(kNoType));
 }
 
-void Form5::scher1_Click() {
-  if (navigator_ != nullptr) navigator_->SwitchTo(FormId::kForm8, this);
-}
-
+void Form5::scher1_Click() { shell_.SwitchTo(FormId::kForm8); }
 void Form5::exit_Click() { close(); }
-
-void Form5::tes_Click() {
-  if (navigator_ != nullptr) navigator_->SwitchTo(FormId::kForm3, this);
-}
-
-void Form5::gen_Click() {
-  if (navigator_ != nullptr) navigator_->SwitchTo(FormId::kForm1, this);
-}
-
-void Form5::about_Click() {
-  platform_.ShowMessage(this, ToQt(kWeaponHelpText));
-}
-
-void Form5::wts_Click() {
-  platform_.ShowMessage(this, ToQt(kMakerPresentation));
-}
-
-void Form5::cred_Click() {
-  if (navigator_ != nullptr) navigator_->OpenOwned(FormId::kForm6, this);
-}
+void Form5::tes_Click() { shell_.SwitchTo(FormId::kForm3); }
+void Form5::gen_Click() { shell_.SwitchTo(FormId::kForm1); }
+void Form5::about_Click() { shell_.ShowHelp(); }
+void Form5::wts_Click() { shell_.ShowMakerPresentation(); }
+void Form5::cred_Click() { shell_.OpenOwned(FormId::kForm6); }
 
 }  // namespace quendaro

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include "random/RandomSource.h"
+#include "ui/forms/GeneratorShell.h"
 #include "ui/kit/Navigator.h"
 #include "ui/kit/Platform.h"
 #include "weapon/WeaponGenerator.h"
@@ -13,9 +14,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace quendaro {
-
-class ResultActions;
-class RollAudit;
 
 // The intelligent-weapon window, "Generatore di armi intelligenti": "Genera
 // Arma" asks the WeaponGenerator for a weapon and writes its texts into the
@@ -45,18 +43,12 @@ class Form5 : public QMainWindow {
   void cred_Click();
 
  private:
-  void BuildMenuBar();
   QWidget* BuildDataBox();
   QWidget* BuildAbilityBox();
   QWidget* BuildNote();
   QWidget* BuildFooter();
 
-  RandomSource& random_;
-  Platform& platform_;
-  RollAudit* rolls_ = nullptr;  // "Dettagli dei tiri": the last steps
-  Navigator* navigator_;
-  // Copying, saving and printing the latest result, and its history.
-  ResultActions* results_ = nullptr;
+  GeneratorShell shell_;
   WeaponGenerator generator_;
 
   QLabel* Label1 = nullptr;         // alignment

@@ -11,6 +11,7 @@
 #include "ui/kit/ClassicColors.h"
 #include "ui/kit/Fonts.h"
 #include "ui/kit/Keyboard.h"
+#include "ui/kit/QtText.h"
 #include "ui/kit/WindowStyle.h"
 
 namespace quendaro {
@@ -67,12 +68,9 @@ Form6::Form6(QWidget* parent) : QWidget(parent) {
   Label7->setToolTip(QStringLiteral("Colui che disegno i logo"));
 
   // Which build this is, so that a player reporting a fault can say so.
-  version_label_ = MakeLabel(
-      QStringLiteral("version"),
-      QStringLiteral("Versione %1")
-          .arg(QString::fromUtf8(kVersion.data(),
-                                 static_cast<qsizetype>(kVersion.size()))),
-      name, ClassicColor(0), this);
+  version_label_ = MakeLabel(QStringLiteral("version"),
+                             QStringLiteral("Versione %1").arg(ToQt(kVersion)),
+                             name, ClassicColor(0), this);
 
   Label9 = MakeLabel(QStringLiteral("Label9"), QString(), name, ClassicColor(0),
                      this);

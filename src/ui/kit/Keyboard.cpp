@@ -1,13 +1,14 @@
 #include "ui/kit/Keyboard.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QMainWindow>
+#include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -52,30 +53,29 @@ void PressFocusedButtonOnReturn(QWidget* window) {
   window->installEventFilter(new ReturnPressesButtons(window));
 }
 
-QAction* AddGenerateItem(QMainWindow* window, QAbstractButton* button) {
-  QMenu* options = nullptr;
-  for (QAction* top : window->menuBar()->actions()) {
-    if (top->menu() != nullptr && top->text() == QStringLiteral("&Opzioni")) {
-      options = top->menu();
+void PressDefaultButtonInBoxes(QWidget* window, QPushButton* button) {
+  for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+    if (box->isReadOnly() ||
+        qobject_cast<QComboBox*>(box->parentWidget()) != nullptr ||
+        qobject_cast<QAbstractSpinBox*>(box->parentWidget()) != nullptr) {
+      continue;
     }
+    QObject::connect(box, &QLineEdit::returnPressed, button, [button] {
+      if (button->isEnabled()) button->click();
+    });
   }
-  Q_ASSERT_X(options != nullptr, "AddGenerateItem",
-             "the window needs its \"&Opzioni\" menu first");
-  auto* item = new QAction(WithoutAccessKey(button->text()), options);
+}
+
+QAction* AddGenerateItem(QMenu& options, QAbstractButton* button) {
+  auto* item = new QAction(WithoutAccessKey(button->text()), &options);
   item->setObjectName(QStringLiteral("genera"));
   item->setShortcut(kGenerateKey);
   QObject::connect(item, &QAction::triggered, button,
                    [button] { button->click(); });
-  QAction* first = options->actions().value(0);
-  options->insertAction(first, item);
-  options->insertSeparator(first);
+  QAction* first = options.actions().value(0);
+  options.insertAction(first, item);
+  options.insertSeparator(first);
   return item;
-}
-
-void SetHelpKey(QMainWindow* window, const char* item_name) {
-  auto* item = window->findChild<QAction*>(QString::fromLatin1(item_name));
-  Q_ASSERT_X(item != nullptr, "SetHelpKey", "the window has no such item");
-  item->setShortcut(kHelpKey);
 }
 
 void AddWindowKey(QWidget* window, const QKeySequence& key,

@@ -5,7 +5,8 @@
 
 class QAbstractButton;
 class QAction;
-class QMainWindow;
+class QMenu;
+class QPushButton;
 class QWidget;
 
 namespace quendaro {
@@ -21,14 +22,15 @@ inline const QKeySequence kHelpKey{Qt::Key_F1};
 // so the keys are caught on their way up to `window`.
 void PressFocusedButtonOnReturn(QWidget* window);
 
-// Puts an item with the caption of `button` and the generate key at the top
-// of the window's "&Opzioni" menu, followed by a separator. The item clicks
-// the button, so it does nothing while the button is disabled.
-QAction* AddGenerateItem(QMainWindow* window, QAbstractButton* button);
+// Return and Enter in a text box of `window` press `button`, the window's
+// default, as they do in a dialog; boxes of a list or a spinner keep their
+// own use of the keys.
+void PressDefaultButtonInBoxes(QWidget* window, QPushButton* button);
 
-// Gives the window's help item (named `item_name`) the help key, shown in
-// its menu.
-void SetHelpKey(QMainWindow* window, const char* item_name);
+// Puts an item with the caption of `button` and the generate key at the top
+// of `options` (a window's "&Opzioni" menu), followed by a separator. The
+// item clicks the button, so it does nothing while the button is disabled.
+QAction* AddGenerateItem(QMenu& options, QAbstractButton* button);
 
 // A key of `window` itself, for the small windows that have no menu bar.
 void AddWindowKey(QWidget* window, const QKeySequence& key,

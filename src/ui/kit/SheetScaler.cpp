@@ -70,8 +70,10 @@ class SheetArea final : public QScrollArea {
 
 SheetScaler* SheetScaler::Install(QMainWindow* window) {
   QWidget* sheet = window->takeCentralWidget();
-  Q_ASSERT_X(sheet != nullptr, "SheetScaler::Install",
-             "the window needs its central widget first");
+  if (sheet == nullptr) {
+    qFatal("SheetScaler::Install: %s has no central widget to fit",
+           qPrintable(window->objectName()));
+  }
   auto* area = new SheetArea(window);
   area->setWidget(sheet);
   window->setCentralWidget(area);

@@ -6,6 +6,8 @@
 #include <array>
 #include <string_view>
 
+#include "ui/kit/QtText.h"
+
 namespace quendaro {
 namespace {
 
@@ -88,8 +90,7 @@ std::optional<FormId> FormOfGenerator(const QString& generator) {
 
 QString GeneratorCaption(const QString& generator) {
   if (const GeneratorRow* row = RowOf(generator)) {
-    return QString::fromUtf8(row->caption.data(),
-                             static_cast<qsizetype>(row->caption.size()));
+    return ToQt(row->caption);
   }
   return generator;
 }

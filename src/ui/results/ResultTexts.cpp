@@ -16,13 +16,10 @@
 #include "presentation/Record.h"
 #include "presentation/TreasurePresentation.h"
 #include "presentation/WeaponPresentation.h"
+#include "ui/kit/QtText.h"
 
 namespace quendaro {
 namespace {
-
-QString ToQt(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The window keeps a result it made itself: no seed, the first of its run.
 constexpr std::optional<std::int64_t> kNoSeed = std::nullopt;
