@@ -11,13 +11,12 @@
 #include "ui/kit/Accessibility.h"
 #include "ui/kit/Fonts.h"
 #include "ui/kit/Keyboard.h"
+#include "ui/kit/QtText.h"
 
 namespace quendaro {
 namespace {
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString FromUtf8(std::string_view text) { return ToQt(text); }
 QString FromUtf8(const std::string& text) {
   return QString::fromStdString(text);
 }
