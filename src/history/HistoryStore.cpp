@@ -10,8 +10,9 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
-#include <array>
 #include <utility>
+
+#include "history/Generators.h"
 
 namespace quendaro {
 namespace {
@@ -22,9 +23,6 @@ constexpr int kCompactionSlack = 500;
 // A lock older than this belongs to a program that died holding it.
 constexpr int kStaleLockMs = 30000;
 constexpr int kLockWaitMs = 10000;
-
-constexpr std::array<const char*, 5> kGenerators = {
-    "character", "treasure", "weapon", "hitpoints", "name"};
 
 void SetError(QString* error, const QString& text) {
   if (error != nullptr) *error = text;
@@ -68,12 +66,8 @@ QString HistoryStore::DefaultPath() {
 }
 
 bool HistoryStore::IsEntry(const QJsonObject& entry) {
-  const QString generator = entry.value(QStringLiteral("generator")).toString();
-  bool known = false;
-  for (const char* name : kGenerators) {
-    if (generator == QLatin1String(name)) known = true;
-  }
-  return known && entry.value(QStringLiteral("time")).isString() &&
+  return GeneratorOfKey(entry.value(QStringLiteral("generator")).toString()) &&
+         entry.value(QStringLiteral("time")).isString() &&
          entry.value(QStringLiteral("inputs")).isObject() &&
          entry.value(QStringLiteral("record")).isObject();
 }

@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QVBoxLayout>
-#include <array>
 
+#include "history/Generators.h"
 #include "history/HistoryStore.h"
 #include "ui/kit/Navigator.h"
 #include "ui/kit/Platform.h"
@@ -26,11 +26,6 @@ namespace {
 
 constexpr int kIndexRole = Qt::UserRole;
 
-// The filter's choices: every generator, then each in the order of the main
-// menu.
-constexpr std::array<const char*, 5> kFilterGenerators = {
-    "character", "treasure", "weapon", "hitpoints", "name"};
-
 QString ListLine(const QJsonObject& entry) {
   const QDateTime time = QDateTime::fromString(
       entry.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
@@ -39,10 +34,10 @@ QString ListLine(const QJsonObject& entry) {
           ? time.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm"))
           : QStringLiteral("?");
   return QStringLiteral("%1   %2   %3")
-      .arg(
-          when,
-          GeneratorCaption(entry.value(QStringLiteral("generator")).toString()),
-          entry.value(QStringLiteral("summary")).toString());
+      .arg(when,
+           CaptionOfGenerator(
+               entry.value(QStringLiteral("generator")).toString()),
+           entry.value(QStringLiteral("summary")).toString());
 }
 
 QString ShownText(const QJsonObject& entry) {
@@ -81,9 +76,10 @@ HistoryWindow::HistoryWindow(HistoryStore& store, Platform& platform,
   filter_ = new QComboBox(this);
   filter_->setObjectName(QStringLiteral("filter"));
   filter_->addItem(QStringLiteral("Tutti"), QString());
-  for (const char* generator : kFilterGenerators) {
-    filter_->addItem(GeneratorCaption(QLatin1String(generator)),
-                     QLatin1String(generator));
+  // Every generator, then each in the order of the main menu.
+  for (const GeneratorRow& row : kGenerators) {
+    filter_->addItem(GeneratorCaption(row.generator),
+                     GeneratorKey(row.generator));
   }
   filter_caption->setBuddy(filter_);
   auto* search_caption = new QLabel(QStringLiteral("&Cerca:"), this);

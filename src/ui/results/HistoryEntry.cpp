@@ -3,36 +3,29 @@
 #include <QJsonArray>
 #include <QJsonValue>
 #include <QStringList>
-#include <array>
-#include <string_view>
 
-#include "ui/kit/QtText.h"
+#include "history/Generators.h"
 
 namespace quendaro {
 namespace {
 
-struct GeneratorRow {
-  std::string_view name;
-  std::string_view caption;
-  FormId form;
-};
-
-constexpr std::array<GeneratorRow, 5> kGenerators = {{
-    {"character", "Personaggio", FormId::kForm1},
-    {"treasure", "Tesoro", FormId::kForm3},
-    {"weapon", "Arma intelligente", FormId::kForm5},
-    {"hitpoints", "Punti ferita", FormId::kForm4},
-    {"name", "Nome", FormId::kForm2},
-}};
-
-const GeneratorRow* RowOf(const QString& generator) {
-  for (const GeneratorRow& row : kGenerators) {
-    if (generator == QLatin1String(row.name.data(),
-                                   static_cast<qsizetype>(row.name.size()))) {
-      return &row;
-    }
+FormId FormOf(Generator generator) {
+  switch (generator) {
+    case Generator::kCharacter:
+      return FormId::kForm1;
+    case Generator::kTreasure:
+      return FormId::kForm3;
+    case Generator::kWeapon:
+      return FormId::kForm5;
+    case Generator::kHitPoints:
+      return FormId::kForm4;
+    case Generator::kName:
+      return FormId::kForm2;
+    case Generator::kCount:
+      break;
   }
-  return nullptr;
+  Q_UNREACHABLE();
+  return FormId::kForm1;
 }
 
 QString HtmlOfText(const QString& title, const QString& text) {
@@ -75,7 +68,7 @@ ResultDocument DocumentFromEntry(const QJsonObject& entry) {
        entry.value(QStringLiteral("rolls")).toArray()) {
     if (roll.isString()) document.rolls.append(roll.toString());
   }
-  const QString title = GeneratorCaption(document.generator);
+  const QString title = CaptionOfGenerator(document.generator);
   document.markdown =
       QStringLiteral("# %1\n\n```\n%2```\n").arg(title, document.plain_text);
   document.html = HtmlOfText(title, document.plain_text);
@@ -83,16 +76,16 @@ ResultDocument DocumentFromEntry(const QJsonObject& entry) {
   return document;
 }
 
-std::optional<FormId> FormOfGenerator(const QString& generator) {
-  if (const GeneratorRow* row = RowOf(generator)) return row->form;
+std::optional<FormId> FormOfGenerator(const QString& key) {
+  if (const std::optional<Generator> generator = GeneratorOfKey(key)) {
+    return FormOf(*generator);
+  }
   return std::nullopt;
 }
 
-QString GeneratorCaption(const QString& generator) {
-  if (const GeneratorRow* row = RowOf(generator)) {
-    return ToQt(row->caption);
-  }
-  return generator;
+QString CaptionOfGenerator(const QString& key) {
+  const std::optional<Generator> generator = GeneratorOfKey(key);
+  return generator ? GeneratorCaption(*generator) : key;
 }
 
 }  // namespace quendaro

@@ -22,10 +22,11 @@ QJsonObject MakeHistoryEntry(const ResultDocument& document,
 // The result of a stored entry, in every format, as it was kept.
 ResultDocument DocumentFromEntry(const QJsonObject& entry);
 
-// The window a generator's entries reopen in.
-std::optional<FormId> FormOfGenerator(const QString& generator);
+// The window whose generator has the key `key` (an entry's "generator").
+std::optional<FormId> FormOfGenerator(const QString& key);
 
-// The generator's name as the history window lists it, e.g. "Personaggio".
-QString GeneratorCaption(const QString& generator);
+// The caption of the generator with the key `key`, e.g. "Personaggio"; the
+// key itself for a generator this program does not know.
+QString CaptionOfGenerator(const QString& key);
 
 }  // namespace quendaro

@@ -10,7 +10,7 @@ namespace quendaro {
 // can keep, and its JSON record. The window makes it once, after a
 // generation; copying, saving, printing and the history all read it.
 struct ResultDocument {
-  QString generator;  // "character", "treasure", "weapon", "hitpoints", "name"
+  QString generator;  // its key in history/Generators.h, e.g. "character"
   // One line for the history's list, e.g. "Umano Paladino, FOR 17 … CAR 18".
   QString summary;
   QString plain_text;

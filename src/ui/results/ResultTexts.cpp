@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "history/Generators.h"
 #include "presentation/CharacterPresentation.h"
 #include "presentation/ContentsPresentation.h"
 #include "presentation/HitPointPresentation.h"
@@ -32,10 +33,10 @@ constexpr std::array<std::string_view, kAbilityCount> kAbilityShortNames = {
 // Every format of one result, from the presentation's functions for its
 // type.
 template <typename Result, typename... Separator>
-ResultDocument Document(const char* generator, const Result& result,
+ResultDocument Document(Generator generator, const Result& result,
                         QString summary, Separator... separator) {
   ResultDocument document;
-  document.generator = QString::fromLatin1(generator);
+  document.generator = GeneratorKey(generator);
   document.summary = std::move(summary);
   document.plain_text = ToQt(PlainText(result, separator...));
   document.markdown = ToQt(Markdown(result, separator...));
@@ -64,7 +65,7 @@ ResultDocument CharacterDocument(const CharacterSheet& sheet,
   const QString name = ToQt(sheet.name).trimmed();
   if (!name.isEmpty()) summary = name + QStringLiteral(": ") + summary;
   ResultDocument document =
-      Document("character", sheet, summary, decimal_separator);
+      Document(Generator::kCharacter, sheet, summary, decimal_separator);
   if (!name.isEmpty()) document.file_stem = name;
   return document;
 }
@@ -103,13 +104,13 @@ QString TreasureSummary(const TreasureResult& result) {
 }  // namespace
 
 ResultDocument TreasureDocument(const TreasureResult& result) {
-  return Document("treasure", result, TreasureSummary(result));
+  return Document(Generator::kTreasure, result, TreasureSummary(result));
 }
 
 ResultDocument TreasureDocument(const TreasureResult& result,
                                 const LairContents& contents) {
   ResultDocument document =
-      Document("treasure", result, TreasureSummary(result), contents);
+      Document(Generator::kTreasure, result, TreasureSummary(result), contents);
   document.summary +=
       QStringLiteral(", valore %1").arg(ToQt(GoldText(contents.value.total)));
   document.record =
@@ -128,7 +129,7 @@ ResultDocument WeaponDocument(const WeaponResult& weapon) {
   if (weapon.special_purpose) {
     summary += QStringLiteral(", ") + ToQt(weapon.special_purpose->purpose);
   }
-  return Document("weapon", weapon, summary);
+  return Document(Generator::kWeapon, weapon, summary);
 }
 
 ResultDocument HitPointDocument(const HitPointResult& result) {
@@ -137,11 +138,12 @@ ResultDocument HitPointDocument(const HitPointResult& result) {
   const QString summary = QStringLiteral("%1, livello %2: %3 PF")
                               .arg(ToQt(ClassGroupCaption(result.group)),
                                    ToQt(result.level_text), points);
-  return Document("hitpoints", result, summary);
+  return Document(Generator::kHitPoints, result, summary);
 }
 
 ResultDocument NameDocument(const NameResult& result) {
-  ResultDocument document = Document("name", result, ToQt(result.name));
+  ResultDocument document =
+      Document(Generator::kName, result, ToQt(result.name));
   if (!result.name.empty()) document.file_stem = ToQt(result.name);
   return document;
 }
