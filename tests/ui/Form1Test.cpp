@@ -1,6 +1,8 @@
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -73,6 +75,10 @@ class Form1Test : public QObject {
   void numberBoxKeyFilter_data();
   void numberBoxKeyFilter();
   void numberBoxesEditAsUsualAndHoldFourDigits();
+  void numberBoxesTakeTheEditingKeys_data();
+  void numberBoxesTakeTheEditingKeys();
+  void returnInABoxRollsTheDice_data();
+  void returnInABoxRollsTheDice();
   void outputBoxesAreReadOnly();
   void tabMovesThroughTheInputsInReadingOrder();
   void averageUsesTheRegionalSeparator_data();
@@ -152,8 +158,7 @@ void Form1Test::TypeName(const QString& text) {
   QTest::keyClicks(edit, text);
 }
 
-// The number boxes refuse Ctrl+A, so the old digits go by Shift+Home and
-// Backspace, as a user would do it.
+// The old digits go by Shift+Home and Backspace, as a user would do it.
 void Form1Test::TypeNumber(const char* box, const QString& digits) {
   QLineEdit* edit = Find<QLineEdit>(box);
   QTest::keyClick(edit, Qt::Key_End);
@@ -313,10 +318,15 @@ void Form1Test::numberBoxKeyFilter_data() {
     return QTest::addRow("Text12 %s", what) << QStringLiteral("Text12");
   };
   row("blank") << int(Qt::Key_Space) << none << " " << true << "12";
-  row("Enter") << int(Qt::Key_Return) << none << "\r" << true << "12";
-  row("Escape") << int(Qt::Key_Escape) << none << "\x1b" << true << "12";
-  row("Ctrl+V as code 22") << int(Qt::Key_V) << ctrl << "\x16" << true << "12";
-  row("Ctrl+V without text") << int(Qt::Key_V) << ctrl << "" << true << "12";
+  // Esc and the box's own commands type nothing: the box does with them
+  // what any box does (an empty clipboard pastes nothing).
+  row("Escape") << int(Qt::Key_Escape) << none << "\x1b" << false << "12";
+  row("Ctrl+V as code 22") << int(Qt::Key_V) << ctrl << "\x16" << false << "12";
+  row("Ctrl+V without text") << int(Qt::Key_V) << ctrl << "" << false << "12";
+  row("Ctrl+C") << int(Qt::Key_C) << ctrl << "\x03" << false << "12";
+  row("Ctrl+Alt+a, as AltGr types it")
+      << int(Qt::Key_A) << int(Qt::ControlModifier | Qt::AltModifier) << "a"
+      << true << "12";
   row("minus") << int(Qt::Key_Minus) << none << "-" << true << "12";
   row("left arrow") << int(Qt::Key_Left) << none << "" << false << "12";
   row("Delete") << int(Qt::Key_Delete) << none << "\x7f" << false << "12";
@@ -332,6 +342,7 @@ void Form1Test::numberBoxKeyFilter() {
   QFETCH(bool, refused);
   QFETCH(QString, after);
   const QByteArray name = box.toLatin1();
+  QGuiApplication::clipboard()->clear();
   TypeNumber(name.constData(), QStringLiteral("12"));
   QVERIFY(platform_->events.isEmpty());
 
@@ -360,6 +371,57 @@ void Form1Test::numberBoxesEditAsUsualAndHoldFourDigits() {
   TypeNumber("Text12", QStringLiteral("12345"));
   QCOMPARE(TextOf("Text12"), QStringLiteral("1234"));
   QCOMPARE(platform_->beeps, 0);
+}
+
+void Form1Test::numberBoxesTakeTheEditingKeys_data() {
+  QTest::addColumn<QString>("box");
+  for (const char* box : {"Text12", "Text8", "Text9"}) {
+    QTest::newRow(box) << QString::fromLatin1(box);
+  }
+}
+
+// Selecting the digits to retype them, copying, cutting, pasting a number
+// and undoing work as in any box, without a word from the key filter.
+void Form1Test::numberBoxesTakeTheEditingKeys() {
+  QFETCH(QString, box);
+  const QByteArray name = box.toLatin1();
+  TypeNumber(name.constData(), QStringLiteral("175"));
+  QLineEdit* edit = Find<QLineEdit>(name.constData());
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear();
+
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+  QCOMPARE(edit->selectedText(), QStringLiteral("175"));
+  QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(clipboard->text(), QStringLiteral("175"));
+  QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+  QCOMPARE(edit->text(), QString());
+  clipboard->setText(QStringLiteral("82"));
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(edit->text(), QStringLiteral("82"));
+  QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(edit->text(), QString());
+  QTest::keyClick(edit, Qt::Key_Escape);
+  QCOMPARE(platform_->events, QStringList());
+}
+
+void Form1Test::returnInABoxRollsTheDice_data() {
+  QTest::addColumn<QString>("box");
+  for (const char* box : {"Text12", "Text8", "Text9", "Text11"}) {
+    QTest::newRow(box) << QString::fromLatin1(box);
+  }
+}
+
+// Return in a box presses "Tira i dadi", the window's default button, as
+// Return does in a dialog: here a roll without race or class.
+void Form1Test::returnInABoxRollsTheDice() {
+  QFETCH(QString, box);
+  QLineEdit* edit = Find<QLineEdit>(box.toLatin1().constData());
+  edit->setFocus();
+  QTest::keyClick(edit, Qt::Key_Return);
+  QCOMPARE(platform_->messages, QStringList({kNoClassMessage, kNoRaceMessage}));
+  QCOMPARE(platform_->beeps, 0);
+  QCOMPARE(TextOf("Text2"), QStringLiteral("0"));
 }
 
 void Form1Test::outputBoxesAreReadOnly() {

@@ -55,42 +55,23 @@ QStringList ItemList(const std::array<std::string_view, N>& items) {
   return list;
 }
 
-// A key enters a character when it carries text, or when Ctrl turns a letter
-// into a control code (Ctrl+V is code 22 even where the platform reports no
-// text for it). Digits and Backspace are the only characters a number box
-// takes; keys that move the cursor, delete forward or move the focus enter
-// nothing and are left alone.
-bool EntersNonDigit(const QKeyEvent& key) {
-  switch (key.key()) {
-    case Qt::Key_Backspace:
-      return false;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Delete:
-    case Qt::Key_Insert:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      return false;
-    default:
-      break;
-  }
+// A key types a character when it carries printable text without Ctrl: a
+// number box takes digits alone. Ctrl with a key is the box's own command
+// (select all, copy, cut, paste, undo), and what a paste brings meets the
+// DigitsOnly check below; Return, Esc, Tab, Backspace and the keys that move
+// the cursor or delete type nothing and do what they do in any box. AltGr,
+// which some systems report as Ctrl+Alt, still types.
+bool TypesNonDigit(const QKeyEvent& key) {
   const Qt::KeyboardModifiers modifiers = key.modifiers();
-  if (modifiers.testFlag(Qt::ControlModifier) &&
-      !modifiers.testFlag(Qt::AltModifier) && key.key() >= Qt::Key_A &&
-      key.key() <= Qt::Key_Z) {
-    return true;
+  if ((modifiers.testFlag(Qt::ControlModifier) ||
+       modifiers.testFlag(Qt::MetaModifier)) &&
+      !modifiers.testFlag(Qt::AltModifier)) {
+    return false;
   }
   const QString text = key.text();
-  if (text.isEmpty()) return false;
-  if (text.size() != 1) return true;
-  const QChar typed = text.front();
-  return !(typed >= u'0' && typed <= u'9') && typed != u'\b';
+  return std::any_of(text.cbegin(), text.cend(), [](QChar typed) {
+    return typed.isPrint() && !(typed >= u'0' && typed <= u'9');
+  });
 }
 
 // What a number box takes as a whole: digits only. It remembers whether the
@@ -224,7 +205,7 @@ Form1::Form1(RandomSource& random, Platform& platform, Navigator* navigator,
   }
 
   NameControls();
-  shell_.Finish(Command1, nullptr, [this] { Form_Load(); });
+  shell_.Finish(Command1, Command1, [this] { Form_Load(); });
 }
 
 void Form1::NameControls() {
@@ -738,7 +719,7 @@ bool Form1::text9_KeyPress(const QKeyEvent& key) { return RefuseNonDigit(key); }
 // The beep comes first and the key is gone before the message box opens, so
 // the box never shows the refused character in the text.
 bool Form1::RefuseNonDigit(const QKeyEvent& key) {
-  if (!EntersNonDigit(key)) return false;
+  if (!TypesNonDigit(key)) return false;
   shell_.platform().Beep();
   shell_.ShowMessage(ToQt(kInvalidNumber));
   return true;

@@ -218,7 +218,7 @@ Form5::Form5(RandomSource& random, Platform& platform, Navigator* navigator,
   for (const auto& [label, name] : outputs) {
     NameControl(label, QString::fromUtf8(name));
   }
-  shell_.Finish(Command1, nullptr, [this] { Form_Load(); });
+  shell_.Finish(Command1, Command1, [this] { Form_Load(); });
 }
 
 QWidget* Form5::BuildDataBox() {

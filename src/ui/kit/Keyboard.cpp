@@ -12,6 +12,9 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "ui/kit/Platform.h"
+#include "ui/kit/QtText.h"
+
 namespace quendaro {
 namespace {
 
@@ -92,6 +95,13 @@ void AddGenerateKey(QWidget* window, QAbstractButton* button) {
   description += QStringLiteral("(tasto %1)")
                      .arg(kGenerateKey.toString(QKeySequence::NativeText));
   button->setAccessibleDescription(description);
+}
+
+void AddHelpKey(QWidget* window, Platform* platform, std::string_view help) {
+  if (platform == nullptr) return;
+  AddWindowKey(window, kHelpKey, [window, platform, text = ToQt(help)] {
+    platform->ShowMessage(window, text);
+  });
 }
 
 void CloseOnEscape(QWidget* window) {

@@ -2,6 +2,7 @@
 
 #include <QKeySequence>
 #include <functional>
+#include <string_view>
 
 class QAbstractButton;
 class QAction;
@@ -10,6 +11,8 @@ class QPushButton;
 class QWidget;
 
 namespace quendaro {
+
+class Platform;
 
 // The key that runs a window's main action again ("Tira i dadi", "Genera
 // tesoro", ...), in every window that has one.
@@ -39,6 +42,10 @@ void AddWindowKey(QWidget* window, const QKeySequence& key,
 // The generate key of a small window: it clicks `button`, which also tells
 // screen readers about the key.
 void AddGenerateKey(QWidget* window, QAbstractButton* button);
+
+// F1 in `window` shows `help` in a message through `platform`; a window built
+// without a platform (in a test, say) has no help.
+void AddHelpKey(QWidget* window, Platform* platform, std::string_view help);
 
 // Esc closes `window`.
 void CloseOnEscape(QWidget* window);
