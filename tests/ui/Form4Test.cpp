@@ -134,6 +134,25 @@ class Form4Test : public QObject {
     QCOMPARE(box->toolTip(), dieTip);
   }
 
+  // The "max" boxes show each class's die; typing there would change
+  // nothing the roll reads, so they take none.
+  void dieBoxesTakeNoTyping() {
+    RandomSource random;
+    RecordingPlatform platform;
+    Form4 window(random, platform);
+    QVERIFY(ShowAndWait(window));
+    for (const char* box : {"Text1", "Text2", "Text3", "Text4"}) {
+      auto* die = Child<QLineEdit>(window, box);
+      const QString before = die->text();
+      die->setFocus();
+      QTest::keyClick(die, Qt::Key_End);
+      QTest::keyClick(die, Qt::Key_Backspace);
+      QTest::keyClicks(die, QStringLiteral("20"));
+      QCOMPARE(die->text(), before);
+      QVERIFY(die->isReadOnly());
+    }
+  }
+
   void rollFillsOnlyItsOwnRow() {
     RandomSource random;
     RecordingPlatform platform;

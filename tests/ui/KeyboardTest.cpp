@@ -250,8 +250,11 @@ class KeyboardTest : public QObject {
     QTest::newRow("character") << FormId::kForm1 << ToQt(kCharacterHelpText);
     QTest::newRow("treasure") << FormId::kForm3 << ToQt(kTreasureHelpText);
     QTest::newRow("weapon") << FormId::kForm5 << ToQt(kWeaponHelpText);
-    QTest::newRow("names") << FormId::kForm2 << ToQt(kCharacterHelpText);
-    QTest::newRow("hit points") << FormId::kForm4 << ToQt(kCharacterHelpText);
+    QTest::newRow("names") << FormId::kForm2 << ToQt(kNameHelpText);
+    QTest::newRow("hit points") << FormId::kForm4 << ToQt(kHitPointHelpText);
+    QTest::newRow("credits") << FormId::kForm6 << ToQt(kCreditsHelpText);
+    QTest::newRow("start") << FormId::kForm7 << ToQt(kStartHelpText);
+    QTest::newRow("main menu") << FormId::kForm8 << ToQt(kMainMenuHelpText);
   }
 
   void helpKeyShowsTheHelp() {

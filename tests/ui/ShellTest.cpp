@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 #include <algorithm>
 
 #include "random/RandomSource.h"
@@ -500,6 +501,72 @@ class ShellTest : public QObject {
       QVERIFY(session.windows.Window(form) == nullptr);
     }
     QCOMPARE(session.ended.count(), 1);
+  }
+
+  void ownedWindowsOpenOverTheirOwner_data() {
+    QTest::addColumn<QString>("image");
+    QTest::addColumn<FormId>("owner");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<FormId>("owned");
+    QTest::newRow("hit points")
+        << "Image1" << FormId::kForm1 << "pf" << FormId::kForm4;
+    QTest::newRow("names") << "Image1" << FormId::kForm1 << "name"
+                           << FormId::kForm2;
+    QTest::newRow("credits of the weapons")
+        << "Image2" << FormId::kForm5 << "cred" << FormId::kForm6;
+  }
+
+  // A small window opens over the middle of the window it came from (give or
+  // take its frame), not in a corner of the screen, and the desktop is told
+  // that it belongs to that window, so that it stays above it.
+  void ownedWindowsOpenOverTheirOwner() {
+    QFETCH(QString, image);
+    QFETCH(FormId, owner);
+    QFETCH(QString, item);
+    QFETCH(FormId, owned);
+    Session session;
+    OpenFromMainMenu(session, image);
+    QWidget* opener = session.windows.Window(owner);
+    QVERIFY(QTest::qWaitForWindowExposed(opener));
+    Trigger(opener, item);
+    QWidget* window = session.windows.Window(owned);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    const QPoint off =
+        window->frameGeometry().center() - opener->frameGeometry().center();
+    QVERIFY2(qAbs(off.x()) <= 8 && qAbs(off.y()) <= 8,
+             qPrintable(QStringLiteral("%1 stands %2, %3 from the middle")
+                            .arg(window->objectName())
+                            .arg(off.x())
+                            .arg(off.y())));
+    QVERIFY(window->windowHandle() != nullptr);
+    QCOMPARE(window->windowHandle()->transientParent(), opener->windowHandle());
+    opener->close();
+  }
+
+  // A panel of a generator window, such as the lair's contents, opens over
+  // the window and stays above it in the same way.
+  void panelsOpenOverTheirWindow() {
+    Session session;
+    OpenFromMainMenu(session, "Image3");
+    QWidget* treasure = session.windows.Window(FormId::kForm3);
+    QVERIFY(QTest::qWaitForWindowExposed(treasure));
+    Trigger(treasure, "contents");
+    QWidget* panel = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->isVisible() && window->parentWidget() == treasure) {
+        panel = window;
+      }
+    }
+    QVERIFY(panel != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(panel));
+    const QPoint off =
+        panel->frameGeometry().center() - treasure->frameGeometry().center();
+    QVERIFY2(qAbs(off.x()) <= 8 && qAbs(off.y()) <= 8,
+             qPrintable(QStringLiteral("%1, %2").arg(off.x()).arg(off.y())));
+    QCOMPARE(panel->windowHandle()->transientParent(),
+             treasure->windowHandle());
+    treasure->close();
   }
 
   void creditsCloseWithTheWeaponWindow() {

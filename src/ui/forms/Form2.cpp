@@ -39,7 +39,7 @@ constexpr std::string_view kClearTooltip = "elimina il nome visualizzato";
 Form2::Form2(RandomSource& random, Platform& platform, Navigator* navigator,
              QWidget* parent)
     : QWidget(parent),
-      shell_(*this, random, platform, navigator, kCharacterHelpText) {
+      shell_(*this, random, platform, navigator, kNameHelpText) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(ToQt(kCaption));
   MakeSheet(this);

@@ -22,6 +22,7 @@
 #include "ui/kit/ClassicColors.h"
 #include "ui/kit/Fonts.h"
 #include "ui/kit/Headings.h"
+#include "ui/kit/Placement.h"
 #include "ui/kit/QtText.h"
 #include "ui/kit/WindowStyle.h"
 #include "ui/results/HistoryEntry.h"
@@ -404,7 +405,13 @@ void Form3::contents_Click() {
   } else {
     contents_window_->Clear();
   }
+  if (!contents_window_->isVisible() &&
+      !contents_window_->testAttribute(Qt::WA_Moved)) {
+    contents_window_->adjustSize();
+    CentreOver(*contents_window_, this);
+  }
   contents_window_->show();
+  KeepAboveOwner(*contents_window_);
   contents_window_->raise();
   contents_window_->activateWindow();
 }

@@ -66,7 +66,7 @@ constexpr int kColumnSpacing = 6;
 Form4::Form4(RandomSource& random, Platform& platform, Navigator* navigator,
              QWidget* parent)
     : QWidget(parent),
-      shell_(*this, random, platform, navigator, kCharacterHelpText) {
+      shell_(*this, random, platform, navigator, kHitPointHelpText) {
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(ToQt(kCaption));
   MakeSheet(this);
@@ -142,6 +142,8 @@ void Form4::BuildLayout() {
     die->setObjectName(QStringLiteral("Text") + number);
     die->setToolTip(ToQt(design.die_tooltip));
     die->setAlignment(Qt::AlignCenter);
+    // The die is shown, not chosen: no roll reads this box.
+    die->setReadOnly(true);
     NameControl(die, QStringLiteral("max ") + caption);
     *die_boxes[i] = die;
 

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "common/Version.h"
+#include "ui/kit/AboutTexts.h"
 #include "ui/kit/ClassicColors.h"
 #include "ui/kit/Fonts.h"
 #include "ui/kit/Keyboard.h"
@@ -29,7 +30,7 @@ QLabel* MakeLabel(const QString& name, const QString& text, const QFont& font,
 
 }  // namespace
 
-Form6::Form6(QWidget* parent) : QWidget(parent) {
+Form6::Form6(Platform* platform, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form6"));
   setWindowTitle(QStringLiteral("Quendaro 32  -  Crediti"));
   MakeSheet(this);
@@ -119,6 +120,7 @@ Form6::Form6(QWidget* parent) : QWidget(parent) {
   column->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
+  AddHelpKey(this, platform, kCreditsHelpText);
   CloseOnEscape(this);
   Command1->setFocus();
 }

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "ui/kit/Platform.h"
+
 class QLabel;
 class QPushButton;
 
@@ -13,7 +15,7 @@ class Form6 : public QWidget {
   Q_OBJECT
 
  public:
-  explicit Form6(QWidget* parent = nullptr);
+  explicit Form6(Platform* platform = nullptr, QWidget* parent = nullptr);
 
  private slots:
   void Command1_Click();

@@ -5,16 +5,18 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/kit/AboutTexts.h"
 #include "ui/kit/Accessibility.h"
 #include "ui/kit/ClassicColors.h"
 #include "ui/kit/ClickLabel.h"
 #include "ui/kit/Fonts.h"
+#include "ui/kit/Keyboard.h"
 #include "ui/kit/PictureBox.h"
 #include "ui/kit/WindowStyle.h"
 
 namespace quendaro {
 
-Form7::Form7(Navigator* navigator, QWidget* parent)
+Form7::Form7(Navigator* navigator, Platform* platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       navigator_(navigator) {
   setObjectName(QStringLiteral("Form7"));
@@ -93,6 +95,7 @@ Form7::Form7(Navigator* navigator, QWidget* parent)
   connect(Image1, &PictureBox::clicked, this, &Form7::Image1_Click);
   connect(Label1, &ClickLabel::clicked, this, &Form7::Label1_Click);
   connect(Label4, &ClickLabel::clicked, this, &Form7::Label4_Click);
+  AddHelpKey(this, platform, kStartHelpText);
 
   Image1->setFocus();
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "ui/kit/Navigator.h"
+#include "ui/kit/Platform.h"
 
 class QLabel;
 
@@ -18,7 +19,8 @@ class Form7 : public QWidget {
   Q_OBJECT
 
  public:
-  explicit Form7(Navigator* navigator = nullptr, QWidget* parent = nullptr);
+  explicit Form7(Navigator* navigator = nullptr, Platform* platform = nullptr,
+                 QWidget* parent = nullptr);
 
  private slots:
   void Image1_Click();

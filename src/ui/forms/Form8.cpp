@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/kit/AboutTexts.h"
 #include "ui/kit/Accessibility.h"
 #include "ui/kit/ClassicColors.h"
 #include "ui/kit/ClickLabel.h"
 #include "ui/kit/Fonts.h"
+#include "ui/kit/Keyboard.h"
 #include "ui/kit/PictureBox.h"
 #include "ui/kit/WindowStyle.h"
 
@@ -22,7 +24,7 @@ constexpr qreal kIconScale = 1.5;
 
 }  // namespace
 
-Form8::Form8(Navigator* navigator, QWidget* parent)
+Form8::Form8(Navigator* navigator, Platform* platform, QWidget* parent)
     : QWidget(parent), navigator_(navigator) {
   setObjectName(QStringLiteral("Form8"));
   setWindowTitle(QStringLiteral("Quendaro 32  -  Menù principale"));
@@ -101,6 +103,7 @@ Form8::Form8(Navigator* navigator, QWidget* parent)
   connect(Label2, &ClickLabel::clicked, this, &Form8::Label2_Click);
   connect(Label3, &ClickLabel::clicked, this, &Form8::Label3_Click);
   connect(Label4, &ClickLabel::clicked, this, &Form8::Label4_Click);
+  AddHelpKey(this, platform, kMainMenuHelpText);
 
   Image1->setFocus();
 }

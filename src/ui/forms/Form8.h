@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "ui/kit/Navigator.h"
+#include "ui/kit/Platform.h"
 
 class QLabel;
 
@@ -19,7 +20,8 @@ class Form8 : public QWidget {
   Q_OBJECT
 
  public:
-  explicit Form8(Navigator* navigator = nullptr, QWidget* parent = nullptr);
+  explicit Form8(Navigator* navigator = nullptr, Platform* platform = nullptr,
+                 QWidget* parent = nullptr);
 
  private slots:
   void Image1_Click();

@@ -40,6 +40,40 @@ inline constexpr std::string_view kWeaponHelpText =
     "triplicato etc., a seconda di quante volte appare, nel "
     "raggio,potenza,magia...";
 
+// The help of the windows that have no "&About" item, shown by F1: what the
+// window is for and how it is used, in the program's own words.
+inline constexpr std::string_view kNameHelpText =
+    "Questo generatore crea nomi fantasy unendo due o tre sillabe. Scegli "
+    "nel riquadro \"Nomi\" se vuoi nomi maschili o femminili e premi "
+    "\"Genera\" (o Ctrl+G): ogni pressione dà un nome nuovo. \"Cancella\" "
+    "toglie il nome visualizzato; con il tasto destro del mouse sul nome lo "
+    "puoi copiare.";
+
+inline constexpr std::string_view kHitPointHelpText =
+    "Questo generatore tira i punti ferita (PF) di un PNG. Scrivi o scegli il "
+    "livello, da 1 a 20, poi premi il pulsante della classe: Militare, "
+    "Vagabondo, Sacerdote o Esperto di magia. Il risultato compare nella "
+    "colonna PF e va sommato a mano al bonus della costituzione; il pulsante "
+    "in fondo alla riga lo cancella. Spunta \"Ritira se il punteggio è "
+    "minore della metà\" per non avere PNG con pochi PF. Ctrl+G tira di "
+    "nuovo per l'ultima classe.";
+
+inline constexpr std::string_view kStartHelpText =
+    "Quendaro 32 raccoglie i generatori casuali del master di AD&D 2ª "
+    "Edizione: personaggi, tesori delle tane, armi intelligenti, punti "
+    "ferita e nomi. Clicca sul logo (o premi Invio) per aprire il menù "
+    "principale.";
+
+inline constexpr std::string_view kMainMenuHelpText =
+    "Clicca sull'icona o sul nome del generatore che vuoi aprire: "
+    "personaggi (PG-PNG), armi intelligenti o tesori. Dai loro menù si "
+    "raggiungono anche i punti ferita e i nomi. \"ESCI\" chiude il "
+    "programma.";
+
+inline constexpr std::string_view kCreditsHelpText =
+    "Qui sono ricordati chi ha scritto il programma, chi lo ha provato e chi "
+    "ne ha disegnato il logo. \"OK\" (o Esc) chiude la finestra.";
+
 // The maker's presentation, the same in every window.
 inline constexpr std::string_view kMakerPresentation =
     "Quendaro 32 è un programma della Morvellan Software, piccola "

@@ -1,10 +1,7 @@
 #include "ui/shell/WindowManager.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QJsonObject>
-#include <QRect>
-#include <QScreen>
 #include <QSettings>
 #include <optional>
 
@@ -18,6 +15,7 @@
 #include "ui/forms/Form7.h"
 #include "ui/forms/Form8.h"
 #include "ui/history/HistoryWindow.h"
+#include "ui/kit/Placement.h"
 #include "ui/results/HistoryEntry.h"
 #include "ui/results/ResultActions.h"
 #include "ui/shell/SpareWindows.h"
@@ -130,11 +128,11 @@ QWidget* WindowManager::Create(FormId form) {
     case FormId::kForm5:
       return new Form5(random_, platform_, this);
     case FormId::kForm6:
-      return new Form6;
+      return new Form6(&platform_);
     case FormId::kForm7:
-      return new Form7(this);
+      return new Form7(this, &platform_);
     case FormId::kForm8:
-      return new Form8(this);
+      return new Form8(this, &platform_);
   }
   Q_UNREACHABLE();
   return nullptr;
@@ -150,18 +148,15 @@ void WindowManager::Present(FormId form, QWidget* window) {
              !window->property("quendaro_placed").toBool()) {
     window->showMaximized();
   } else {
-    if (window->parentWidget() == nullptr &&
-        !window->testAttribute(Qt::WA_Moved)) {
-      // The small windows without an owner open in the middle of the screen;
-      // owned ones are placed over their owner by the desktop.
+    if (!window->testAttribute(Qt::WA_Moved)) {
+      // A small window opens over the middle of the window it was opened
+      // from, where the player is looking; one without an owner in the
+      // middle of the screen.
       window->adjustSize();
-      if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-      }
+      CentreOver(*window, window->parentWidget());
     }
     window->show();
+    KeepAboveOwner(*window);
   }
   window->raise();
   window->activateWindow();
