@@ -6,8 +6,10 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QSvgRenderer>
 #include <QTest>
 #include <map>
 #include <memory>
@@ -19,6 +21,7 @@
 #include "ui/forms/Form1.h"
 #include "ui/forms/Form3.h"
 #include "ui/forms/Form5.h"
+#include "ui/kit/Pictures.h"
 
 namespace quendaro {
 namespace {
@@ -88,6 +91,25 @@ class LooksTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The logo drawn at the build is the logo the SVG draws, at both sizes the
+  // start window shows it: a stale or misread drawing would show a wrong
+  // picture, a missing one would only slow the start down unseen.
+  void logoDrawnAheadMatchesItsVectorArt() {
+    for (const QSize pixels : {QSize(406, 268), QSize(812, 536)}) {
+      const QImage drawn = DrawnPicture(Picture::kLogo, pixels);
+      QVERIFY2(!drawn.isNull(), "the logo was not drawn at the build");
+      QImage vector(pixels, QImage::Format_ARGB32_Premultiplied);
+      vector.fill(Qt::transparent);
+      {
+        QPainter painter(&vector);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QSvgRenderer(PicturePath(Picture::kLogo))
+            .render(&painter, QRectF(vector.rect()));
+      }
+      QCOMPARE(drawn, vector);
+    }
+  }
+
   void nothingMovesAsResultsComeAndGo_data() {
     QTest::addColumn<Generator>("generator");
     QTest::addColumn<QSize>("size");

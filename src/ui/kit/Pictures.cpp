@@ -3,11 +3,14 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QResource>
 #include <QSvgRenderer>
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string_view>
+
+#include "ui/kit/QtText.h"
 
 namespace quendaro {
 
@@ -72,9 +75,27 @@ class ProgramIconEngine final : public QIconEngine {
 
 }  // namespace
 
-QString PicturePath(Picture picture) {
-  const std::string_view path = RowFor(picture).path;
-  return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+QString PicturePath(Picture picture) { return ToQt(RowFor(picture).path); }
+
+QImage DrawnPicture(Picture picture, QSize pixels) {
+  // ":/art/logo.svg" at 406 × 268 was drawn as ":/art/drawn/logo-406x268.argb".
+  std::string_view stem = RowFor(picture).path;
+  stem.remove_prefix(stem.find_last_of('/') + 1);
+  stem.remove_suffix(stem.size() - stem.find_last_of('.'));
+  const QResource drawn(
+      QStringLiteral(":/art/drawn/%1-%2x%3.argb")
+          .arg(QString::fromLatin1(stem.data(),
+                                   static_cast<qsizetype>(stem.size())))
+          .arg(pixels.width())
+          .arg(pixels.height()));
+  const qsizetype line = qsizetype{4} * pixels.width();
+  if (!drawn.isValid() ||
+      drawn.compressionAlgorithm() != QResource::NoCompression ||
+      drawn.size() != line * pixels.height()) {
+    return QImage();
+  }
+  return QImage(drawn.data(), pixels.width(), pixels.height(), line,
+                QImage::Format_ARGB32_Premultiplied);
 }
 
 QSize PictureSize(Picture picture) {

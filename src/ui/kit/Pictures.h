@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -20,6 +21,11 @@ enum class Picture {
 
 // The resource path of `picture`, for QSvgRenderer or QIcon.
 QString PicturePath(Picture picture);
+
+// `picture` drawn ahead of time, at the build, at `pixels` (see
+// src/ui/kit/CMakeLists.txt), or a null image when it was not drawn at that
+// size. The image uses the program's own data, copied by nothing.
+QImage DrawnPicture(Picture picture, QSize pixels);
 
 // The size the picture was drawn for, in device-independent pixels: its
 // proportion and the smallest size at which it reads well.
