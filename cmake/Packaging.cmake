@@ -16,7 +16,7 @@ Advanced Dungeons & Dragons 2nd Edition tabletop role-playing game, in
 Italian: characters checked against the class rules with their ability
 scores, lair treasure of the types A to I, intelligent weapons, hit points
 and fantasy names. quendaro-cli runs the same generators from a terminal.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGING_INSTALL_PREFIX ${QUENDARO_PACKAGE_PREFIX})
 
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -240,4 +240,10 @@ AgeOutcome FindAgeCategory(std::string_view race, std::optional<double> age,
   return outcome;
 }
 
+std::optional<int> MaximumAge(std::string_view race) {
+  const AgeGroup* group = FindAgeGroup(race);
+  if (group == nullptr) return std::nullopt;
+  return group->maximum;
+}
+
 }  // namespace quendaro

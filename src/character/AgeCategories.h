@@ -27,4 +27,9 @@ struct AgeOutcome {
 AgeOutcome FindAgeCategory(std::string_view race, std::optional<double> age,
                            RollLog* log = nullptr);
 
+// The oldest age the race may reach, matched exactly; none for a text outside
+// the table. An age above it is refused with the group's message, whatever
+// number that message names.
+std::optional<int> MaximumAge(std::string_view race);
+
 }  // namespace quendaro

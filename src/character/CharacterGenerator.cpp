@@ -121,4 +121,23 @@ void CharacterGenerator::Generate(const CharacterRequest& request,
   sheet.messages.resize(message_count);
 }
 
+std::vector<std::string_view> CharacterGenerator::Messages(
+    const CharacterRequest& request) const {
+  std::vector<std::string_view> messages;
+  if (request.character_class == kNoClass) messages.push_back(kNoClassMessage);
+  if (request.race == kNoRace) messages.push_back(kNoRaceMessage);
+  // The class rule's messages depend on the texts only: any scores do.
+  const ClassOutcome checked =
+      ApplyClassRule(AbilityScores{}, request.character_class, request.race,
+                     request.alignment);
+  messages.insert(messages.end(), checked.messages.begin(),
+                  checked.messages.end());
+  const std::string_view age =
+      request.age.empty() ? kFirstAge : std::string_view(request.age);
+  const AgeOutcome outcome =
+      FindAgeCategory(request.race, ParseNumber(age, decimal_separator_));
+  if (outcome.message) messages.push_back(*outcome.message);
+  return messages;
+}
+
 }  // namespace quendaro

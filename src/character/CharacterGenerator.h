@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string_view>
+#include <vector>
+
 #include "character/CharacterSheet.h"
 #include "random/RandomSource.h"
 
@@ -25,6 +28,11 @@ class CharacterGenerator {
   // same sheet as Generate whatever `sheet` held.
   void Generate(const CharacterRequest& request, RandomSource& random,
                 CharacterSheet& sheet) const;
+
+  // The messages Generate raises for `request`, in the same order, found
+  // without a roll: each comes of the choices and the age alone, never of
+  // the dice, so a caller can refuse a request before anything is drawn.
+  std::vector<std::string_view> Messages(const CharacterRequest& request) const;
 
  private:
   char decimal_separator_;

@@ -2,7 +2,10 @@
 
 #include <array>
 
+#include "character/AbilityTables.h"
+#include "character/AgeCategories.h"
 #include "character/CharacterChoices.h"
+#include "character/ClassRules.h"
 #include "cli/CheckedText.h"
 #include "cli/SafeText.h"
 #include "presentation/CharacterPresentation.h"
@@ -13,15 +16,6 @@ namespace {
 
 // The window's number boxes hold four digits.
 constexpr std::int64_t kLargestBoxNumber = 9999;
-
-template <std::size_t N>
-std::string ListOf(const std::array<std::string_view, N>& choices) {
-  std::string list;
-  for (std::string_view choice : choices) {
-    list += "        \"" + std::string(choice) + "\"\n";
-  }
-  return list;
-}
 
 }  // namespace
 
@@ -49,87 +43,87 @@ std::optional<CheckedChoices> CheckChoiceOptions(const OptionValues& values,
   return checked;
 }
 
-std::string_view CharacterCommand::Synopsis() const {
-  return "quendaro-cli character [--race T] [--class T] [--alignment T] "
-         "[--sex T] [--name T]\n"
-         "                         [--age T] [--height T] [--weight T]";
+std::vector<std::pair<std::string, std::string>> NpcKeeps(
+    std::string_view race, std::string_view character_class,
+    std::string_view alignment, std::string_view sex) {
+  // Where a class and a race or alignment clash, the class stays.
+  std::vector<std::pair<std::string, std::string>> keeps;
+  const bool class_given = character_class != kNoClass;
+  if (race != kNoRace &&
+      (!class_given || ClassAcceptsRace(character_class, race))) {
+    keeps.emplace_back("race", race);
+  }
+  if (class_given) keeps.emplace_back("class", character_class);
+  if (alignment != kNoAlignment &&
+      (!class_given || ClassAcceptsAlignment(character_class, alignment))) {
+    keeps.emplace_back("alignment", alignment);
+  }
+  if (sex != kNoSex) keeps.emplace_back("sex", sex);
+  return keeps;
 }
 
-std::string CharacterCommand::Help() const {
-  return "NAME\n"
-         "    quendaro-cli character - a player or non-player character\n"
+std::string_view CharacterCommand::Summary() const {
+  return "a player or non-player character";
+}
+
+std::string_view CharacterCommand::Description() const {
+  return "Checks race, class, alignment and age against the class rules, "
+         "rolls the six ability scores within the race's limits (with "
+         "exceptional strength for warriors), names the age category and "
+         "gives each score its row of the ability tables, as \"Tira i "
+         "dadi\" in the character window does.\n"
          "\n"
-         "SYNOPSIS\n"
-         "    quendaro-cli character [--race T] [--class T] [--alignment T] "
-         "[--sex T]\n"
-         "                           [--name T] [--age T] [--height T] "
-         "[--weight T]\n"
-         "                           [--count N] [--seed S] [--json] "
-         "[--stats] [--explain]\n"
-         "                           [--as-typed]\n"
-         "\n"
-         "DESCRIPTION\n"
-         "    Checks race, class, alignment and age against the class rules, "
-         "rolls the\n"
-         "    six ability scores within the race's limits (with exceptional "
-         "strength\n"
-         "    for warriors), names the age category and gives each score its "
-         "row of\n"
-         "    the ability tables, as \"Tira i dadi\" in the character window "
-         "does.\n"
-         "    A list text may be written in any case, without accents, "
-         "blanks or\n"
-         "    punctuation (\"elfo oscuro drow\" is \"Elfo oscuro(Drow)\"); "
-         "a text on no\n"
-         "    list is a usage error. With --as-typed every text is taken "
-         "exactly as\n"
-         "    typed into the window: a text outside the lists matches no "
-         "rule and\n"
-         "    rolls zeros, as in the window. Messages never stop a "
-         "generation; they\n"
-         "    come first in the output.\n"
-         "\n"
-         "OPTIONS\n"
-         "    --race T       default \"nessuna\"; the races:\n" +
-         ListOf(kRaceChoices) +
-         "    --class T      default \"nessuna\"; the classes:\n" +
-         ListOf(kClassChoices) +
-         "    --alignment T  default \"nessuno\"; the alignments:\n" +
-         ListOf(kAlignmentChoices) +
-         "    --sex T        default \"nessuno\"; \"Maschio\" or \"Femmina\" "
-         "(no rule reads it)\n"
-         "    --name T       default empty; a few names call up a pre-set "
-         "character\n"
-         "    --age N        default \"1\"; the age in years, 0 to 9999\n"
-         "    --height N     default empty; in cm, 0 to 9999 (no rule reads "
-         "it)\n"
-         "    --weight N     default empty; in kg, 0 to 9999 (no rule reads "
-         "it)\n"
-         "    --as-typed     every text and number exactly as the window "
-         "takes it:\n"
-         "                   the way to reproduce the window exactly\n"
-         "\n"
-         "OUTPUT\n"
-         "    Text: the messages, then the character window's captions and "
-         "values,\n"
-         "    the average with the locale's decimal separator. Markdown: a "
-         "heading,\n"
-         "    the character's particulars, the scores and each score's row "
-         "under its\n"
-         "    column headings. JSON: the record described in the README.\n";
+         "A request the rules refuse is refused before anything is rolled: "
+         "no race or no class, a class the race may not take, an alignment "
+         "the class forbids, an age above the race's maximum. The window's "
+         "messages go to standard error, in Italian, with a hint, and "
+         "nothing to standard output. With --as-typed every text is taken "
+         "exactly as typed into the window, with the window's outcome: the "
+         "messages come first in the output and the sheet follows, of zeros "
+         "where the window shows zeros.";
+}
+
+std::string_view CharacterCommand::OutputDescription() const {
+  return "Text: the messages, if any, then the character window's captions "
+         "and values, the average with the locale's decimal separator. "
+         "Markdown: a heading, the character's particulars, the scores and "
+         "each score's row under its column headings. JSON: one record per "
+         "line, described in quendaro-record(5).";
 }
 
 std::vector<Option> CharacterCommand::Options() const {
   std::vector<Option> options(kChoiceOptions.begin(), kChoiceOptions.end());
   options.insert(
       options.end(),
-      {{"name", true}, {"age", true}, {"height", true}, {"weight", true}});
+      {
+          {.name = "name",
+           .value_name = "T",
+           .summary = "the name",
+           .help = "The name (default empty); a few names call up a pre-set "
+                   "character, which no rule refuses. A name that looks like "
+                   "an option is given as --name=TEXT."},
+          {.name = "age",
+           .value_name = "N",
+           .summary = "the age in years",
+           .help = "The age in years, 0 to 9999 (default 1)."},
+          {.name = "height",
+           .value_name = "N",
+           .summary = "the height in cm",
+           .help = "The height in cm, 0 to 9999 (default empty); no rule "
+                   "reads it."},
+          {.name = "weight",
+           .value_name = "N",
+           .summary = "the weight in kg",
+           .help = "The weight in kg, 0 to 9999 (default empty); no rule "
+                   "reads it."},
+      });
   return options;
 }
 
 std::optional<std::string> CharacterCommand::Configure(
     const OptionValues& values, InputMode mode) {
   request_ = CharacterRequest{};
+  checked_ = mode == InputMode::kChecked;
   const auto given = [&](std::string_view option) -> const std::string* {
     const auto found = values.find(option);
     return found == values.end() ? nullptr : &found->second;
@@ -186,12 +180,40 @@ std::optional<std::string> CharacterCommand::Configure(
   }
 
   if (const std::string* name = given("name")) {
-    if (EscapeControls(*name, false) != *name) {
+    if (HoldsControls(*name)) {
       return "--name holds a control character: " + Quoted(*name);
     }
     request_.name = *name;
   }
   return std::nullopt;
+}
+
+std::optional<Refusal> CharacterCommand::Refused() const {
+  // A name that calls up the pre-set character replaces every choice with
+  // the pre-set one's, which no rule refuses.
+  if (!checked_ || IsPresetName(request_.name)) return std::nullopt;
+  const std::vector<std::string_view> messages = generator_.Messages(request_);
+  if (messages.empty()) return std::nullopt;
+  Refusal refusal;
+  refusal.messages.assign(messages.begin(), messages.end());
+  const std::string& race = request_.race;
+  const std::string& character_class = request_.character_class;
+  const std::string& alignment = request_.alignment;
+  const bool race_given = race != kNoRace;
+  const bool class_given = character_class != kNoClass;
+  const bool race_fits = ClassAcceptsRace(character_class, race);
+  const bool alignment_fits = ClassAcceptsAlignment(character_class, alignment);
+  if (race_given && class_given && race_fits && alignment_fits) {
+    // Only the age is wrong.
+    if (const std::optional<int> oldest = MaximumAge(race)) {
+      refusal.hint = "--age goes up to " + std::to_string(*oldest) + " for " +
+                     Quoted(race);
+    }
+    return refusal;
+  }
+  refusal.suggest_npc = true;
+  refusal.npc_keeps = NpcKeeps(race, character_class, alignment, request_.sex);
+  return refusal;
 }
 
 void CharacterCommand::Run(RandomSource& random) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <charconv>
 #include <limits>
 #include <numeric>
@@ -53,6 +54,28 @@ int EditDistance(std::string_view a, std::string_view b) {
     }
   }
   return row[b.size()];
+}
+
+// Whether every character of `text` is one that folding reads: a Latin
+// letter or digit, with or without one of the accents above, a blank or an
+// ASCII punctuation mark. A symbol, a letter of another script or a control
+// character is none of these, and makes the text no entry of any list.
+bool FoldsWhole(std::string_view text) {
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const auto byte = static_cast<unsigned char>(text[at]);
+    if (byte >= 0x20 && byte < 0x7f) continue;
+    if (at + 1 < text.size()) {
+      const auto second = static_cast<unsigned char>(text[at + 1]);
+      // U+00A0, the blank that does not break, comes with pasted texts.
+      if ((byte == 0xc2 && second == 0xa0) ||
+          (byte == 0xc3 && FoldedAccent(second) != '\0')) {
+        ++at;
+        continue;
+      }
+    }
+    return false;
+  }
+  return true;
 }
 
 std::string_view Trimmed(std::string_view text) {
@@ -134,7 +157,7 @@ std::optional<std::string> CheckChoice(const ChoiceList& list,
                                        std::string_view text,
                                        std::string& error) {
   const std::string folded = FoldedText(text);
-  if (!folded.empty()) {
+  if (!folded.empty() && FoldsWhole(text)) {
     if (folded == FoldedText(list.placeholder)) {
       return std::string(list.placeholder);
     }
@@ -162,7 +185,12 @@ std::optional<std::int64_t> ReadWholeNumber(std::string_view text,
     }
     text = text.substr(0, mark);
   }
-  if (text.starts_with('+')) text.remove_prefix(1);
+  // One sign at most: from_chars reads a minus, and a plus is taken off
+  // here, so "+-5" must not become -5.
+  if (text.starts_with('+')) {
+    text.remove_prefix(1);
+    if (text.starts_with('-')) return std::nullopt;
+  }
   std::int64_t value = 0;
   const char* end = text.data() + text.size();
   const auto [stop, failure] = std::from_chars(text.data(), end, value);
@@ -171,6 +199,16 @@ std::optional<std::int64_t> ReadWholeNumber(std::string_view text,
     return std::nullopt;
   }
   return value;
+}
+
+std::span<const std::string_view> NumberTexts(int low, int high) {
+  static constexpr std::array<std::string_view, 21> kNumbers = {
+      "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9", "10",
+      "11", "12", "13", "14", "15", "16", "17", "18", "19", "20"};
+  assert(0 <= low && low <= high && high < static_cast<int>(kNumbers.size()) &&
+         "NumberTexts covers 0 to 20");
+  return std::span<const std::string_view>(kNumbers).subspan(
+      static_cast<std::size_t>(low), static_cast<std::size_t>(high - low + 1));
 }
 
 }  // namespace quendaro::cli

@@ -39,15 +39,23 @@ struct ChoiceList {
 };
 
 // The entry `text` names (the placeholder itself when it names that), or
-// nothing after writing the usage error to `error`.
+// nothing after writing the usage error to `error`. Folding reads Latin
+// letters and digits, accented or not, blanks and punctuation; a text that
+// holds anything else (a symbol, another script, a control character) names
+// no entry, whatever its letters fold to.
 std::optional<std::string> CheckChoice(const ChoiceList& list,
                                        std::string_view text,
                                        std::string& error);
 
 // A whole number from `low` to `high` in any locale: blanks around it are
-// ignored, "." or "," may mark decimals as long as they are zero ("3.0").
+// ignored, "." or "," may mark decimals as long as they are zero ("3.0"),
+// and one sign may stand before it ("+7", "-2", never "+-2").
 std::optional<std::int64_t> ReadWholeNumber(std::string_view text,
                                             std::int64_t low,
                                             std::int64_t high);
+
+// The whole numbers `low` to `high` (within 0 to 20) as texts, for the
+// completions of a number option.
+std::span<const std::string_view> NumberTexts(int low, int high);
 
 }  // namespace quendaro::cli

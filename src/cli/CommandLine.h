@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -21,7 +23,7 @@ enum class OutputFormat {
 // What the user asked for, read from argv before anything is generated, so
 // that a usage error leaves standard output untouched.
 struct Invocation {
-  Subcommand* subcommand = nullptr;  // null for the bare --help / --version
+  Subcommand* subcommand = nullptr;  // null for the tool's own help, version
   std::int64_t count = 1;
   std::optional<std::int64_t> seed;
   OutputFormat format = OutputFormat::kText;
@@ -32,18 +34,41 @@ struct Invocation {
   bool version = false;
 };
 
+// A command line the tool cannot read: one line, in the tool's words.
 struct UsageError {
   std::string message;
 };
 
-// The options every subcommand takes beside its own, as "--name".
+// A command line the tool reads but whose request the game's rules refuse:
+// the rules' own messages, then a hint where one helps.
+struct RuleRefusal {
+  std::vector<std::string> messages;
+  std::string hint;
+};
+
+// The tool's generators, in the order the help lists them.
+std::vector<std::unique_ptr<Subcommand>> AllSubcommands(char decimal_separator);
+
+// The options every subcommand takes beside its own.
 std::vector<Option> CommonOptions();
+
+// How the tool ends, for the help and the manual page.
+struct ExitStatus {
+  std::string_view codes;  // "2", "129, 130, 143"
+  std::string_view meaning;
+};
+std::span<const ExitStatus> ExitStatuses();
+
+// What the tool is and how it reads its texts, paragraphs separated by a
+// blank line: the head of the help and of the manual page.
+std::string_view ToolDescription();
 
 // Reads argv[1..]: the subcommand, then its options and the common ones in
 // any order, as "--name value" or "--name=value"; "--" ends the options.
-// Never exits the process and never writes anything, so that any caller,
-// a test included, can read any argument list.
-std::variant<Invocation, UsageError> ParseCommandLine(
+// --help and --version win wherever they stand. Never exits the process
+// and never writes anything, so that any caller, a test included, can read
+// any argument list.
+std::variant<Invocation, UsageError, RuleRefusal> ParseCommandLine(
     const std::vector<std::string>& arguments,
     const std::vector<std::unique_ptr<Subcommand>>& subcommands);
 

@@ -16,63 +16,60 @@ constexpr ClassGroup kGroups[kClassGroupCount] = {
     ClassGroup::kMilitare, ClassGroup::kVagabondo, ClassGroup::kSacerdote,
     ClassGroup::kEspertoDiMagia};
 
-}  // namespace
-
-std::string_view HitPointsCommand::Synopsis() const {
-  return "quendaro-cli hitpoints --group Militare|Vagabondo|Sacerdote|"
-         "\"Esperto di magia\" --level T [--reroll]";
+// The group's buttons, by their captions, in the order of kGroups.
+const std::array<std::string_view, kClassGroupCount>& GroupCaptions() {
+  static const std::array<std::string_view, kClassGroupCount> captions = [] {
+    std::array<std::string_view, kClassGroupCount> all;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+      all[i] = ClassGroupCaption(kGroups[i]);
+    }
+    return all;
+  }();
+  return captions;
 }
 
-std::string HitPointsCommand::Help() const {
-  std::string groups;
-  for (ClassGroup group : kGroups) {
-    groups += "        \"" + std::string(ClassGroupCaption(group)) + "\"\n";
-  }
-  return "NAME\n"
-         "    quendaro-cli hitpoints - the hit points of a non-player "
-         "character\n"
-         "\n"
-         "SYNOPSIS\n"
-         "    quendaro-cli hitpoints --group GROUP --level T [--reroll] "
-         "[--count N]\n"
-         "                           [--seed S] [--json] [--stats] "
-         "[--explain] [--as-typed]\n"
-         "\n"
-         "DESCRIPTION\n"
-         "    Rolls the hit points of a class group at a level 1 to 20 in "
-         "one roll over\n"
-         "    the whole range, as the hit-point window does.\n"
-         "\n"
-         "OPTIONS\n"
-         "    --group GROUP\n"
-         "        The class group (any case, accents or blanks), one of:\n" +
-         groups +
-         "    --level N\n"
-         "        The level, a whole number from 1 to 20 (\"7\", \" 7 \" "
-         "and \"7.0\" or\n"
-         "        \"7,0\" are level 7 in any locale).\n"
-         "    --as-typed\n"
-         "        The level exactly as typed in the window's level box, the "
-         "way to\n"
-         "        reproduce the window exactly: a text that is not a whole "
-         "number from\n"
-         "        1 to 20 (read with the locale's decimal separator) rolls "
-         "nothing and\n"
-         "        gives empty hit points; the group must be its caption.\n"
-         "    --reroll\n"
-         "        \"Ritira se il punteggio è minore della metà\": the "
-         "narrower range that\n"
-         "        stands for rerolling results below half the die.\n"
-         "\n"
-         "OUTPUT\n"
-         "    Text: \"PF: \" and the hit points. Markdown: a table row of "
-         "group, level,\n"
-         "    reroll and hit points. JSON: the record described in the "
-         "README.\n";
+}  // namespace
+
+std::string_view HitPointsCommand::Summary() const {
+  return "the hit points of a non-player character";
+}
+
+std::string_view HitPointsCommand::Description() const {
+  return "Rolls the hit points of a class group at a level 1 to 20 in one "
+         "roll over the whole range, as the hit-point window does.";
+}
+
+std::string_view HitPointsCommand::OutputDescription() const {
+  return "Text: \"PF: \" and the hit points. Markdown: a table row of "
+         "group, level, reroll and hit points. JSON: one record per line, "
+         "described in quendaro-record(5).";
 }
 
 std::vector<Option> HitPointsCommand::Options() const {
-  return {{"group", true}, {"level", true}, {"reroll", false}};
+  return {
+      {.name = "group",
+       .value_name = "GROUP",
+       .summary = "the class group",
+       .help = "The class group, in any case, with or without accents and "
+               "blanks; under --as-typed, its caption exactly.",
+       .values = GroupCaptions(),
+       .required = true},
+      {.name = "level",
+       .value_name = "N",
+       .summary = "the level, 1 to 20",
+       .help = "The level, a whole number from 1 to 20 (\"7\", \" 7 \", "
+               "\"7.0\" and \"7,0\" are level 7 in any locale). Under "
+               "--as-typed, the text as typed in the window's level box: one "
+               "that is not a level there (read with the locale's decimal "
+               "separator) rolls nothing and gives empty hit points.",
+       .values = NumberTexts(kLowestLevel, kHighestLevel),
+       .required = true},
+      {.name = "reroll",
+       .summary = "reroll results below half the die",
+       .help = "\"Ritira se il punteggio è minore della metà\": the "
+               "narrower range that stands for rerolling results below half "
+               "the die."},
+  };
 }
 
 std::optional<std::string> HitPointsCommand::Configure(
@@ -84,10 +81,8 @@ std::optional<std::string> HitPointsCommand::Configure(
 
   // The window's group is a button, so a group is always one of the four;
   // as typed it must be the caption itself.
-  std::array<std::string_view, kClassGroupCount> captions;
-  for (std::size_t i = 0; i < captions.size(); ++i) {
-    captions[i] = ClassGroupCaption(kGroups[i]);
-  }
+  const std::array<std::string_view, kClassGroupCount>& captions =
+      GroupCaptions();
   std::optional<std::string> caption;
   std::string error;
   if (mode == InputMode::kChecked) {

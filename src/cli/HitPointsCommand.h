@@ -15,8 +15,9 @@ class HitPointsCommand final : public Subcommand {
       : roller_(decimal_separator) {}
 
   std::string_view Name() const override { return "hitpoints"; }
-  std::string_view Synopsis() const override;
-  std::string Help() const override;
+  std::string_view Summary() const override;
+  std::string_view Description() const override;
+  std::string_view OutputDescription() const override;
   std::vector<Option> Options() const override;
   std::optional<std::string> Configure(const OptionValues& values,
                                        InputMode mode) override;

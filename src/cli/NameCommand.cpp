@@ -10,53 +10,49 @@
 
 namespace quendaro::cli {
 
-std::string_view NameCommand::Synopsis() const {
-  return "quendaro-cli name [--sex m|f] [--race T]";
+namespace {
+
+constexpr std::array<std::string_view, 2> kSexLetters = {"m", "f"};
+
+}  // namespace
+
+std::string_view NameCommand::Summary() const { return "a fantasy name"; }
+
+std::string_view NameCommand::Description() const {
+  return "Builds a name from two or three syllable groups, as the name "
+         "window does; with --race, a name of the set that fits the race "
+         "(humans, elves, dwarves, gnomes, halflings, half-elves or "
+         "minotaurs), as an NPC of that race gets it.\n"
+         "\n"
+         "Without --sex, or with \"nessuno\", each name is male or female "
+         "at random, and the result says which. With --as-typed only the "
+         "window's two options are taken, and without one the name is "
+         "empty and the window's warning \"Selezionare se si vogliono "
+         "generare nomi maschili o femminili\" is given instead.";
 }
 
-std::string NameCommand::Help() const {
-  return "NAME\n"
-         "    quendaro-cli name - a fantasy name\n"
-         "\n"
-         "SYNOPSIS\n"
-         "    quendaro-cli name [--sex m|f] [--race T] [--count N] [--seed S] "
-         "[--json]\n"
-         "                      [--stats] [--explain] [--as-typed]\n"
-         "\n"
-         "DESCRIPTION\n"
-         "    Builds a name from two or three syllable groups, as the name "
-         "window does;\n"
-         "    with --race, a name of the set that fits the race (humans, "
-         "elves,\n"
-         "    dwarves, gnomes, halflings, half-elves or minotaurs), as an NPC "
-         "of that\n"
-         "    race gets it.\n"
-         "\n"
-         "OPTIONS\n"
-         "    --sex m|f\n"
-         "        Male (m, \"Maschili\") or female (f, \"Femminili\") "
-         "names; \"nessuno\"\n"
-         "        chooses neither. Without it, as in the window "
-         "with\n"
-         "        neither option chosen, the name is empty and the warning\n"
-         "        \"Selezionare se si vogliono generare nomi maschili o "
-         "femminili\"\n"
-         "        is given instead.\n"
-         "    --race T\n"
-         "        One of the character window's races, written as "
-         "\"character\" reads\n"
-         "        it; \"nessuna\" keeps the name window's syllables.\n"
-         "    --as-typed\n"
-         "        Takes --sex only as m or f, as the window's two options.\n"
-         "\n"
-         "OUTPUT\n"
-         "    Text: the warning if any, then \"Nome: \" and the name.\n"
-         "    Markdown: the name as a list item. JSON: the record described "
-         "in the README.\n";
+std::string_view NameCommand::OutputDescription() const {
+  return "Text: the warning if any, then \"Nome: \" and the name, and "
+         "\"Sesso: \" with \"maschile\" or \"femminile\" when the sex "
+         "was picked at random. Markdown: the name as a list item, the sex "
+         "picked at random beside it. JSON: one record per line, described "
+         "in quendaro-record(5); \"sex\" says which names were built.";
 }
 
 std::vector<Option> NameCommand::Options() const {
-  return {{"sex", true}, {"race", true}};
+  return {{.name = "sex",
+           .value_name = "m|f",
+           .summary = "male or female names",
+           .help = "Male (m, \"Maschili\") or female (f, \"Femminili\") "
+                   "names; by default one or the other at random.",
+           .values = kSexLetters},
+          {.name = "race",
+           .value_name = "T",
+           .summary = "a name of the race's set",
+           .help = "One of the character window's races, written as "
+                   "\"character\" reads it, always checked; \"nessuna\" "
+                   "keeps the name window's syllables.",
+           .values = kRaceChoices}};
 }
 
 std::optional<std::string> NameCommand::Configure(const OptionValues& values,
@@ -74,6 +70,9 @@ std::optional<std::string> NameCommand::Configure(const OptionValues& values,
     }
   }
   const auto sex = values.find("sex");
+  // Checked, no choice is a choice left to the dice; as typed, it is the
+  // window with neither option chosen.
+  random_sex_ = mode == InputMode::kChecked;
   if (sex == values.end()) return std::nullopt;
   std::string chosen = sex->second;
   if (mode == InputMode::kChecked) {
@@ -88,8 +87,10 @@ std::optional<std::string> NameCommand::Configure(const OptionValues& values,
   }
   if (chosen == "m") {
     choice_ = NameChoice::kMale;
+    random_sex_ = false;
   } else if (chosen == "f") {
     choice_ = NameChoice::kFemale;
+    random_sex_ = false;
   } else if (chosen != "nessuno") {
     return "--sex needs m or f, not " + Quoted(sex->second);
   }
@@ -97,8 +98,18 @@ std::optional<std::string> NameCommand::Configure(const OptionValues& values,
 }
 
 void NameCommand::Run(RandomSource& random) {
-  last_ = set_ ? NameSetGenerator().GenerateName(*set_, choice_, random)
-               : generator_.GenerateName(choice_, random);
+  NameChoice choice = choice_;
+  if (random_sex_) {
+    choice =
+        random.Roll(2, 1,
+                    [] {
+                      return std::string("Nomi maschili (1) o femminili (2)");
+                    }) == 1
+            ? NameChoice::kMale
+            : NameChoice::kFemale;
+  }
+  last_ = set_ ? NameSetGenerator().GenerateName(*set_, choice, random)
+               : generator_.GenerateName(choice, random);
 }
 
 Json NameCommand::LastRecord(std::optional<std::int64_t> seed,
@@ -110,8 +121,31 @@ void NameCommand::VisitLast(ResultFields& fields) const {
   VisitResult(last_, fields);
 }
 
-std::string NameCommand::LastText() const { return PlainText(last_); }
+std::string NameCommand::LastText() const {
+  std::string text = PlainText(last_);
+  if (random_sex_) text += "\nSesso: " + std::string(SexWord(last_.choice));
+  return text;
+}
 
-std::string NameCommand::LastMarkdown() const { return Markdown(last_); }
+std::string NameCommand::LastMarkdown() const {
+  std::string markdown = Markdown(last_);
+  if (random_sex_) {
+    markdown.insert(markdown.size() - 1,
+                    " (" + std::string(SexWord(last_.choice)) + ")");
+  }
+  return markdown;
+}
+
+std::string_view NameCommand::SexWord(NameChoice choice) {
+  switch (choice) {
+    case NameChoice::kMale:
+      return "maschile";
+    case NameChoice::kFemale:
+      return "femminile";
+    case NameChoice::kNone:
+      return "";
+  }
+  return "";
+}
 
 }  // namespace quendaro::cli

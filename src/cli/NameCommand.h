@@ -13,8 +13,9 @@ namespace quendaro::cli {
 class NameCommand final : public Subcommand {
  public:
   std::string_view Name() const override { return "name"; }
-  std::string_view Synopsis() const override;
-  std::string Help() const override;
+  std::string_view Summary() const override;
+  std::string_view Description() const override;
+  std::string_view OutputDescription() const override;
   std::vector<Option> Options() const override;
   std::optional<std::string> Configure(const OptionValues& values,
                                        InputMode mode) override;
@@ -26,10 +27,15 @@ class NameCommand final : public Subcommand {
   std::string LastMarkdown() const override;
 
  private:
+  // "maschile" or "femminile", for a sex picked at random.
+  static std::string_view SexWord(NameChoice choice);
+
   NameGenerator generator_;
   NameChoice choice_ = NameChoice::kNone;
   // With --race: the race's set; without, the name window's syllables.
   std::optional<NameSet> set_;
+  // Each name draws its sex first, so the result says which it drew.
+  bool random_sex_ = false;
   NameResult last_;
 };
 

@@ -8,71 +8,47 @@
 
 namespace quendaro::cli {
 
-std::string_view NpcCommand::Synopsis() const {
-  return "quendaro-cli npc [--level N] [--race T] [--class T] "
-         "[--alignment T] [--sex T]";
+std::string_view NpcCommand::Summary() const {
+  return "whole non-player characters, a party in one command";
 }
 
-std::string NpcCommand::Help() const {
-  return "NAME\n"
-         "    quendaro-cli npc - whole non-player characters, a party in one "
-         "command\n"
+std::string_view NpcCommand::Description() const {
+  return "Picks a race, a class that the race may take, an alignment that "
+         "the class allows and a sex, each evenly among what the class rules "
+         "leave open, so that no rule ever refuses the character. Then a "
+         "name for that sex from the race's name set; the starting age, "
+         "height and weight of a new adult of the race; the character, as "
+         "\"character\" rolls it with them; and the hit points at the level, "
+         "as the hit-point roller rolls them for "
+         "the class's group (\"Militare\", \"Vagabondo\", \"Sacerdote\" "
+         "or \"Esperto di magia\"), without the reroll option and without "
+         "the constitution bonus. A multi-class character rolls for each of "
+         "its classes and gets their average, rounded down.\n"
          "\n"
-         "SYNOPSIS\n"
-         "    quendaro-cli npc [--level N] [--race T] [--class T] "
-         "[--alignment T]\n"
-         "                     [--sex T] [--count N] [--seed S] [--format F] "
-         "[--stats]\n"
-         "                     [--explain]\n"
-         "\n"
-         "DESCRIPTION\n"
-         "    Picks a race, a class that the race may take, an alignment "
-         "that the\n"
-         "    class allows and a sex, each evenly among what the class "
-         "rules leave\n"
-         "    open, so that no rule ever refuses the character; a race, "
-         "class,\n"
-         "    alignment or sex given as an option is kept and the rest is "
-         "picked\n"
-         "    around it. Options that no legal character keeps are refused "
-         "with the\n"
-         "    class rule's message. Then a name "
-         "for that\n"
-         "    sex from the race's name set; the starting age, height and "
-         "weight of a\n"
-         "    new adult of the race; the character, as \"character\" rolls "
-         "it with\n"
-         "    them; and the hit points at the level,\n"
-         "    as the hit-point roller rolls them for the class's group "
-         "(\"Militare\",\n"
-         "    \"Vagabondo\", \"Sacerdote\" or \"Esperto di magia\"), without "
-         "the reroll\n"
-         "    option and without the constitution bonus. A multi-class "
-         "character rolls\n"
-         "    for each of its classes and gets their average, rounded down.\n"
-         "\n"
-         "OPTIONS\n"
-         "    --level N      the level, a whole number from 1 to 20; "
-         "default 1\n"
-         "    --race T, --class T, --alignment T, --sex T\n"
-         "                   fixed, as \"character\" reads them; "
-         "\"nessuna\" or\n"
-         "                   \"nessuno\" leaves the choice to the dice\n"
-         "\n"
-         "OUTPUT\n"
-         "    Text: the character as \"character\" writes it, then "
-         "\"LIVELLO\", \"PF\"\n"
-         "    with each class's roll, \"THAC0\" and the five saving throws. "
-         "Markdown: one table for the whole run, "
-         "one row\n"
-         "    per character. JSON: the record described in the README, "
-         "\"generator\":\n"
-         "    \"npc\", with the character, level and hit points in "
-         "\"result\".\n";
+         "A race, class, alignment or sex given as an option is kept, read "
+         "as \"character\" reads it, and the rest is picked around it; "
+         "\"nessuna\" or \"nessuno\" leaves the choice to the dice. Choices "
+         "that no legal character keeps are refused, with the class rule's "
+         "message and a hint. An NPC has no window to copy, so --as-typed "
+         "changes nothing.";
+}
+
+std::string_view NpcCommand::OutputDescription() const {
+  return "Text: the character as \"character\" writes it, then "
+         "\"LIVELLO\", \"PF\" with each class's roll, \"THAC0\" and the "
+         "five saving throws. Markdown: one table for the whole run, one row "
+         "per character. JSON: one record per line, described in "
+         "quendaro-record(5), with \"generator\": \"npc\" and the "
+         "character, level and hit points in \"result\".";
 }
 
 std::vector<Option> NpcCommand::Options() const {
-  std::vector<Option> options = {{"level", true}};
+  std::vector<Option> options = {
+      {.name = "level",
+       .value_name = "N",
+       .summary = "the level, 1 to 20",
+       .help = "The level, a whole number from 1 to 20 (default 1).",
+       .values = NumberTexts(kLowestNpcLevel, kHighestNpcLevel)}};
   options.insert(options.end(), kChoiceOptions.begin(), kChoiceOptions.end());
   return options;
 }
@@ -110,16 +86,20 @@ std::optional<std::string> NpcCommand::Configure(const OptionValues& values,
   locks.character_class = lock(locked_.character_class, kNoClass);
   locks.alignment = lock(locked_.alignment, kNoAlignment);
   locks.sex = lock(locked_.sex, kNoSex);
-  const std::vector<std::string_view> refusals = LockRefusals(locks);
-  if (!refusals.empty()) {
-    std::string message;
-    for (std::string_view refusal : refusals) {
-      if (!message.empty()) message += "; ";
-      message += refusal;
-    }
-    return message;
-  }
   return std::nullopt;
+}
+
+std::optional<Refusal> NpcCommand::Refused() const {
+  const std::vector<std::string_view> messages = LockRefusals(request_.locks);
+  if (messages.empty()) return std::nullopt;
+  Refusal refusal;
+  refusal.messages.assign(messages.begin(), messages.end());
+  const ChoiceLocks& locks = request_.locks;
+  refusal.suggest_npc = true;
+  refusal.npc_keeps = NpcKeeps(
+      locks.race.value_or(kNoRace), locks.character_class.value_or(kNoClass),
+      locks.alignment.value_or(kNoAlignment), locks.sex.value_or(kNoSex));
+  return refusal;
 }
 
 void NpcCommand::Run(RandomSource& random) {

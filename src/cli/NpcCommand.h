@@ -16,11 +16,13 @@ class NpcCommand final : public Subcommand {
       : decimal_separator_(decimal_separator) {}
 
   std::string_view Name() const override { return "npc"; }
-  std::string_view Synopsis() const override;
-  std::string Help() const override;
+  std::string_view Summary() const override;
+  std::string_view Description() const override;
+  std::string_view OutputDescription() const override;
   std::vector<Option> Options() const override;
   std::optional<std::string> Configure(const OptionValues& values,
                                        InputMode mode) override;
+  std::optional<Refusal> Refused() const override;
   void Run(RandomSource& random) override;
   Json LastRecord(std::optional<std::int64_t> seed,
                   std::uint64_t index) const override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <csignal>
 #include <string>
 #include <string_view>
 
@@ -9,10 +10,13 @@ namespace quendaro::cli {
 // blocks that always end at a line's end, so a reader never sees half a line.
 // When the reader goes away (`| head -1`) the output closes quietly and the
 // program stops generating; a full non-blocking descriptor is waited for;
-// any other write error is reported once.
+// any other write error is reported once, on `err_fd`. Once `stop` is set
+// (by a signal) the line being written is finished and nothing follows it.
 class Output {
  public:
-  explicit Output(int fd) : fd_(fd) {}
+  explicit Output(int fd, int err_fd = 2,
+                  const volatile std::sig_atomic_t* stop = nullptr)
+      : fd_(fd), err_fd_(err_fd), stop_(stop) {}
   ~Output() { Flush(); }
 
   Output(const Output&) = delete;
@@ -30,7 +34,11 @@ class Output {
  private:
   static constexpr std::size_t kBlockSize = 1 << 16;
 
+  bool Stopped() const { return stop_ != nullptr && *stop_ != 0; }
+
   int fd_;
+  int err_fd_;
+  const volatile std::sig_atomic_t* stop_;
   std::string pending_;
   bool reader_gone_ = false;
   bool failed_ = false;

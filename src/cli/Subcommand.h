@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,10 +14,20 @@
 
 namespace quendaro::cli {
 
-// An option of a subcommand: "--race T" takes a value, "--reroll" does not.
+// An option of a subcommand, as the parser, the help, the manual page and
+// the shell completions all read it: "--race T" takes a value, "--reroll"
+// does not.
 struct Option {
-  std::string_view name;  // without the dashes
-  bool takes_value;
+  std::string_view name = {};        // without the dashes
+  std::string_view value_name = {};  // "T", "N", "GROUP"; empty for a flag
+  std::string_view summary = {};     // a few words, for the completion menus
+  std::string_view help = {};        // what it does, in sentences
+  // The texts it accepts, offered by the completions and listed in the help;
+  // empty for a free text or number.
+  std::span<const std::string_view> values = {};
+  bool required = false;  // the subcommand cannot run without it
+
+  bool TakesValue() const { return !value_name.empty(); }
 };
 
 // The values given on the command line, by option name; a flag maps to "".
@@ -29,22 +40,41 @@ using OptionValues = std::map<std::string, std::string, std::less<>>;
 // outcome for texts it does not know.
 enum class InputMode { kChecked, kAsTyped };
 
+// A request that the game's rules refuse, found before anything is rolled:
+// the messages the window would show, and what could be asked instead.
+struct Refusal {
+  std::vector<std::string> messages;  // the rules' own words, in order
+  // The choices a run of "npc" can keep while it picks the rest, as option
+  // name and value; meaningful only with `suggest_npc`.
+  std::vector<std::pair<std::string, std::string>> npc_keeps;
+  bool suggest_npc = false;
+  std::string hint;  // any other advice, or empty
+};
+
 // One of the tool's generators as the command line offers it: its options,
-// its help page, and one generation at a time as a record and as text.
+// the texts of its help, and one generation at a time as a record and as
+// text. The help page, the manual page and the completions are all made
+// from what it declares here.
 class Subcommand {
  public:
   virtual ~Subcommand() = default;
 
   virtual std::string_view Name() const = 0;
-  // The usage line, e.g. "quendaro-cli name [--sex m|f]".
-  virtual std::string_view Synopsis() const = 0;
-  // The manual page: what it does, every option, the texts it accepts.
-  virtual std::string Help() const = 0;
+  // What one generation is, in a few words: "a fantasy name".
+  virtual std::string_view Summary() const = 0;
+  // What it does, paragraphs separated by a blank line.
+  virtual std::string_view Description() const = 0;
+  // What each format writes, in the same form.
+  virtual std::string_view OutputDescription() const = 0;
   virtual std::vector<Option> Options() const = 0;
 
   // Takes the option values; returns a usage error naming the problem.
   virtual std::optional<std::string> Configure(const OptionValues& values,
                                                InputMode mode) = 0;
+  // After Configure: what the game's rules refuse in the request, if
+  // anything, before anything is rolled. A subcommand that copies a window
+  // refuses nothing as typed, where the window's outcome is the answer.
+  virtual std::optional<Refusal> Refused() const { return std::nullopt; }
 
   // One generation; its result is kept until the next.
   virtual void Run(RandomSource& random) = 0;

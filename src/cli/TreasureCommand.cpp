@@ -17,59 +17,54 @@ constexpr std::array<std::string_view, kTreasureTypeCount> kLetters = {
 
 }  // namespace
 
-std::string_view TreasureCommand::Synopsis() const {
-  return "quendaro-cli treasure [--A N] [--B N] ... [--I N] [--contents]";
+std::string_view TreasureCommand::Summary() const {
+  return "the treasure of a monster's lair";
 }
 
-std::string TreasureCommand::Help() const {
-  return "NAME\n"
-         "    quendaro-cli treasure - the treasure of a monster's lair\n"
-         "\n"
-         "SYNOPSIS\n"
-         "    quendaro-cli treasure [--A N] [--B N] ... [--I N] [--contents]\n"
-         "                          [--count N] [--seed S] [--json] [--stats] "
-         "[--explain]\n"
-         "\n"
-         "DESCRIPTION\n"
-         "    Rolls the coins, gems and art objects of a lair that holds the "
-         "lair\n"
-         "    treasure types A to I, each from 0 to 5 times, and tells how "
-         "many magic\n"
-         "    items each type adds. A type present several times makes one "
-         "roll per\n"
-         "    row, multiplied by its count.\n"
-         "\n"
-         "OPTIONS\n"
-         "    --A N ... --I N\n"
-         "        How many times the type is present: 0 to 5 (default 0).\n"
-         "    --contents\n"
-         "        Also every gem (class, stone, value), art object and magic "
-         "item of\n"
-         "        the lair, an intelligent weapon's whole sheet, and what the "
-         "lair is\n"
-         "        worth in gold pieces. The lair itself is the same with or "
-         "without it.\n"
-         "\n"
-         "OUTPUT\n"
-         "    Text: the six totals with the treasure window's captions, then "
-         "the magic\n"
-         "    items of each type that has some. Markdown: tables of the "
-         "types, the\n"
-         "    totals and the magic items with their type letters. JSON: the "
-         "record\n"
-         "    described in the README. With --contents, text lists the "
-         "contents after\n"
-         "    the totals, Markdown adds their tables, JSON adds "
-         "result.contents,\n"
-         "    --explain lists their draws too and --stats sums up their "
-         "values and\n"
-         "    kinds.\n";
+std::string_view TreasureCommand::Description() const {
+  return "Rolls the coins, gems and art objects of a lair that holds the "
+         "lair treasure types A to I, each from 0 to 5 times, and tells how "
+         "many magic items each type adds. A type present several times "
+         "makes one roll per row, multiplied by its count.";
+}
+
+std::string_view TreasureCommand::OutputDescription() const {
+  return "Text: the six totals with the treasure window's captions, then "
+         "the magic items of each type that has some. Markdown: tables of "
+         "the types, the totals and the magic items with their type "
+         "letters. JSON: one record per line, described in "
+         "quendaro-record(5). With --contents, text lists the contents "
+         "after the totals, Markdown adds their tables, JSON adds "
+         "result.contents, --explain lists their draws too and --stats sums "
+         "up their values and kinds.";
 }
 
 std::vector<Option> TreasureCommand::Options() const {
+  // One option per type, each with the same help but for its letter; the
+  // texts live as long as the tool, which the options' views need.
+  static const std::array<std::string, kTreasureTypeCount> kHelps = [] {
+    std::array<std::string, kTreasureTypeCount> helps;
+    for (std::size_t type = 0; type < helps.size(); ++type) {
+      helps[type] = "How many times the lair holds treasure type " +
+                    std::string(kLetters[type]) + ", 0 to 5 (default 0).";
+    }
+    return helps;
+  }();
   std::vector<Option> options;
-  for (std::string_view letter : kLetters) options.push_back({letter, true});
-  options.push_back({"contents", false});
+  for (std::size_t type = 0; type < kLetters.size(); ++type) {
+    options.push_back({.name = kLetters[type],
+                       .value_name = "N",
+                       .summary = "how many times the type is present",
+                       .help = kHelps[type],
+                       .values = NumberTexts(0, kMaxTreasureCount)});
+  }
+  options.push_back(
+      {.name = "contents",
+       .summary = "every gem, art object and magic item, named and valued",
+       .help = "Also every gem (class, stone, value), art object and magic "
+               "item of the lair, an intelligent weapon's whole sheet, and "
+               "what the lair is worth in gold pieces. The lair itself is the "
+               "same with or without it."});
   return options;
 }
 

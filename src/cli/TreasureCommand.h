@@ -13,8 +13,9 @@ namespace quendaro::cli {
 class TreasureCommand final : public Subcommand {
  public:
   std::string_view Name() const override { return "treasure"; }
-  std::string_view Synopsis() const override;
-  std::string Help() const override;
+  std::string_view Summary() const override;
+  std::string_view Description() const override;
+  std::string_view OutputDescription() const override;
   std::vector<Option> Options() const override;
   std::optional<std::string> Configure(const OptionValues& values,
                                        InputMode mode) override;

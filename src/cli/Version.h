@@ -4,8 +4,8 @@
 
 namespace quendaro::cli {
 
-// The version of this build of the tool, the program's own name and
-// version ("Quendaro 32 1.00 C") and its licence, one to a line.
+// The version page in the GNU form: "quendaro-cli (Quendaro 32) 1.0.0", the
+// copyright, the licence and the warranty, then the commit of this build.
 std::string VersionText();
 
 }  // namespace quendaro::cli

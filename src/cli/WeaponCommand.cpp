@@ -4,31 +4,19 @@
 
 namespace quendaro::cli {
 
-std::string WeaponCommand::Help() const {
-  return "NAME\n"
-         "    quendaro-cli weapon - an intelligent magic weapon\n"
-         "\n"
-         "SYNOPSIS\n"
-         "    quendaro-cli weapon [--count N] [--seed S] [--json] [--stats] "
-         "[--explain]\n"
-         "\n"
-         "DESCRIPTION\n"
-         "    Rolls a weapon's languages, bonus, alignment, intelligence, "
-         "communication,\n"
-         "    readings, one to three abilities or extraordinary powers, a "
-         "possible\n"
-         "    special purpose with its power, and its ego. Each weapon "
-         "reseeds the\n"
-         "    random source from the clock once, as the weapon window does "
-         "(frozen\n"
-         "    under --seed).\n"
-         "\n"
-         "OUTPUT\n"
-         "    Text: the weapon window's captions and values. Markdown: a "
-         "table of the\n"
-         "    fields and a list of the abilities. JSON: the record described "
-         "in the\n"
-         "    README.\n";
+std::string_view WeaponCommand::Description() const {
+  return "Rolls a weapon's languages, bonus, alignment, intelligence, "
+         "communication, readings, one to three abilities or extraordinary "
+         "powers, a possible special purpose with its power, and its ego. "
+         "Each weapon reseeds the random source from the clock once, as the "
+         "weapon window does (frozen under --seed). It takes only the "
+         "common options.";
+}
+
+std::string_view WeaponCommand::OutputDescription() const {
+  return "Text: the weapon window's captions and values. Markdown: a table "
+         "of the fields and a list of the abilities. JSON: one record per "
+         "line, described in quendaro-record(5).";
 }
 
 void WeaponCommand::Run(RandomSource& random) {

@@ -9,8 +9,11 @@ namespace quendaro::cli {
 class WeaponCommand final : public Subcommand {
  public:
   std::string_view Name() const override { return "weapon"; }
-  std::string_view Synopsis() const override { return "quendaro-cli weapon"; }
-  std::string Help() const override;
+  std::string_view Summary() const override {
+    return "an intelligent magic weapon";
+  }
+  std::string_view Description() const override;
+  std::string_view OutputDescription() const override;
   std::vector<Option> Options() const override { return {}; }
   std::optional<std::string> Configure(const OptionValues&,
                                        InputMode) override {

@@ -182,6 +182,39 @@ TEST(CharacterGeneratorTest, MessagesComeInTheOrderOfTheStages) {
   }
 }
 
+// The command line refuses a request by these messages before it rolls, so
+// they must be the very ones a generation raises, for every choice.
+TEST(CharacterGeneratorTest, MessagesAreKnownBeforeTheRoll) {
+  std::vector<std::string_view> races(kRaceChoices.begin(), kRaceChoices.end());
+  races.push_back(kNoRace);
+  std::vector<std::string_view> classes(kClassChoices.begin(),
+                                        kClassChoices.end());
+  classes.push_back(kNoClass);
+  std::vector<std::string_view> alignments(kAlignmentChoices.begin(),
+                                           kAlignmentChoices.end());
+  alignments.push_back(kNoAlignment);
+  const CharacterGenerator generator;
+  RandomSource random(1, &FrozenClock);
+  CharacterSheet sheet;
+  for (std::string_view race : races) {
+    for (std::string_view character_class : classes) {
+      for (std::string_view alignment : alignments) {
+        for (const char* age : {"", "0", "186", "9999"}) {
+          const CharacterRequest request =
+              Request(std::string(race), std::string(character_class),
+                      std::string(alignment), age);
+          generator.Generate(request, random, sheet);
+          const std::vector<std::string_view> known =
+              generator.Messages(request);
+          ASSERT_EQ(Messages(known.begin(), known.end()), sheet.messages)
+              << race << " " << character_class << " " << alignment << " "
+              << age;
+        }
+      }
+    }
+  }
+}
+
 TEST(CharacterGeneratorTest, AgeTextIsReadAsANumber) {
   struct Case {
     std::string race;

@@ -8,10 +8,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <set>
@@ -50,9 +52,10 @@ enum class Reader {
 };
 
 // Runs the tool with `arguments` and, added to the test's own, `environment`.
+// With `signal`, the tool gets it once its first line has come.
 CliRun RunCli(const std::vector<std::string>& arguments,
               const std::vector<std::string>& environment = {},
-              Reader reader = Reader::kAll) {
+              Reader reader = Reader::kAll, int signal = 0) {
   int out_pipe[2];
   if (pipe(out_pipe) != 0) std::abort();
   if (reader == Reader::kLateOnNonBlocking) {
@@ -104,8 +107,13 @@ CliRun RunCli(const std::vector<std::string>& arguments,
   CliRun run;
   if (reader == Reader::kLateOnNonBlocking) usleep(300 * 1000);
   char buffer[4096];
+  bool signalled = false;
   for (ssize_t n; (n = read(out_pipe[0], buffer, sizeof buffer)) > 0;) {
     run.out.append(buffer, static_cast<std::size_t>(n));
+    if (signal != 0 && !signalled && run.out.find('\n') != std::string::npos) {
+      kill(pid, signal);
+      signalled = true;
+    }
     if (reader == Reader::kFirstLine &&
         run.out.find('\n') != std::string::npos) {
       run.out.resize(run.out.find('\n') + 1);
@@ -139,7 +147,8 @@ TEST(QuendaroCliTest, EverySubcommandWritesItsJsonKeys) {
   };
   // The display keeps the keys the first version of the tool wrote.
   const std::vector<Case> cases = {
-      {{"character", "--race", "Umano", "--class", "Paladino"},
+      {{"character", "--race", "Umano", "--class", "Paladino", "--alignment",
+        "Legale/buono"},
        {"messages", "clearEnabled", "age", "ageCategory", "scores",
         "percentile", "total", "average", "rows", "preset"}},
       {{"treasure", "--A", "5", "--I", "1"}, {"totals", "magicLines"}},
@@ -175,10 +184,10 @@ TEST(QuendaroCliTest, EverySubcommandWritesItsJsonKeys) {
 }
 
 TEST(QuendaroCliTest, TypedTextsReachTheJsonIntact) {
-  // A name with quotes, a backslash and bytes that are no UTF-8 must still
-  // give one valid JSON line per generation.
-  const CliRun run = RunCli({"character", "--as-typed", "--race",
-                             "elfo \"alto\" \\ \xff\xfe", "--json"});
+  // A race with quotes and a backslash must still give one valid JSON line
+  // per generation.
+  const CliRun run = RunCli(
+      {"character", "--as-typed", "--race", "elfo \"alto\" \\ è", "--json"});
   ASSERT_EQ(run.status, 0) << run.err;
   const std::vector<std::string> lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 1u);
@@ -188,7 +197,7 @@ TEST(QuendaroCliTest, TypedTextsReachTheJsonIntact) {
   EXPECT_EQ(record["display"]["scores"],
             nlohmann::json::parse(R"(["0","0","0","0","0","0"])"));
   EXPECT_EQ(record["result"]["scores"]["charisma"], 0);
-  EXPECT_EQ(record["result"]["race"], "elfo \"alto\" \\ \uFFFD\uFFFD");
+  EXPECT_EQ(record["result"]["race"], "elfo \"alto\" \\ è");
 }
 
 TEST(QuendaroCliTest, TheSameSeedRepeatsAndAnotherDiffers) {
@@ -290,11 +299,12 @@ TEST(QuendaroCliTest, ExplainListsTheRollsAfterTheResult) {
 }
 
 TEST(QuendaroCliTest, ExplainReadsAsSentencesWithTheRulesThatChangedScores) {
-  // A hill dwarf paladin: the race rule zeroes every score, and the text
-  // says so under each score's caption, with no call syntax anywhere.
-  const CliRun run =
-      RunCli({"character", "--race", "Nano di collina", "--class", "Paladino",
-              "--alignment", "Legale/buono", "--explain", "--seed", "2"});
+  // A hill dwarf paladin, as the window takes him: the race rule zeroes
+  // every score, and the text says so under each score's caption, with no
+  // call syntax anywhere.
+  const CliRun run = RunCli(
+      {"character", "--as-typed", "--race", "Nano di collina", "--class",
+       "Paladino", "--alignment", "Legale/buono", "--explain", "--seed", "2"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.find("Roll("), std::string::npos) << run.out;
   EXPECT_EQ(run.out.find("Reseed"), std::string::npos) << run.out;
@@ -403,30 +413,6 @@ TEST(QuendaroCliTest, StatsSummariseInsteadOfListing) {
                 magic["texts"]["3 qualsiasi"]["count"].get<int>(),
             2000);
   EXPECT_NEAR(magic["texts"]["3 qualsiasi"]["percent"].get<double>(), 30, 5);
-}
-
-TEST(QuendaroCliTest, VersionNamesTheToolTheProductAndTheLicence) {
-  const CliRun run = RunCli({"--version"});
-  EXPECT_EQ(run.status, 0);
-  const std::vector<std::string> lines = Lines(run.out);
-  ASSERT_EQ(lines.size(), 3u) << run.out;
-  EXPECT_EQ(lines[0].rfind("quendaro-cli " QUENDARO_VERSION, 0), 0u)
-      << lines[0];
-  EXPECT_EQ(lines[1], "Quendaro 32 1.00 C");
-  EXPECT_NE(lines[2].find("GPL-3.0-or-later"), std::string::npos) << lines[2];
-}
-
-// The tool's version is the build's, the same number as the program and the
-// package: the line may go on with the commit, but not with another number.
-TEST(QuendaroCliTest, VersionIsTheBuildsVersion) {
-  const CliRun run = RunCli({"--version"});
-  ASSERT_EQ(run.status, 0);
-  const std::string expected = "quendaro-cli " QUENDARO_VERSION;
-  bool found = false;
-  for (const std::string& line : Lines(run.out)) {
-    if (line == expected || line.rfind(expected + " ", 0) == 0) found = true;
-  }
-  EXPECT_TRUE(found) << run.out;
 }
 
 TEST(QuendaroCliTest, HelpListsTheAcceptedTexts) {
@@ -611,12 +597,6 @@ TEST(QuendaroCliTest, NpcKeepsItsLockedChoicesAndRefusesImpossibleOnes) {
                           "--seed", "4"}),
                   "Razza: "),
             "Umano");
-  ExpectUsageError(
-      {"npc", "--race", "Minotauro(Dragonlance)", "--class", "Ladro"},
-      "Un minotauro non può fare il ladro");
-  ExpectUsageError(
-      {"npc", "--class", "paladino", "--alignment", "caotico buono"},
-      "Un paladino può essere solo legale buono");
 }
 
 TEST(QuendaroCliTest, NameByRaceUsesTheRacesSetAndWithoutItTheWindows) {
@@ -637,19 +617,30 @@ TEST(QuendaroCliBadTextsTest, ListTextsMatchWhateverTheirCaseAccentsAndBlanks) {
     std::string option, typed, caption, entry;
   };
   const std::vector<Case> cases = {
-      {"--race", "umano", "Razza: ", "Umano"},
+      {"--race", "mezzelfo", "Razza: ", "Mezzelfo"},
       {"--race", "ELFO OSCURO DROW", "Razza: ", "Elfo oscuro(Drow)"},
       {"--race", "halfling polare furchin spelljammer",
        "Razza: ", "Halfling polare(Furchin)(Spelljammer)"},
       {"--class", "LADRO", "Classe: ", "Ladro"},
       {"--class", "guerriero mago ladro", "Classe: ", "Guerriero/mago/ladro"},
       {"--alignment", "caotico buono", "Allineamento: ", "Caotico/buono"},
-      {"--alignment", "Neutrale puro", "Allineamento: ", "Neutrale(puro)"},
+      {"--alignment", "Neutrale\u00a0puro", "Allineamento: ", "Neutrale(puro)"},
       {"--sex", "fèmmina", "SESSO: ", "Femmina"},
-      {"--race", "Nessuna", "Razza: ", "nessuna"},
   };
+  // A half-elf thief, chaotic good, whom every rule accepts: each case
+  // gives one of the four in its own words.
+  const std::map<std::string, std::string> legal = {
+      {"--race", "Mezzelfo"},
+      {"--class", "Ladro"},
+      {"--alignment", "Caotico/buono"}};
   for (const Case& c : cases) {
-    const CliRun run = RunCli({"character", c.option, c.typed, "--seed", "1"});
+    std::vector<std::string> arguments = {"character", c.option, c.typed,
+                                          "--seed", "1"};
+    for (const auto& [option, entry] : legal) {
+      if (option != c.option)
+        arguments.insert(arguments.end(), {option, entry});
+    }
+    const CliRun run = RunCli(arguments);
     EXPECT_EQ(run.status, 0) << c.typed << run.err;
     EXPECT_EQ(Shown(run, c.caption), c.entry) << c.typed;
   }
@@ -658,7 +649,6 @@ TEST(QuendaroCliBadTextsTest, ListTextsMatchWhateverTheirCaseAccentsAndBlanks) {
                 .status,
             0);
   EXPECT_EQ(RunCli({"name", "--sex", "Femminili"}).status, 0);
-  EXPECT_EQ(Shown(RunCli({"name", "--sex", "nessuno"}), "Nome: "), "");
 }
 
 TEST(QuendaroCliBadTextsTest, TextsOnNoListNameTheClosestEntries) {
@@ -734,8 +724,9 @@ TEST(QuendaroCliBadNumbersTest, WholeNumbersReadWithBlanksAndZeroDecimals) {
     EXPECT_EQ(run.status, 0) << typed << run.err;
     EXPECT_EQ(run.out, level_seven) << typed;
   }
-  const CliRun age = RunCli({"character", "--race", "Umano", "--age", "20,0",
-                             "--height", "", "--seed", "1"});
+  const CliRun age =
+      RunCli({"character", "--race", "Umano", "--class", "Guerriero(puro)",
+              "--age", "20,0", "--height", "", "--seed", "1"});
   EXPECT_EQ(age.status, 0) << age.err;
   EXPECT_EQ(Shown(age, "ETA' : ").rfind("20 anni", 0), 0u) << age.out;
   // The largest count is taken; the output streams, so a closed pipe ends it.
@@ -812,23 +803,273 @@ TEST(QuendaroCliOutputFaultsTest, ARepeatedOptionIsRefusedTheSameWay) {
   }
 }
 
-TEST(QuendaroCliOutputFaultsTest, ControlCharactersAreNeverWrittenRaw) {
+// The standard error of a refused run: its lines, each after the tool's name.
+std::vector<std::string> Refusal(const std::vector<std::string>& arguments) {
+  const CliRun run = RunCli(arguments);
+  std::string shown;
+  for (const auto& a : arguments) shown += "[" + a + "] ";
+  EXPECT_EQ(run.status, 2) << shown;
+  EXPECT_EQ(run.out, "") << shown;
+  std::vector<std::string> lines;
+  for (const std::string& line : Lines(run.err)) {
+    EXPECT_EQ(line.rfind("quendaro-cli: ", 0), 0u) << line;
+    lines.push_back(line.substr(std::min(line.size(), std::size_t{14})));
+  }
+  return lines;
+}
+
+TEST(QuendaroCliTruthTest, AFlagTakesNoValueAndNoOptionSwallowsAnother) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"weapon", "--json=false"}, "--json takes no value"},
+      {{"hitpoints", "--group", "Militare", "--level", "5", "--reroll=false"},
+       "--reroll takes no value"},
+      {{"treasure", "--A", "1", "--stats=no"}, "--stats takes no value"},
+      {{"name", "--explain=0"}, "--explain takes no value"},
+      {{"character", "--as-typed="}, "--as-typed takes no value"},
+      {{"--help=yes"}, "--help takes no value"},
+      {{"character", "--name", "--json", "--race", "Umano"},
+       "--name has no value: '--json' is an option (write '--name=--json' to "
+       "give it as the value)"},
+      {{"character", "--race", "--class", "Ladro"},
+       "--race has no value: '--class' is an option"},
+      {{"npc", "--level", "--count", "3"}, "--level has no value: '--count'"},
+      {{"name", "--sex", "--seed=4"}, "--sex has no value: '--seed=4'"},
+      {{"name", "--sex"}, "--sex needs a value"},
+      {{"name", "--sex", "--"}, "--sex needs a value"},
+  };
+  for (const auto& [arguments, expected] : cases) {
+    ExpectUsageError(arguments, expected);
+  }
+  // Written with "=", a text that looks like an option is the text.
+  const CliRun named = RunCli({"character", "--race", "Umano", "--class",
+                               "Ladro", "--name=--json", "--seed", "1"});
+  EXPECT_EQ(named.status, 0) << named.err;
+  EXPECT_EQ(Lines(named.out).at(0), "Nome: --json");
+}
+
+TEST(QuendaroCliTruthTest, AListTextIsTheWholeTextAndANumberHasOneSign) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"character", "--race", "Umano日本"},
+       "unknown race 'Umano日本'; did you mean 'Umano'?"},
+      {{"character", "--race", "Umano€"}, "unknown race 'Umano€'"},
+      {{"character", "--class", "Ladro🗡"},
+       "unknown class 'Ladro🗡'; did you mean 'Ladro'?"},
+      {{"character", "--race", "Uma\x01no"}, "unknown race 'Uma\\x01no'"},
+      {{"hitpoints", "--group", "Militare\u00b0", "--level", "1"},
+       "unknown group 'Militare°'"},
+      {{"name", "--sex", "f\u0301"}, "unknown sex"},
+      {{"character", "--race", "Umano", "--class", "Ladro", "--age", "+-0"},
+       "--age needs a whole number from 0 to 9999, not '+-0'"},
+      {{"name", "--seed", "+-5"}, "--seed needs a whole number, not '+-5'"},
+      {{"npc", "--level", "++3"}, "--level needs a whole number"},
+  };
+  for (const auto& [arguments, expected] : cases) {
+    ExpectUsageError(arguments, expected);
+  }
+}
+
+TEST(QuendaroCliTruthTest, NothingRawReachesATerminal) {
+  // Bytes that are no UTF-8, 0x9b among them (CSI to an 8-bit terminal),
+  // are refused and shown escaped, in checked and typed texts alike.
+  ExpectUsageError({"character", "--race", "Uma\x9bno"},
+                   "--race needs UTF-8 text, not 'Uma\\x9bno'");
+  ExpectUsageError({"character", "--as-typed", "--name=Orvo\xff"},
+                   "--name needs UTF-8 text, not 'Orvo\\xff'");
   ExpectUsageError({"character", "--race", "\x1b[31mUmano"},
                    "unknown race '\\x1b[31mUmano'");
   const CliRun error = RunCli({"name", "--sex", "\x1b]0;title\x07"});
   EXPECT_EQ(error.err.find('\x1b'), std::string::npos) << error.err;
   EXPECT_EQ(error.err.find('\x07'), std::string::npos) << error.err;
 
-  const CliRun text =
-      RunCli({"character", "--as-typed", "--name", "Orvo\x1b[2J\x9b"});
+  // Checked, a name with a C0, C1, DEL or bidirectional control is refused.
+  for (const char* name : {"a\x1b"
+                           "b",
+                           "a\u0085b",
+                           "a\x7f"
+                           "b",
+                           "a\u202eb", "a\u2066b"}) {
+    const std::vector<std::string> err = Refusal(
+        {"character", "--race", "Umano", "--class", "Ladro", "--name", name});
+    ASSERT_EQ(err.size(), 1u) << name;
+    EXPECT_EQ(err[0].rfind("--name holds a control character: 'a\\", 0), 0u)
+        << err[0];
+  }
+
+  // As typed, each is written escaped, in every format.
+  const std::string name = "Orvo\x1b[2J\u0085\x7f\u202eovrO";
+  const std::vector<std::string> typed = {"character", "--as-typed", "--race",
+                                          "Umano",     "--class",    "Ladro",
+                                          "--name",    name};
+  const auto with = [&](std::vector<std::string> more) {
+    more.insert(more.begin(), typed.begin(), typed.end());
+    return more;
+  };
+  const CliRun text = RunCli(typed);
   EXPECT_EQ(text.status, 0) << text.err;
-  EXPECT_EQ(text.out.find('\x1b'), std::string::npos);
-  EXPECT_NE(text.out.find("\\x1b[2J"), std::string::npos) << text.out;
-  // Checked, a name with a control character is refused outright.
-  ExpectUsageError({"character", "--name",
-                    "a\x1b"
-                    "b"},
-                   "--name holds a control character: 'a\\x1bb'");
+  EXPECT_EQ(Lines(text.out).at(0), "Nome: Orvo\\x1b[2J\\u0085\\x7f\\u202eovrO");
+  const CliRun markdown = RunCli(with({"--format", "markdown"}));
+  EXPECT_NE(markdown.out.find("\\u202e"), std::string::npos) << markdown.out;
+  const CliRun json = RunCli(with({"--json"}));
+  EXPECT_NE(json.out.find("Orvo\\u001b[2J\\u0085\\u007f\\u202eovrO"),
+            std::string::npos)
+      << json.out;
+  EXPECT_EQ(nlohmann::json::parse(json.out)["result"]["name"], name);
+  for (const CliRun* run : {&text, &markdown, &json}) {
+    for (const char* raw : {"\x1b", "\u0085", "\x7f", "\u202e"}) {
+      EXPECT_EQ(run->out.find(raw), std::string::npos) << run->out;
+    }
+  }
+}
+
+TEST(QuendaroCliTruthTest, ARequestTheRulesRefuseIsRefusedBeforeAnyRoll) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::vector<std::string> messages;  // the rules' own, then the hint
+  };
+  const std::string npc_hint = "use 'quendaro-cli npc";
+  const std::vector<Case> cases = {
+      {{"character"},
+       {"Devi selezionare una classe !", "Devi selzionare una razza !",
+        npc_hint}},
+      {{"character", "--race", "Umano", "--json"},
+       {"Devi selezionare una classe !", npc_hint}},
+      {{"character", "--race", "Nano di collina", "--class", "Paladino",
+        "--alignment", "Legale/buono", "--count", "3"},
+       {"Un paladino può essere solo umano", npc_hint}},
+      {{"character", "--race", "Umano", "--class", "Paladino", "--alignment",
+        "caotico buono", "--stats"},
+       {"Un paladino può essere solo legale buono", npc_hint}},
+      {{"character", "--race", "Umano", "--class", "Ladro", "--age", "111",
+        "--explain"},
+       {"Un uomo non arriva a questa età !",
+        "--age goes up to 110 for 'Umano'"}},
+      {{"character", "--race", "nano di fosso", "--class", "Ladro", "--age",
+        "301"},
+       {"Questo nano non può superare i ",
+        "--age goes up to 300 for 'Nano di fosso'"}},
+  };
+  for (const Case& c : cases) {
+    const std::vector<std::string> err = Refusal(c.arguments);
+    ASSERT_EQ(err.size(), c.messages.size()) << c.arguments.size();
+    for (std::size_t i = 0; i < err.size(); ++i) {
+      EXPECT_EQ(err[i].rfind(c.messages[i], 0), 0u) << err[i];
+    }
+  }
+  // The hint names an npc run that keeps what was asked; npc's own locked
+  // choices are refused the same way, the class kept where they clash.
+  EXPECT_EQ(Refusal({"character", "--class", "Guerriero(puro)"}).back(),
+            "use 'quendaro-cli npc --class \"Guerriero(puro)\"' to pick the "
+            "rest");
+  EXPECT_EQ(Refusal({"npc", "--race", "Minotauro(Dragonlance)", "--class",
+                     "Ladro", "--as-typed"}),
+            (std::vector<std::string>{
+                "Un minotauro non può fare il ladro",
+                "use 'quendaro-cli npc --class Ladro' to pick the rest"}));
+  EXPECT_EQ(Refusal({"npc", "--class", "paladino", "--alignment",
+                     "caotico buono", "--sex", "femmina"}),
+            (std::vector<std::string>{
+                "Un paladino può essere solo legale buono",
+                "use 'quendaro-cli npc --class Paladino --sex Femmina' to pick "
+                "the rest"}));
+
+  // As typed, the window's outcome: its messages first, then the sheet.
+  const CliRun typed = RunCli({"character", "--as-typed"});
+  EXPECT_EQ(typed.status, 0) << typed.err;
+  EXPECT_EQ(typed.out.rfind("Devi selezionare una classe !\n"
+                            "Devi selzionare una razza !\nNome: ",
+                            0),
+            0u)
+      << typed.out;
+  EXPECT_EQ(Shown(typed, "TOTALE : "), "0");
+  // A name that calls up the pre-set character needs no choice.
+  EXPECT_EQ(RunCli({"character", "--name", "Orvo"}).status, 0);
+
+  // Without --sex a name is male or female at random, and says which.
+  const CliRun names =
+      RunCli({"name", "--count", "40", "--seed", "3", "--json"});
+  ASSERT_EQ(names.status, 0) << names.err;
+  std::set<std::string> sexes;
+  for (const std::string& line : Lines(names.out)) {
+    const auto record = nlohmann::json::parse(line);
+    sexes.insert(record["result"]["sex"].get<std::string>());
+    EXPECT_FALSE(record["result"]["name"].get<std::string>().empty());
+  }
+  EXPECT_EQ(sexes, (std::set<std::string>{"male", "female"}));
+  const std::vector<std::string> text =
+      Lines(RunCli({"name", "--sex", "nessuno", "--seed", "3"}).out);
+  ASSERT_EQ(text.size(), 2u);
+  EXPECT_TRUE(text[1] == "Sesso: maschile" || text[1] == "Sesso: femminile")
+      << text[1];
+  // As typed, no option chosen is the window's warning.
+  EXPECT_EQ(RunCli({"name", "--as-typed"}).out,
+            "Selezionare se si vogliono generare nomi maschili o femminili\n"
+            "Nome: \n");
+}
+
+TEST(QuendaroCliTruthTest, AnInterruptedRunEndsOnAWholeLine) {
+  for (const auto& [signal, status] : std::vector<std::pair<int, int>>{
+           {SIGINT, 130}, {SIGTERM, 143}, {SIGHUP, 129}}) {
+    const CliRun json =
+        RunCli({"npc", "--count", "9223372036854775807", "--json"}, {},
+               Reader::kAll, signal);
+    EXPECT_EQ(json.status, status) << signal;
+    ASSERT_TRUE(json.out.ends_with("\n")) << signal;
+    for (const std::string& line : Lines(json.out)) {
+      EXPECT_NO_THROW(std::ignore = nlohmann::json::parse(line)) << line;
+    }
+    const CliRun text = RunCli({"character", "--race", "Umano", "--class",
+                                "Ladro", "--count", "9223372036854775807"},
+                               {}, Reader::kAll, signal);
+    EXPECT_EQ(text.status, status) << signal;
+    EXPECT_TRUE(text.out.ends_with("\n")) << signal;
+  }
+}
+
+TEST(QuendaroCliTruthTest, HelpAndVersionFollowTheGnuConventions) {
+  const CliRun version = RunCli({"--version"});
+  EXPECT_EQ(version.status, 0);
+  const std::vector<std::string> lines = Lines(version.out);
+  ASSERT_GE(lines.size(), 5u) << version.out;
+  EXPECT_EQ(lines[0], "quendaro-cli (Quendaro 32) " QUENDARO_VERSION);
+  EXPECT_EQ(lines[1].rfind("Copyright (C) ", 0), 0u) << lines[1];
+  EXPECT_EQ(lines[2].rfind("License GPL-3.0-or-later", 0), 0u) << lines[2];
+  EXPECT_NE(version.out.find("There is NO WARRANTY, to the extent permitted "
+                             "by law."),
+            std::string::npos);
+  // --help and --version win wherever they stand.
+  for (const std::vector<std::string>& arguments :
+       std::vector<std::vector<std::string>>{{"--version", "extra"},
+                                             {"name", "--version"},
+                                             {"name", "--colour", "--version"},
+                                             {"weapon", "--", "--version"}}) {
+    const CliRun run = RunCli(arguments);
+    if (arguments.back() == "--version" && arguments[1] == "--") {
+      EXPECT_EQ(run.status, 2);  // after "--" it is no option
+      continue;
+    }
+    EXPECT_EQ(run.status, 0) << arguments[1];
+    EXPECT_EQ(run.out, version.out) << arguments[1];
+  }
+  const std::string name_help = RunCli({"name", "--help"}).out;
+  for (const std::vector<std::string>& arguments :
+       std::vector<std::vector<std::string>>{
+           {"name", "--count", "--help"},
+           {"name", "--sex", "x", "--json=false", "-h"},
+           {"name", "--help", "--version"}}) {
+    const CliRun run = RunCli(arguments);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, name_help);
+  }
+  EXPECT_EQ(RunCli({"name", "--version", "--help"}).out, version.out);
+  // Every help ends with the exit statuses and where to report a fault.
+  for (const std::string& help : {RunCli({"--help"}).out, name_help}) {
+    EXPECT_NE(help.find("\nExit status:\n  0 "), std::string::npos);
+    EXPECT_NE(help.find("  129, 130, 143 "), std::string::npos);
+    EXPECT_TRUE(help.ends_with(
+        "Report faults to <quendaro@morvellan.it>.\n"
+        "Quendaro 32 home page: <https://quendaro.morvellan.it>.\n"))
+        << help;
+  }
 }
 
 TEST(QuendaroCliOutputFaultsTest, ALongBadValueIsCutWithAnEllipsis) {
