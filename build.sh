@@ -84,7 +84,7 @@ package_and_check() {
   trap 'rm -rf "$unpacked"' EXIT
   dpkg-deb -x "$deb" "$unpacked"
   local binary
-  for binary in "$unpacked"/usr/bin/*; do
+  for binary in "$unpacked"/usr/games/*; do
     if readelf -d "$binary" | grep -Eq '\((RPATH|RUNPATH)\)'; then
       echo "error: $deb: ${binary#"$unpacked"} has a library search path" >&2
       return 1

@@ -14,15 +14,18 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Quendaro 32 is a toolkit of random generators for game masters of the
 Advanced Dungeons & Dragons 2nd Edition tabletop role-playing game, in
 Italian: characters checked against the class rules with their ability
-scores, lair treasure of the types A to I, intelligent weapons, hit points
-and fantasy names. quendaro-cli runs the same generators from a terminal.")
+scores, lair treasure of the types A to I with its every gem and item,
+intelligent weapons, hit points, fantasy names and whole non-player
+characters; a history of what was generated, and sheets to print or save
+as PDF. quendaro-cli runs the same generators from a terminal.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${QUENDARO_PACKAGE_PREFIX})
 
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# A game master's aid rather than a game: Debian's games section would put
-# both programs in /usr/games, off the path of root, sudo and many scripts.
-set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+# Tools for playing a game belong to Debian's games section, as the menu
+# entry's Game category says, and its programs to /usr/games, which is on
+# every user's path (not root's, nor sudo's).
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUENDARO_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
@@ -54,8 +57,10 @@ add_custom_command(
   VERBATIM)
 add_custom_target(quendaro_changelog ALL
   DEPENDS ${PROJECT_BINARY_DIR}/packaging/changelog.Debian.gz)
+# LEGGIMI.TXT is the user guide that the character window's help names.
 install(FILES ${PROJECT_BINARY_DIR}/packaging/copyright
               ${PROJECT_BINARY_DIR}/packaging/changelog.Debian.gz
+              ${PROJECT_SOURCE_DIR}/docs/LEGGIMI.TXT
         DESTINATION ${package_doc_dir})
 
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
