@@ -26,7 +26,7 @@ readonly PACKAGES=(
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev poppler-utils
   nlohmann-json3-dev python3-jsonschema
-  appstream desktop-file-utils dpkg-dev file lintian
+  appstream desktop-file-utils dpkg-dev file lintian zsh
   fonts-dejavu-core fonts-liberation2 fonts-quattrocento
   locales
   libcli11-dev

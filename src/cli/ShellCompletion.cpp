@@ -185,12 +185,13 @@ std::string ZshCompletion(const std::vector<std::unique_ptr<Subcommand>>& all) {
     }
   }
   script += R"sh(
-# Offers the texts of the array named $1; zsh quotes them as the word being
-# completed needs, inside a quote or not.
+# Offers the texts of the array named by the last argument, with the
+# options _arguments passes before it, case aside as the tool reads them;
+# zsh quotes them as the word being completed needs, inside a quote or not.
 _quendaro_cli_values() {
   local -a entries
-  entries=("${(@P)1}")
-  compadd -a entries
+  entries=("${(@P)${@[-1]}}")
+  compadd "${@[1,-2]}" -M 'm:{a-zA-Z}={A-Za-z}' -a entries
 }
 
 _quendaro-cli() {
@@ -206,9 +207,11 @@ _quendaro-cli() {
   }
   script += R"sh(      'help:the help of the tool or of one subcommand'
     )
-    _alternative \
-      'subcommands:subcommand:_describe subcommand subcommands' \
-      'options:option:(-h --help --version)'
+    if [[ $PREFIX == -* ]]; then
+      compadd -- -h --help --version
+    else
+      _describe -t subcommands subcommand subcommands
+    fi
     return
   fi
   local subcommand=$words[2]

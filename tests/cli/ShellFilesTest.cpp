@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <regex>
@@ -276,6 +277,12 @@ std::string BashCompletes(const std::string& words) {
              "\"; COMP_WORDS=(" + words +
              "); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _quendaro_cli; "
              "printf \"%s\\n\" \"${COMPREPLY[@]}\"'");
+}
+
+TEST(ShellFilesTest, ZshReadsItsCompletion) {
+  const std::string script =
+      std::string(QUENDARO_MANUALS_DIR) + "/_quendaro-cli";
+  EXPECT_EQ(std::system(("zsh -n '" + script + "'").c_str()), 0);
 }
 
 TEST(ShellFilesTest, BashCompletesListTextsQuotedOrInsideTheOpeningQuote) {
