@@ -51,9 +51,23 @@ void RandomSource::Reseed() {
   ++reseed_count_;
   // XOR before mixing: two reseeds with the same clock reading start from
   // different states, and Mix keeps them apart.
-  state_ = Mix(state_ ^ Mix(clock_()));
+  const std::uint64_t now = generation_time_ ? *generation_time_ : clock_();
+  state_ = Mix(state_ ^ Mix(now));
   NextBits();
   if (observer_ != nullptr) observer_->OnReseed();
+}
+
+RandomState RandomSource::BeginGeneration() {
+  if (!clock_stopped_) generation_time_ = clock_();
+  return RandomState{state_, increment_, *generation_time_};
+}
+
+void RandomSource::Restore(const RandomState& state) {
+  assert(state.increment % 2 == 1 && "a PCG stream is odd");
+  state_ = state.state;
+  increment_ = state.increment;
+  generation_time_ = state.time;
+  clock_stopped_ = true;
 }
 
 bool RandomSource::MixEntropy() {

@@ -3,9 +3,11 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
+#include "random/RandomState.h"
 #include "random/RollLog.h"
 
 namespace quendaro {
@@ -29,7 +31,10 @@ class RollObserver {
 // whole numbers; no roll ever sums dice.
 //
 // The source starts from a fixed state, so that a run is reproducible until
-// someone reseeds it. Reseed mixes the time of day into the state.
+// someone reseeds it. Reseed mixes the time of day into the state. A front end
+// marks each generation with BeginGeneration, which keeps the state it starts
+// from and the one clock reading its reseeds use, so that Restore can roll it
+// again.
 class RandomSource {
  public:
   // Nanoseconds of the wall clock. Injectable so that a test or a
@@ -58,7 +63,19 @@ class RandomSource {
 
   // Mixes the clock into the state. The result depends on both the time and
   // the prior state, so reseeds within one clock tick still move apart.
+  // Within a generation marked by BeginGeneration or Restore, every reseed
+  // reads that generation's time instead of the clock.
   void Reseed();
+
+  // Starts a generation: reads the clock once for all of its reseeds and
+  // returns the state it starts from, for its record.
+  RandomState BeginGeneration();
+
+  // Puts the source back into `state`, as at the start of the generation
+  // that BeginGeneration returned it for, and stops its clock at the state's
+  // time: that generation follows draw for draw, and every later one as a
+  // run frozen at that time would roll it.
+  void Restore(const RandomState& state);
 
   // Mixes eight bytes of the operating system's entropy (getrandom) into the
   // state, so that a start without a seed cannot be guessed from the clock.
@@ -145,6 +162,9 @@ class RandomSource {
   std::uint64_t state_ = 0;
   std::uint64_t increment_ = 0;
   Clock clock_;
+  // The clock reading of the generation under way; none before the first.
+  std::optional<std::uint64_t> generation_time_;
+  bool clock_stopped_ = false;  // by Restore
   RollObserver* observer_ = nullptr;
   RollLog* log_ = nullptr;
   std::vector<float> script_;
