@@ -1,7 +1,8 @@
 // Takes the pictures of the README: the start window, the main menu and each
 // generator with a result on screen, each saved as a PNG into the folder named
 // on the command line. Meant for the offscreen platform
-// (scripts/screenshots.sh).
+// (scripts/screenshots.sh). With --sheets it writes instead the PDF sheet of a
+// result of each generator.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -124,21 +125,81 @@ bool TakeAsOpened(const QDir& folder) {
   return saved;
 }
 
+// Writes the PDF sheet of `window`'s latest result as `file`.
+bool SaveSheet(QWidget* window, const QDir& folder, const char* file) {
+  auto* results = window != nullptr
+                      ? window->findChild<quendaro::ResultActions*>()
+                      : nullptr;
+  const QString path = folder.filePath(QString::fromLatin1(file));
+  QString error;
+  if (results == nullptr || !results->Current() ||
+      !quendaro::result_output::WritePdf(*results->Current(), path, &error)) {
+    std::fprintf(stderr, "could not write %s %s\n", qPrintable(path),
+                 qPrintable(error));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
+// The printed sheet of each generator's result, one PDF each, for looking
+// at them as a game master would print them.
+bool TakeSheets(const QDir& folder) {
+  using quendaro::FormId;
+  ConsolePlatform platform;
+  quendaro::RandomSource random;
+  quendaro::WindowManager windows(random, platform);
+  windows.Start();
+  windows.SwitchTo(FormId::kForm1, windows.Window(FormId::kForm7));
+  QWidget* character = windows.Window(FormId::kForm1);
+  RollCharacter(character);
+  bool saved = SaveSheet(character, folder, "character-sheet.pdf");
+  windows.OpenOwned(FormId::kForm4, character);
+  QWidget* hit_points = windows.Window(FormId::kForm4);
+  Choose(hit_points, "Combo1", QStringLiteral("9"));
+  Click(hit_points, "Command1");
+  saved &= SaveSheet(hit_points, folder, "hitpoints-sheet.pdf");
+  windows.OpenOwned(FormId::kForm2, character);
+  QWidget* names = windows.Window(FormId::kForm2);
+  Click(names, "Option1");
+  Click(names, "Command1");
+  saved &= SaveSheet(names, folder, "name-sheet.pdf");
+  windows.SwitchTo(FormId::kForm3, character);
+  QWidget* treasure = windows.Window(FormId::kForm3);
+  RollTreasure(treasure);
+  saved &= SaveSheet(treasure, folder, "treasure-sheet.pdf");
+  windows.SwitchTo(FormId::kForm5, treasure);
+  QWidget* weapon = windows.Window(FormId::kForm5);
+  Type(weapon, "Text1", QStringLiteral("Lamaluna"));
+  Choose(weapon, "Combo1", QStringLiteral("Spada"));
+  // A weapon of three abilities shows the window's order best.
+  for (int tries = 0; tries < 50; ++tries) {
+    Click(weapon, "Command1");
+    auto* third = weapon->findChild<QWidget*>(QStringLiteral("Label10"));
+    if (third != nullptr && !third->property("text").toString().isEmpty()) {
+      break;
+    }
+  }
+  saved &= SaveSheet(weapon, folder, "weapon-sheet.pdf");
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quendaro 32"));
   QApplication::setWindowIcon(quendaro::ProgramIcon());
-  const bool as_opened =
-      argc == 3 && QString::fromLocal8Bit(argv[2]) == u"--as-opened";
-  if (argc != 2 && !as_opened) {
-    std::fprintf(stderr, "usage: %s <folder> [--as-opened]\n", argv[0]);
+  const QString mode = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
+  if (argc != 2 && mode != u"--as-opened" && mode != u"--sheets") {
+    std::fprintf(stderr, "usage: %s <folder> [--as-opened | --sheets]\n",
+                 argv[0]);
     return 2;
   }
   const QDir folder(QString::fromLocal8Bit(argv[1]));
   if (!folder.mkpath(QStringLiteral("."))) return 1;
-  if (as_opened) return TakeAsOpened(folder) ? 0 : 1;
+  if (mode == u"--as-opened") return TakeAsOpened(folder) ? 0 : 1;
+  if (mode == u"--sheets") return TakeSheets(folder) ? 0 : 1;
 
   using quendaro::FormId;
   ConsolePlatform platform;

@@ -186,6 +186,14 @@ std::vector<Option> CommonOptions() {
                "freeze the clock, so that the same command prints the same "
                "output. Without it the sequence starts from the clock and the "
                "system's entropy."},
+      {.name = "state",
+       .value_name = "T",
+       .summary = "roll a record's result again from its state",
+       .help = "Start from the \"state\" of a record (the random source just "
+               "before that result) with the clock frozen at its time: with "
+               "the same inputs the first result is that record's, byte for "
+               "byte. The windows show this whole command line for each of "
+               "their results."},
       {.name = "format",
        .value_name = "F",
        .summary = "how each result is written",
@@ -464,6 +472,21 @@ std::variant<Invocation, UsageError, RuleRefusal> ParseCommandLine(
                         std::numeric_limits<std::int64_t>::max());
     if (!invocation.seed) {
       return UsageError{"--seed needs a whole number, not " + Quoted(text)};
+    }
+  }
+  if (CLI::Option* state = option("state"); state->count() > 0) {
+    const std::string& text = state->results().front();
+    if (invocation.seed) {
+      return UsageError{
+          "--seed and --state both say where the dice start; give only one "
+          "of them"};
+    }
+    invocation.state = ReadStateText(text);
+    if (!invocation.state) {
+      return UsageError{
+          "--state needs the \"state\" of a record, such as "
+          "1_853c49e6748fea9b_da3e39cb94b95bdb_0, not " +
+          Quoted(text)};
     }
   }
   if (CLI::Option* format = option("format"); format->count() > 0) {

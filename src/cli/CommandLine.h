@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/Subcommand.h"
+#include "random/RandomState.h"
 
 namespace quendaro::cli {
 
@@ -26,6 +27,8 @@ struct Invocation {
   Subcommand* subcommand = nullptr;  // null for the tool's own help, version
   std::int64_t count = 1;
   std::optional<std::int64_t> seed;
+  // Where the first generation starts, as a record's "state" names it.
+  std::optional<RandomState> state;
   OutputFormat format = OutputFormat::kText;
   bool stats = false;
   bool explain = false;

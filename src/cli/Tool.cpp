@@ -83,7 +83,11 @@ int RunTool(const std::vector<std::string>& arguments,
   }
 
   std::unique_ptr<RandomSource> random;
-  if (invocation.seed || !environment.entropy) {
+  if (invocation.state) {
+    // The clock stays at the state's time, as it stands still under --seed.
+    random = std::make_unique<RandomSource>(0, &FrozenClock);
+    random->Restore(*invocation.state);
+  } else if (invocation.seed || !environment.entropy) {
     random = std::make_unique<RandomSource>(
         static_cast<std::uint64_t>(invocation.seed.value_or(0)), &FrozenClock);
   } else {
@@ -104,6 +108,10 @@ int RunTool(const std::vector<std::string>& arguments,
       std::min(invocation.count, environment.most_results);
   for (std::int64_t i = 0;
        i < count && !out.ReaderGone() && !out.Failed() && !stopped(); ++i) {
+    // A summary writes no records, so it needs no states; a frozen clock
+    // rolls the same either way.
+    const RandomState start =
+        invocation.stats ? RandomState{} : random->BeginGeneration();
     subcommand.Run(*random);
     const auto index = static_cast<std::uint64_t>(i);
     if (invocation.stats) {
@@ -113,7 +121,8 @@ int RunTool(const std::vector<std::string>& arguments,
     }
     switch (invocation.format) {
       case OutputFormat::kJson: {
-        Json record = subcommand.LastRecord(invocation.seed, index);
+        Json record =
+            WithState(subcommand.LastRecord(invocation.seed, index), start);
         if (invocation.explain) record["rolls"] = StepsJson(log.Take());
         // JSON may carry DEL, the C1 and the bidirectional controls raw; a
         // terminal must not see them.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Subcommand.h"
+#include "presentation/WeaponPresentation.h"
 #include "weapon/WeaponGenerator.h"
 
 namespace quendaro::cli {
@@ -14,11 +15,9 @@ class WeaponCommand final : public Subcommand {
   }
   std::string_view Description() const override;
   std::string_view OutputDescription() const override;
-  std::vector<Option> Options() const override { return {}; }
-  std::optional<std::string> Configure(const OptionValues&,
-                                       InputMode) override {
-    return std::nullopt;
-  }
+  std::vector<Option> Options() const override;
+  std::optional<std::string> Configure(const OptionValues& values,
+                                       InputMode mode) override;
   void Run(RandomSource& random) override;
   Json LastRecord(std::optional<std::int64_t> seed,
                   std::uint64_t index) const override;
@@ -28,6 +27,8 @@ class WeaponCommand final : public Subcommand {
 
  private:
   WeaponGenerator generator_;
+  // The name and type the weapon window's boxes would hold.
+  WeaponNotes notes_;
   WeaponResult last_;
 };
 

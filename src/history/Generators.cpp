@@ -27,4 +27,8 @@ QString GeneratorCaption(Generator generator) {
   return QString::fromUtf8(RowOf(generator).caption);
 }
 
+QString GeneratorFileStem(Generator generator) {
+  return QString::fromUtf8(RowOf(generator).file_stem);
+}
+
 }  // namespace quendaro

@@ -28,14 +28,16 @@ struct GeneratorRow {
   Generator generator;
   std::string_view key;      // the entry's and the JSON record's "generator"
   std::string_view caption;  // as the history window lists it
+  // A saved file's name when the result names nothing better.
+  std::string_view file_stem;
 };
 
 inline constexpr std::array<GeneratorRow, kGeneratorCount> kGenerators = {{
-    {Generator::kCharacter, "character", "Personaggio"},
-    {Generator::kTreasure, "treasure", "Tesoro"},
-    {Generator::kWeapon, "weapon", "Arma intelligente"},
-    {Generator::kHitPoints, "hitpoints", "Punti ferita"},
-    {Generator::kName, "name", "Nome"},
+    {Generator::kCharacter, "character", "Personaggio", "personaggio"},
+    {Generator::kTreasure, "treasure", "Tesoro", "tesoro"},
+    {Generator::kWeapon, "weapon", "Arma intelligente", "arma"},
+    {Generator::kHitPoints, "hitpoints", "Punti ferita", "punti-ferita"},
+    {Generator::kName, "name", "Nome", "nome"},
 }};
 
 // The row of each generator stands at its own index.
@@ -52,5 +54,6 @@ std::optional<Generator> GeneratorOfKey(QStringView key);
 
 QString GeneratorKey(Generator generator);
 QString GeneratorCaption(Generator generator);
+QString GeneratorFileStem(Generator generator);
 
 }  // namespace quendaro

@@ -158,50 +158,6 @@ std::string Markdown(const CharacterSheet& sheet, char decimal_separator) {
   return md;
 }
 
-std::string Html(const CharacterSheet& sheet, char decimal_separator) {
-  std::string body = "<h1>" + HtmlText(Title(sheet)) + "</h1>\n";
-  for (const std::string& message : sheet.messages) {
-    body += "<p class=\"note\">" + HtmlText(message) + "</p>\n";
-  }
-
-  body += "<h2>Dati</h2>\n<table>\n";
-  for (const auto& [caption, value] : Particulars(sheet)) {
-    body += "<tr><th>" + HtmlText(caption) + "</th><td>" + HtmlText(value) +
-            "</td></tr>\n";
-  }
-  body += "</table>\n";
-
-  body += "<h2>Abilità</h2>\n<table>\n";
-  for (std::size_t i = 0; i < kAbilityCount; ++i) {
-    body += "<tr><th>" + std::string(kAbilityCaptions[i]) + "</th><td>" +
-            WholeText(sheet.scores[i]) + "</td></tr>\n";
-  }
-  body += "<tr><th>Forza eccezionale</th><td>" +
-          (sheet.exceptional_strength
-               ? WholeText(*sheet.exceptional_strength) + " / 100"
-               : std::string("—")) +
-          "</td></tr>\n";
-  body += "<tr><th>TOTALE</th><td>" + WholeText(sheet.total) +
-          "</td></tr>\n<tr><th>MEDIA</th><td>" +
-          SingleText(sheet.average, decimal_separator) + "</td></tr>\n";
-  body += "</table>\n";
-
-  for (std::size_t i = 0; i < kAbilityCount; ++i) {
-    if (!sheet.rows[i]) continue;
-    body += "<h2>" + std::string(kAbilityCaptions[i]) + " " +
-            ScoreWithPercentile(sheet, i) + "</h2>\n<table border=\"1\">\n<tr>";
-    for (const AbilityColumn& column : ColumnsOf(AbilityAt(i))) {
-      body += "<th>" + HtmlText(column.heading) + "</th>";
-    }
-    body += "</tr>\n<tr>";
-    for (std::string_view value : SplitRow(*sheet.rows[i])) {
-      body += "<td>" + HtmlText(value) + "</td>";
-    }
-    body += "</tr>\n</table>\n";
-  }
-  return HtmlDocument(Title(sheet), body);
-}
-
 Json ResultJson(const CharacterSheet& sheet) {
   Json scores = Json::object();
   Json rows = Json::object();

@@ -53,7 +53,6 @@ CharacterWindowTexts WindowTexts(const CharacterSheet& sheet,
 // The messages, then the window's captions and values, one per line.
 std::string PlainText(const CharacterSheet& sheet, char decimal_separator);
 std::string Markdown(const CharacterSheet& sheet, char decimal_separator);
-std::string Html(const CharacterSheet& sheet, char decimal_separator);
 
 Json ResultJson(const CharacterSheet& sheet);
 // The values of ResultJson, one at a time, without building it.

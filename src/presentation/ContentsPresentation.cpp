@@ -200,7 +200,8 @@ std::string ContentsPlainText(const LairContents& contents) {
             MagicItemName(item) + " (" + std::string(MagicKindName(item.kind)) +
             ")";
     if (item.weapon)
-      text += "\n" + Indented(PlainText(*item.weapon), "        ");
+      text +=
+          "\n" + Indented(PlainText(*item.weapon, WeaponNotes{}), "        ");
   });
   if (contents.white_metal) text += "\n  " + MetalLine(contents);
   text += "\n  Valore: " + ValueLine(contents);
@@ -233,7 +234,7 @@ std::string ContentsMarkdown(const LairContents& contents) {
     md += "| " + label + " | " + std::string(MagicKindName(item.kind)) + " | " +
           MarkdownText(MagicItemName(item)) + " |\n";
     if (item.weapon) {
-      std::string weapon = Markdown(*item.weapon);
+      std::string weapon = Markdown(*item.weapon, WeaponNotes{});
       // The weapon's own heading, one level down and named for the item.
       weapon.replace(
           0, weapon.find('\n'),
@@ -259,69 +260,6 @@ std::string ContentsMarkdown(const LairContents& contents) {
   if (contents.white_metal) md += "\n" + MetalLine(contents) + ".\n";
   md += "\nCambio: " + std::string(kRates) + ".\n";
   return md;
-}
-
-std::string ContentsHtmlBody(const LairContents& contents) {
-  std::string body =
-      "<h2>Contenuto del tesoro: gemme</h2>\n<table border=\"1\">\n"
-      "<tr><th>Classe</th><th>Pietra</th><th>Valore</th></tr>\n";
-  ForEachClass(contents, [&](GemClass gem_class, const auto& gems) {
-    for (const Gem* gem : gems) {
-      body += "<tr><td>" + std::string(GemClassName(gem_class)) + "</td><td>" +
-              HtmlText(gem->stone) + "</td><td>" + GoldText(gem->value) +
-              "</td></tr>\n";
-    }
-  });
-  if (contents.gems.empty()) {
-    body += "<tr><td>—</td><td>nessuna</td><td>0 mo</td></tr>\n";
-  }
-  body +=
-      "</table>\n<h2>Contenuto del tesoro: oggetti d'arte</h2>\n"
-      "<table border=\"1\">\n<tr><th>Oggetto</th><th>Valore</th></tr>\n";
-  for (const ArtObject& object : contents.art_objects) {
-    body += "<tr><td>" + HtmlText(ArtObjectText(object)) + "</td><td>" +
-            GoldText(object.value) + "</td></tr>\n";
-  }
-  if (contents.art_objects.empty()) {
-    body += "<tr><td>nessuno</td><td>0 mo</td></tr>\n";
-  }
-  body +=
-      "</table>\n<h2>Contenuto del tesoro: oggetti magici</h2>\n"
-      "<table border=\"1\">\n"
-      "<tr><th>Tipo</th><th>Categoria</th><th>Oggetto</th></tr>\n";
-  ForEachItem(contents, [&](const MagicItem& item, std::size_t index) {
-    body += "<tr><td>" + Letter(item.type) + std::to_string(index + 1) +
-            "</td><td>" + std::string(MagicKindName(item.kind)) + "</td><td>" +
-            HtmlText(MagicItemName(item));
-    if (item.weapon) {
-      // The weapon's whole sheet in the item's cell, a line of it a line.
-      body += "<br>";
-      for (char c : HtmlText(PlainText(*item.weapon))) {
-        if (c == '\n') {
-          body += "<br>";
-        } else {
-          body += c;
-        }
-      }
-    }
-    body += "</td></tr>\n";
-  });
-  if (contents.magic_items.empty()) {
-    body += "<tr><td>—</td><td>—</td><td>nessuno</td></tr>\n";
-  }
-  body += "</table>\n<h2>Valore del tesoro</h2>\n<table border=\"1\">\n";
-  body += "<tr><th>Gemme</th><td>" + GoldText(contents.value.gems) +
-          "</td></tr>\n<tr><th>Oggetti d'arte</th><td>" +
-          GoldText(contents.value.art_objects) +
-          "</td></tr>\n<tr><th>Monete</th><td>" +
-          GoldText(contents.value.coins) +
-          "</td></tr>\n<tr><th>Totale</th><td>" +
-          GoldText(contents.value.total) + "</td></tr>\n</table>\n";
-  if (contents.white_metal) {
-    body += "<p>" + HtmlText(MetalLine(contents)) + ".</p>\n";
-  }
-  body += "<p>Cambio: " + HtmlText(kRates) + ".</p>\n";
-  return body;
 }
 
 Json ContentsJson(const LairContents& contents) {
@@ -441,11 +379,6 @@ std::string PlainText(const TreasureResult& result,
 std::string Markdown(const TreasureResult& result,
                      const LairContents& contents) {
   return Markdown(result) + "\n" + ContentsMarkdown(contents);
-}
-
-std::string Html(const TreasureResult& result, const LairContents& contents) {
-  return HtmlDocument("Tesoro della tana",
-                      HtmlBody(result) + ContentsHtmlBody(contents));
 }
 
 Json Record(const TreasureResult& result, const LairContents& contents,

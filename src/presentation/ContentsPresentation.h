@@ -12,10 +12,11 @@
 
 namespace quendaro {
 
-// A lair's contents as texts, for the contents window, the command line and
-// the sheets: each gem, art object and magic item with its value, and what
-// the lair is worth. A lair's own texts stay in TreasurePresentation; the
-// functions taking both write the lair, then its contents.
+// A lair's contents as texts, for the contents window and the command line
+// (the printed sheet is in Sheets): each gem, art object and magic item with
+// its value, and what the lair is worth. A lair's own texts stay in
+// TreasurePresentation; the functions taking both write the lair, then its
+// contents.
 
 // A value in gold pieces: "1250 mo", "13,7 mo", "0,1 mo" with the decimal
 // separator given.
@@ -38,7 +39,6 @@ std::string MagicItemLabel(const MagicItem& item, std::size_t index_in_type);
 
 std::string ContentsPlainText(const LairContents& contents);
 std::string ContentsMarkdown(const LairContents& contents);
-std::string ContentsHtmlBody(const LairContents& contents);
 
 // The record's "contents": {"gems": [...], "artObjects": [...],
 // "magicItems": [...], "platinumElectrum": "platinum", "electrum" or null,
@@ -54,7 +54,6 @@ std::string PlainText(const TreasureResult& result,
                       const LairContents& contents);
 std::string Markdown(const TreasureResult& result,
                      const LairContents& contents);
-std::string Html(const TreasureResult& result, const LairContents& contents);
 // The lair's record with "contents" in its "result".
 Json Record(const TreasureResult& result, const LairContents& contents,
             std::optional<std::int64_t> seed, std::uint64_t index);

@@ -18,7 +18,10 @@ std::string WindowText(const HitPointResult& result) {
 }
 
 std::string PlainText(const HitPointResult& result) {
-  return "PF: " + WindowText(result);
+  return "Gruppo: " + std::string(ClassGroupCaption(result.group)) +
+         "\nN. Livello: " + LevelText(result) +
+         "\nRitira se il punteggio è minore della metà: " +
+         (result.reroll ? "sì" : "no") + "\nPF: " + WindowText(result);
 }
 
 std::string Markdown(const HitPointResult& result) {
@@ -26,18 +29,6 @@ std::string Markdown(const HitPointResult& result) {
          std::string(ClassGroupCaption(result.group)) + " | " +
          MarkdownText(LevelText(result)) + " | " +
          (result.reroll ? "sì" : "no") + " | " + WindowText(result) + " |\n";
-}
-
-std::string Html(const HitPointResult& result) {
-  const std::string body =
-      "<h1>Punti ferita</h1>\n<table border=\"1\">\n"
-      "<tr><th>Gruppo</th><th>Livello</th><th>Ritira</th><th>PF</th></tr>\n"
-      "<tr><td>" +
-      std::string(ClassGroupCaption(result.group)) + "</td><td>" +
-      HtmlText(LevelText(result)) + "</td><td>" +
-      (result.reroll ? "sì" : "no") + "</td><td>" + WindowText(result) +
-      "</td></tr>\n</table>\n";
-  return HtmlDocument("Punti ferita", body);
 }
 
 Json ResultJson(const HitPointResult& result) {

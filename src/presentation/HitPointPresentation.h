@@ -16,7 +16,6 @@ std::string WindowText(const HitPointResult& result);
 
 std::string PlainText(const HitPointResult& result);
 std::string Markdown(const HitPointResult& result);
-std::string Html(const HitPointResult& result);
 
 Json ResultJson(const HitPointResult& result);
 // The values of ResultJson, one at a time, without building it.

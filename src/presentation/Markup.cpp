@@ -59,28 +59,6 @@ std::string HtmlText(std::string_view text) {
   return out;
 }
 
-std::string HtmlDocument(std::string_view title, std::string_view body) {
-  std::string html =
-      "<!DOCTYPE html>\n<html lang=\"it\">\n<head>\n<meta charset=\"utf-8\">\n"
-      "<title>";
-  html += HtmlText(title);
-  html +=
-      "</title>\n<style>\n"
-      "body { font-family: 'Liberation Serif', serif; font-size: 11pt; }\n"
-      "h1 { font-size: 18pt; color: #800000; margin-bottom: 4pt; }\n"
-      "h2 { font-size: 13pt; color: #800000; margin-top: 10pt; "
-      "margin-bottom: 3pt; }\n"
-      "table { border-collapse: collapse; margin-bottom: 6pt; }\n"
-      "th { background-color: #f0e6c8; font-weight: bold; text-align: left; "
-      "padding: 2pt 5pt; }\n"
-      "td { padding: 2pt 5pt; }\n"
-      "p.note { color: #800000; }\n"
-      "</style>\n</head>\n<body>\n";
-  html += body;
-  html += "</body>\n</html>\n";
-  return html;
-}
-
 Json ShownNumber(float value) {
   char buffer[32];
   const std::to_chars_result result =

@@ -11,7 +11,7 @@ namespace quendaro {
 // "schema" first and the fields in the order the window shows them.
 using Json = nlohmann::ordered_json;
 
-// Small pieces shared by every result's Markdown, HTML and JSON.
+// Small pieces shared by every result's Markdown, printed sheet and JSON.
 
 // A text safe inside a Markdown table cell or paragraph: the characters that
 // Markdown reads as markup are escaped with a backslash, and line breaks
@@ -20,10 +20,6 @@ std::string MarkdownText(std::string_view text);
 
 // A text safe inside HTML element content and attribute values.
 std::string HtmlText(std::string_view text);
-
-// A whole HTML document for printing on A4: the title, a style sheet plain
-// enough for Qt's rich-text engine, and the body.
-std::string HtmlDocument(std::string_view title, std::string_view body);
 
 // A single-precision value as a JSON number with the seven significant digits
 // the windows show, so 77 / 6 is 12.83333 and not 12.833333015441895.

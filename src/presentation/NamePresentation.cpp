@@ -35,14 +35,6 @@ std::string Markdown(const NameResult& result) {
   return "- " + MarkdownText(result.name) + "\n";
 }
 
-std::string Html(const NameResult& result) {
-  const std::string body =
-      result.warning
-          ? "<p class=\"note\">" + HtmlText(*result.warning) + "</p>\n"
-          : "<h1>" + HtmlText(result.name) + "</h1>\n";
-  return HtmlDocument("Nome", body);
-}
-
 Json ResultJson(const NameResult& result) {
   Json json;
   json["sex"] = SexKey(result.choice);

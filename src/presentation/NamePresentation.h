@@ -13,7 +13,6 @@ namespace quendaro {
 // The warning if any, then "Nome: " and the name.
 std::string PlainText(const NameResult& result);
 std::string Markdown(const NameResult& result);
-std::string Html(const NameResult& result);
 
 Json ResultJson(const NameResult& result);
 // The values of ResultJson, one at a time, without building it.

@@ -1,6 +1,7 @@
 #include "presentation/Record.h"
 
 #include <string>
+#include <utility>
 
 namespace quendaro {
 
@@ -14,6 +15,15 @@ Json MakeRecord(std::string_view generator, std::optional<std::int64_t> seed,
   record["result"] = std::move(result);
   record["display"] = std::move(display);
   return record;
+}
+
+Json WithState(Json record, const RandomState& state) {
+  Json stated = Json::object();
+  for (auto& [key, value] : record.items()) {
+    stated[key] = std::move(value);
+    if (key == "seed") stated["state"] = StateText(state);
+  }
+  return stated;
 }
 
 std::string JsonLine(const Json& value) {

@@ -10,19 +10,15 @@ namespace {
 constexpr std::array<std::string_view, kTreasureTypeCount> kLetters = {
     "A", "B", "C", "D", "E", "F", "G", "H", "I"};
 
-// The totals as the treasure window lists them, top to bottom.
-struct TotalCaption {
-  TreasureKind kind;
-  std::string_view caption;
-};
-constexpr std::array<TotalCaption, kTreasureKindCount> kTotalCaptions = {{
-    {TreasureKind::kCopper, "Monete di rame"},
-    {TreasureKind::kGold, "Monete d'oro"},
-    {TreasureKind::kSilver, "Monete d'argento"},
-    {TreasureKind::kPlatinumElectrum, "Monete di platino/electrum"},
-    {TreasureKind::kGems, "Gemme preziose"},
-    {TreasureKind::kArtObjects, "Oggetti d'arte"},
-}};
+constexpr std::array<TreasureTotalCaption, kTreasureKindCount> kTotalCaptions =
+    {{
+        {TreasureKind::kCopper, "Monete di rame"},
+        {TreasureKind::kGold, "Monete d'oro"},
+        {TreasureKind::kSilver, "Monete d'argento"},
+        {TreasureKind::kPlatinumElectrum, "Monete di platino/electrum"},
+        {TreasureKind::kGems, "Gemme preziose"},
+        {TreasureKind::kArtObjects, "Oggetti d'arte"},
+    }};
 
 // The keys of a record's totals in the order of TreasureKind.
 constexpr std::array<std::string_view, kTreasureKindCount> kKindKeys = {
@@ -41,6 +37,10 @@ std::string_view TreasureTypeLetter(int type) {
   return kLetters[static_cast<std::size_t>(type)];
 }
 
+std::span<const TreasureTotalCaption> TreasureTotalCaptions() {
+  return kTotalCaptions;
+}
+
 TreasureWindowTexts WindowTexts(const TreasureResult& result) {
   TreasureWindowTexts texts;
   for (std::size_t kind = 0; kind < texts.totals.size(); ++kind) {
@@ -53,8 +53,15 @@ TreasureWindowTexts WindowTexts(const TreasureResult& result) {
 }
 
 std::string PlainText(const TreasureResult& result) {
-  std::string text = "Ricchezze varie :\n";
-  for (const TotalCaption& row : kTotalCaptions) {
+  std::string text = "TIPI :";
+  for (std::size_t type = 0; type < kLetters.size(); ++type) {
+    if (result.counts[type] <= 0) continue;
+    text += " " + std::string(kLetters[type]) + "×" +
+            WholeText(result.counts[type]);
+  }
+  if (!AnyType(result)) text += " nessuno";
+  text += "\nRicchezze varie :\n";
+  for (const TreasureTotalCaption& row : kTotalCaptions) {
     text += "  " + std::string(row.caption) + ": " +
             WholeText(result.Total(row.kind)) + "\n";
   }
@@ -79,7 +86,7 @@ std::string Markdown(const TreasureResult& result) {
   }
   if (!AnyType(result)) md += "| nessuno | 0 |\n";
   md += "\n| Ricchezze varie | Quantità |\n|---|---|\n";
-  for (const TotalCaption& row : kTotalCaptions) {
+  for (const TreasureTotalCaption& row : kTotalCaptions) {
     md += "| " + std::string(row.caption) + " | " +
           WholeText(result.Total(row.kind)) + " |\n";
   }
@@ -93,38 +100,6 @@ std::string Markdown(const TreasureResult& result) {
   }
   if (!any) md += "| — | nessuno |\n";
   return md;
-}
-
-std::string HtmlBody(const TreasureResult& result) {
-  std::string body =
-      "<h1>Tesoro della tana</h1>\n<h2>Tipi</h2>\n<table border=\"1\">\n"
-      "<tr><th>Tipo</th><th>Presenze</th></tr>\n";
-  for (std::size_t type = 0; type < kLetters.size(); ++type) {
-    body += "<tr><td>" + std::string(kLetters[type]) + "</td><td>" +
-            WholeText(result.counts[type]) + "</td></tr>\n";
-  }
-  body += "</table>\n<h2>Ricchezze varie</h2>\n<table border=\"1\">\n";
-  for (const TotalCaption& row : kTotalCaptions) {
-    body += "<tr><th>" + HtmlText(row.caption) + "</th><td>" +
-            WholeText(result.Total(row.kind)) + "</td></tr>\n";
-  }
-  body +=
-      "</table>\n<h2>Oggetti magici</h2>\n<table border=\"1\">\n"
-      "<tr><th>Tipo</th><th>Oggetti magici</th></tr>\n";
-  bool any = false;
-  for (std::size_t type = 0; type < kLetters.size(); ++type) {
-    if (result.magic_lines[type].empty()) continue;
-    body += "<tr><td>" + std::string(kLetters[type]) + "</td><td>" +
-            HtmlText(result.magic_lines[type]) + "</td></tr>\n";
-    any = true;
-  }
-  if (!any) body += "<tr><td>—</td><td>nessuno</td></tr>\n";
-  body += "</table>\n";
-  return body;
-}
-
-std::string Html(const TreasureResult& result) {
-  return HtmlDocument("Tesoro della tana", HtmlBody(result));
 }
 
 Json ResultJson(const TreasureResult& result) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "presentation/Markup.h"
@@ -22,13 +23,20 @@ struct TreasureWindowTexts {
 // "A" .. "I".
 std::string_view TreasureTypeLetter(int type);
 
+// A total's caption in the treasure window.
+struct TreasureTotalCaption {
+  TreasureKind kind;
+  std::string_view caption;  // "Monete di rame" ...
+};
+
+// The six totals as the treasure window lists them, top to bottom: copper,
+// gold, silver, platinum/electrum, gems, art objects.
+std::span<const TreasureTotalCaption> TreasureTotalCaptions();
+
 TreasureWindowTexts WindowTexts(const TreasureResult& result);
 
 std::string PlainText(const TreasureResult& result);
 std::string Markdown(const TreasureResult& result);
-std::string Html(const TreasureResult& result);
-// The body of Html, for a sheet that adds to it.
-std::string HtmlBody(const TreasureResult& result);
 
 Json ResultJson(const TreasureResult& result);
 // The values of ResultJson, one at a time, without building it.

@@ -5,6 +5,7 @@
 
 #include "common/NumberText.h"
 #include "presentation/Record.h"
+#include "weapon/WeaponTypes.h"
 
 namespace quendaro {
 
@@ -29,20 +30,36 @@ std::array<std::pair<std::string_view, std::string>, 6> Fields(
   }};
 }
 
-// The lines under "Abilità dell'arma e/o poteri straordinari", empty ones
-// left out.
-std::vector<std::string> PowerLines(const WeaponWindowTexts& shown) {
-  std::vector<std::string> lines;
-  for (const std::string* line :
-       {&shown.ability1, &shown.ability2, &shown.ability3,
-        &shown.reads_non_magical, &shown.reads_magical, &shown.special_purpose,
-        &shown.special_purpose_power}) {
-    if (!line->empty()) lines.push_back(*line);
+// The name and type the game master gave, caption and text, as the window
+// shows them; none when the boxes were left as they start.
+std::vector<std::pair<std::string_view, std::string>> NoteFields(
+    const WeaponNotes& notes) {
+  std::vector<std::pair<std::string_view, std::string>> fields;
+  if (!notes.name.empty()) fields.emplace_back("Nome", notes.name);
+  if (!notes.type.empty() && notes.type != kNoWeaponType) {
+    fields.emplace_back("Tipo", notes.type);
   }
-  return lines;
+  return fields;
 }
 
 }  // namespace
+
+std::vector<WeaponLine> LinesInWindowOrder(const WeaponWindowTexts& shown) {
+  const std::array<WeaponLine, 7> lines = {{
+      {"Abilità", shown.ability3},
+      {"Abilità", shown.ability1},
+      {"Abilità", shown.ability2},
+      {"Lettura", shown.reads_non_magical},
+      {"Lettura", shown.reads_magical},
+      {"Scopo speciale", shown.special_purpose},
+      {"Potere dello scopo", shown.special_purpose_power},
+  }};
+  std::vector<WeaponLine> shown_lines;
+  for (const WeaponLine& line : lines) {
+    if (!line.text.empty()) shown_lines.push_back(line);
+  }
+  return shown_lines;
+}
 
 WeaponWindowTexts WindowTexts(const WeaponResult& result) {
   WeaponWindowTexts texts;
@@ -64,45 +81,38 @@ WeaponWindowTexts WindowTexts(const WeaponResult& result) {
   return texts;
 }
 
-std::string PlainText(const WeaponResult& result) {
+std::string PlainText(const WeaponResult& result, const WeaponNotes& notes) {
   const WeaponWindowTexts shown = WindowTexts(result);
-  std::string text =
-      "Allineamento : " + shown.alignment +
-      "\nIntelligenza : " + shown.intelligence +
-      "\nComunicazione : " + shown.communication + "\nBonus : " + shown.bonus +
-      "\nLingue parlate : " + shown.languages + "\nEgo : " + shown.ego +
-      "\nAbilità dell'arma e/o poteri straordinari";
-  for (const std::string& line : PowerLines(shown)) text += "\n  " + line;
+  std::string text;
+  for (const auto& [caption, value] : NoteFields(notes)) {
+    text += std::string(caption) + " : " + value + "\n";
+  }
+  text += "Allineamento : " + shown.alignment +
+          "\nIntelligenza : " + shown.intelligence +
+          "\nComunicazione : " + shown.communication +
+          "\nBonus : " + shown.bonus + "\nLingue parlate : " + shown.languages +
+          "\nEgo : " + shown.ego +
+          "\nAbilità dell'arma e/o poteri straordinari";
+  for (const WeaponLine& line : LinesInWindowOrder(shown)) {
+    text += "\n  " + line.text;
+  }
   return text;
 }
 
-std::string Markdown(const WeaponResult& result) {
+std::string Markdown(const WeaponResult& result, const WeaponNotes& notes) {
   const WeaponWindowTexts shown = WindowTexts(result);
   std::string md = "## Arma intelligente\n\n| Dato | Valore |\n|---|---|\n";
+  for (const auto& [caption, value] : NoteFields(notes)) {
+    md += "| " + std::string(caption) + " | " + MarkdownText(value) + " |\n";
+  }
   for (const auto& [caption, value] : Fields(shown)) {
     md += "| " + std::string(caption) + " | " + MarkdownText(value) + " |\n";
   }
   md += "\n**Abilità dell'arma e/o poteri straordinari**\n\n";
-  for (const std::string& line : PowerLines(shown)) {
-    md += "- " + MarkdownText(line) + "\n";
+  for (const WeaponLine& line : LinesInWindowOrder(shown)) {
+    md += "- " + MarkdownText(line.text) + "\n";
   }
   return md;
-}
-
-std::string Html(const WeaponResult& result) {
-  const WeaponWindowTexts shown = WindowTexts(result);
-  std::string body = "<h1>Arma intelligente</h1>\n<table border=\"1\">\n";
-  for (const auto& [caption, value] : Fields(shown)) {
-    body += "<tr><th>" + std::string(caption) + "</th><td>" + HtmlText(value) +
-            "</td></tr>\n";
-  }
-  body +=
-      "</table>\n<h2>Abilità dell'arma e/o poteri straordinari</h2>\n<ul>\n";
-  for (const std::string& line : PowerLines(shown)) {
-    body += "<li>" + HtmlText(line) + "</li>\n";
-  }
-  body += "</ul>\n";
-  return HtmlDocument("Arma intelligente", body);
 }
 
 Json ResultJson(const WeaponResult& result) {

@@ -3,10 +3,13 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "presentation/Markup.h"
 #include "presentation/ResultFields.h"
 #include "weapon/WeaponResult.h"
+#include "weapon/WeaponTypes.h"
 
 namespace quendaro {
 
@@ -29,11 +32,31 @@ struct WeaponWindowTexts {
   std::string ego;
 };
 
+// The weapon's name and type as the game master typed them in the weapon
+// window beside the weapon; the generation never reads them.
+struct WeaponNotes {
+  std::string name;
+  std::string type{kNoWeaponType};  // the type box's text
+};
+
 WeaponWindowTexts WindowTexts(const WeaponResult& result);
 
-std::string PlainText(const WeaponResult& result);
-std::string Markdown(const WeaponResult& result);
-std::string Html(const WeaponResult& result);
+// A line under "Abilità dell'arma e/o poteri straordinari", with what it is.
+struct WeaponLine {
+  std::string_view caption;  // "Abilità", "Lettura", "Scopo speciale" ...
+  std::string text;
+};
+
+// The lines under "Abilità dell'arma e/o poteri straordinari" from the top of
+// the weapon window down, empty ones left out: the third ability stands above
+// the first and the second, then the readings, then the special purpose and
+// its power.
+std::vector<WeaponLine> LinesInWindowOrder(const WeaponWindowTexts& shown);
+
+// The name and type first, when the game master gave them, then the values
+// and the abilities in the window's order.
+std::string PlainText(const WeaponResult& result, const WeaponNotes& notes);
+std::string Markdown(const WeaponResult& result, const WeaponNotes& notes);
 
 Json ResultJson(const WeaponResult& result);
 // The values of ResultJson, one at a time, without building it.

@@ -71,6 +71,11 @@ class RandomSource {
   // returns the state it starts from, for its record.
   RandomState BeginGeneration();
 
+  // Where the sequence stands now, without starting a generation.
+  RandomState State() const {
+    return RandomState{state_, increment_, generation_time_.value_or(0)};
+  }
+
   // Puts the source back into `state`, as at the start of the generation
   // that BeginGeneration returned it for, and stops its clock at the state's
   // time: that generation follows draw for draw, and every later one as a

@@ -171,9 +171,9 @@ TEST(QuendaroCliTest, EverySubcommandWritesItsJsonKeys) {
     ASSERT_EQ(lines.size(), 20u) << c.arguments[0];
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const auto record = nlohmann::ordered_json::parse(lines[i]);
-      EXPECT_EQ(KeysOf(record),
-                (std::vector<std::string>{"schema", "generator", "seed",
-                                          "index", "result", "display"}));
+      EXPECT_EQ(KeysOf(record), (std::vector<std::string>{
+                                    "schema", "generator", "seed", "state",
+                                    "index", "result", "display"}));
       EXPECT_EQ(record["schema"], 1);
       EXPECT_EQ(record["generator"], c.arguments[0]);
       EXPECT_TRUE(record["seed"].is_null());
@@ -220,6 +220,28 @@ TEST(QuendaroCliTest, TheSameSeedRepeatsAndAnotherDiffers) {
   }
 }
 
+TEST(QuendaroCliTest, AStateRollsItsRecordAgainInTheMiddleOfAnyRun) {
+  // A weapon reseeds from the clock: its state must hold the clock too.
+  for (const std::vector<std::string>& subcommand :
+       std::vector<std::vector<std::string>>{
+           {"weapon"},
+           {"character", "--race", "Elfo grigio", "--class", "Ranger"},
+           {"npc", "--level", "4"}}) {
+    std::vector<std::string> run_of_five = subcommand;
+    run_of_five.insert(run_of_five.end(), {"--count", "5", "--json"});
+    const std::vector<std::string> records = Lines(RunCli(run_of_five).out);
+    ASSERT_EQ(records.size(), 5u);
+    const auto fourth = nlohmann::ordered_json::parse(records[3]);
+    std::vector<std::string> again = subcommand;
+    again.insert(again.end(),
+                 {"--state", fourth["state"].get<std::string>(), "--json"});
+    auto rolled = nlohmann::ordered_json::parse(RunCli(again).out);
+    EXPECT_EQ(rolled["state"], fourth["state"]);
+    EXPECT_EQ(rolled["result"], fourth["result"]) << subcommand[0];
+    EXPECT_EQ(rolled["display"], fourth["display"]) << subcommand[0];
+  }
+}
+
 TEST(QuendaroCliTest, CountGivesThatManyLines) {
   for (const char* count : {"1", "7", "1000"}) {
     const CliRun run = RunCli({"hitpoints", "--group", "Militare", "--level",
@@ -255,6 +277,9 @@ TEST(QuendaroCliTest, UsageErrorsExitTwoAndWriteNothing) {
       {"npc", "--level"},
       {"npc", "--race", "Elfo altissimo"},
       {"name", "--race", "Orco", "--sex", "m"},
+      {"weapon", "--state", "1_2_3"},
+      {"weapon", "--state", "1_2_4_5"},
+      {"weapon", "--state", "1_2_3_4", "--seed", "1"},
   };
   for (const auto& arguments : cases) {
     const CliRun run = RunCli(arguments);
@@ -291,11 +316,12 @@ TEST(QuendaroCliTest, ExplainListsTheRollsAfterTheResult) {
                              "1", "--explain", "--seed", "5"});
   ASSERT_EQ(run.status, 0) << run.err;
   const std::vector<std::string> lines = Lines(run.out);
-  ASSERT_EQ(lines.size(), 3u) << run.out;
-  EXPECT_EQ(lines[1], "Tiri e regole:");
+  ASSERT_EQ(lines.size(), 6u) << run.out;
+  EXPECT_EQ(lines[0], "Gruppo: Vagabondo");
+  EXPECT_EQ(lines[4], "Tiri e regole:");
   // One roll over the first-level rogue's 1-6, whose result is what was shown.
-  EXPECT_EQ(lines[2].rfind("PF: tiro fra 1 e 6 → ", 0), 0u) << lines[2];
-  EXPECT_EQ(lines[0], "PF: " + lines[2].substr(lines[2].size() - 1));
+  EXPECT_EQ(lines[5].rfind("PF: tiro fra 1 e 6 → ", 0), 0u) << lines[5];
+  EXPECT_EQ(lines[3], "PF: " + lines[5].substr(lines[5].size() - 1));
 }
 
 TEST(QuendaroCliTest, ExplainReadsAsSentencesWithTheRulesThatChangedScores) {
@@ -689,7 +715,11 @@ TEST(QuendaroCliBadTextsTest, AsTypedKeepsTheWindowsOutcome) {
   const CliRun level = RunCli(
       {"hitpoints", "--as-typed", "--group", "Militare", "--level", "30"});
   EXPECT_EQ(level.status, 0);
-  EXPECT_EQ(level.out, "PF: \n");
+  EXPECT_TRUE(
+      level.out.ends_with("\nN. Livello: 30\n"
+                          "Ritira se il punteggio è minore della "
+                          "metà: no\nPF: \n"))
+      << level.out;
 }
 
 TEST(QuendaroCliBadNumbersTest, NumbersOutsideTheWindowsRangeAreRefused) {

@@ -302,7 +302,8 @@ TEST(ShellFilesTest, BashCompletesListTextsQuotedOrInsideTheOpeningQuote) {
   EXPECT_EQ(BashCompletes("quendaro-cli hit"), "hitpoints\n");
   EXPECT_EQ(BashCompletes("quendaro-cli n"), "name\nnpc\n");
   EXPECT_EQ(BashCompletes("quendaro-cli npc --l"), "--level\n");
-  EXPECT_EQ(BashCompletes("quendaro-cli name --s"), "--sex\n--seed\n--stats\n");
+  EXPECT_EQ(BashCompletes("quendaro-cli name --s"),
+            "--sex\n--seed\n--state\n--stats\n");
   EXPECT_EQ(BashCompletes("quendaro-cli help w"), "weapon\n");
 }
 

@@ -9,6 +9,8 @@
 #include "presentation/Markup.h"
 #include "presentation/NamePresentation.h"
 #include "presentation/Record.h"
+#include "presentation/Reproduction.h"
+#include "presentation/Sheets.h"
 #include "presentation/TreasurePresentation.h"
 #include "presentation/WeaponPresentation.h"
 
@@ -103,7 +105,7 @@ TEST(PresentationTest, CharacterRecordHoldsNumbersAndTheSameTextsAsTheWindow) {
   const std::string md = Markdown(sheet, ',');
   EXPECT_NE(md.find("Aldo \\| \\*il\\* Rosso"), std::string::npos);
   EXPECT_NE(md.find("| Prob. di colpire | Danni |"), std::string::npos);
-  const std::string html = Html(sheet, ',');
+  const std::string html = CharacterSheetHtml(sheet, ',', SheetFooter{});
   EXPECT_NE(html.find("<th>Piegare sbarre</th>"), std::string::npos);
 }
 
@@ -129,6 +131,7 @@ TEST(PresentationTest, TreasureLinesKeepTheirTypeLetters) {
   const TreasureWindowTexts texts = WindowTexts(result);
   EXPECT_EQ(texts.totals[0], "5990");
   EXPECT_EQ(texts.magic_lines[2], " 4 qualsiasi");
+  EXPECT_TRUE(PlainText(result).starts_with("TIPI : A×1 C×2\n"));
   const std::string md = Markdown(result);
   EXPECT_NE(md.find("| A | 3 qualsiasi |"), std::string::npos);
   EXPECT_NE(md.find("| C |  4 qualsiasi |"), std::string::npos);
@@ -156,10 +159,47 @@ TEST(PresentationTest, WeaponSlotsAndSpecialPurposeAlwaysWritten) {
   EXPECT_EQ(ResultJson(weapon)["bonus"], 3);
 }
 
+TEST(PresentationTest, WeaponTextsCarryTheNotesAndTheWindowsOrder) {
+  WeaponResult weapon;
+  weapon.abilities = {"prima", "seconda", "terza"};
+  weapon.ability_count = 3;
+  weapon.special_purpose = SpecialPurpose{"scopo", "potere"};
+  const WeaponNotes notes{"Morgul", "Spada"};
+  const std::string text = PlainText(weapon, notes);
+  EXPECT_TRUE(text.starts_with("Nome : Morgul\nTipo : Spada\n")) << text;
+  EXPECT_TRUE(
+      text.ends_with("\n  terza\n  prima\n  seconda\n  scopo\n"
+                     "  potere"))
+      << text;
+  const std::string md = Markdown(weapon, notes);
+  EXPECT_NE(md.find("| Nome | Morgul |\n| Tipo | Spada |"), std::string::npos);
+  EXPECT_NE(md.find("- terza\n- prima\n- seconda\n"), std::string::npos);
+  // A weapon the game master left unnamed says nothing of it.
+  EXPECT_TRUE(PlainText(weapon, WeaponNotes{}).starts_with("Allineamento"));
+}
+
+TEST(PresentationTest, ReproducingCommandsSurviveTheShell) {
+  EXPECT_EQ(ShellWord("Legale/buono"), "Legale/buono");
+  EXPECT_EQ(ShellWord("Guerriero(puro)"), "'Guerriero(puro)'");
+  EXPECT_EQ(ShellWord(""), "''");
+  EXPECT_EQ(ShellWord("l'Orco $HOME"), "'l'\\''Orco $HOME'");
+  const RandomState state{1, 3, 5};
+  CharacterRequest request;
+  request.name = "-Ugo";
+  EXPECT_EQ(ReproducingCommand(request, state),
+            "quendaro-cli character --as-typed --race nessuna --class nessuna "
+            "--alignment nessuno --sex nessuno --name=-Ugo --age 1 "
+            "--state 1_1_3_5");
+  EXPECT_EQ(ReproducingCommand(WeaponNotes{}, state),
+            "quendaro-cli weapon --state 1_1_3_5");
+}
+
 TEST(PresentationTest, HitPointsAndNamesMissingValuesAreNull) {
   HitPointResult none{ClassGroup::kSacerdote, "30", std::nullopt, false,
                       std::nullopt};
-  EXPECT_EQ(PlainText(none), "PF: ");
+  EXPECT_EQ(PlainText(none),
+            "Gruppo: Sacerdote\nN. Livello: 30\n"
+            "Ritira se il punteggio è minore della metà: no\nPF: ");
   EXPECT_TRUE(ResultJson(none)["hitPoints"].is_null());
   EXPECT_EQ(ResultJson(none)["group"], "Sacerdote");
   HitPointResult some{ClassGroup::kMilitare, "3", 3, true, 21};
@@ -177,6 +217,9 @@ TEST(PresentationTest, RecordsCarryTheirSchemaGeneratorSeedAndIndex) {
       JsonLine(record).substr(0, 55),
       "{\"schema\":1,\"generator\":\"hitpoints\",\"seed\":42,\"index\":3");
   EXPECT_TRUE(Record(NameResult{}, std::nullopt, 0)["seed"].is_null());
+  EXPECT_EQ(JsonLine(WithState(record, RandomState{10, 11, 12})).substr(0, 64),
+            "{\"schema\":1,\"generator\":\"hitpoints\",\"seed\":42,"
+            "\"state\":\"1_a_b_c\",");
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
-#include "random/RandomState.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "random/RandomState.h"
 
 namespace quendaro {
 namespace {
@@ -18,10 +18,9 @@ TEST(RandomStateTest, TextNamesTheStateAndReadsBack) {
 }
 
 TEST(RandomStateTest, OtherTextsNameNoState) {
-  for (const char* text :
-       {"", "1_", "1.1.1", "1_1_1_1_1", "2.1.1.1", "1_1__1", "1_x_1_1",
-        "1_1_1_1 ", " 1_1_1_1", "1_1_2_1", "1_11111111111111111_1_1",
-        "1_+1_1_1", "1-1-1-1"}) {
+  for (const char* text : {"", "1_", "1.1.1", "1_1_1_1_1", "2.1.1.1", "1_1__1",
+                           "1_x_1_1", "1_1_1_1 ", " 1_1_1_1", "1_1_2_1",
+                           "1_11111111111111111_1_1", "1_+1_1_1", "1-1-1-1"}) {
     EXPECT_FALSE(ReadStateText(text)) << text;
   }
 }

@@ -3,11 +3,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -22,6 +24,8 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,12 +34,20 @@
 #include <memory>
 
 #include "history/HistoryStore.h"
+#include "npc/NpcGenerator.h"
+#include "presentation/Reproduction.h"
+#include "presentation/Sheets.h"
 #include "random/RandomSource.h"
 #include "support/RecordingPlatform.h"
 #include "support/WindowTesting.h"
 #include "ui/forms/Form1.h"
+#include "ui/forms/Form2.h"
 #include "ui/forms/Form3.h"
+#include "ui/forms/Form4.h"
 #include "ui/forms/Form5.h"
+#include "ui/results/ResultActions.h"
+#include "ui/results/ResultOutput.h"
+#include "ui/results/ResultTexts.h"
 #include "ui/results/RollDetails.h"
 #include "ui/shell/WindowManager.h"
 
@@ -112,21 +124,26 @@ void RollCharacter(Form1& window) {
   Click(window, "Command1");
 }
 
-QString PdfText(const QString& path, const QStringList& options = {}) {
+QString PdfText(const QString& path, const QStringList& options = {},
+                bool layout = true) {
+  QStringList arguments(options);
+  if (layout) arguments << QStringLiteral("-layout");
   QProcess process;
   process.start(QStringLiteral("pdftotext"),
-                QStringList(options) << QStringLiteral("-layout") << path
-                                     << QStringLiteral("-"));
+                arguments << path << QStringLiteral("-"));
+  process.waitForFinished(60000);
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString PdfInfo(const QString& path) {
+  QProcess process;
+  process.start(QStringLiteral("pdfinfo"), {path});
   process.waitForFinished(60000);
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 int PdfPages(const QString& path) {
-  QProcess process;
-  process.start(QStringLiteral("pdfinfo"), {path});
-  process.waitForFinished(60000);
-  for (const QString& line :
-       QString::fromUtf8(process.readAllStandardOutput()).split(u'\n')) {
+  for (const QString& line : PdfInfo(path).split(u'\n')) {
     if (line.startsWith(QLatin1String("Pages:"))) {
       return line.mid(6).trimmed().toInt();
     }
@@ -242,6 +259,59 @@ class ResultsTest : public QObject {
     QVERIFY(QString::fromUtf8(saved.readAll()).contains(expected));
   }
 
+  // The save and the print to a file propose the result's own name, or the
+  // generator's in Italian, without what other systems refuse; saved texts
+  // end with a line break.
+  void FilesTakeTheResultsItalianName() {
+    RandomSource random(9);
+    RecordingPlatform platform;
+    Form5 weapon(random, platform);
+    Form3 treasure(random, platform);
+    QVERIFY(ShowAndWait(weapon));
+    QVERIFY(ShowAndWait(treasure));
+    Click(treasure, "Command1");
+    Click(weapon, "Command1");
+    const auto document = [](QWidget& window) {
+      return *window.findChild<ResultActions*>()->Current();
+    };
+    QCOMPARE(result_output::SafeFileStem(document(treasure)),
+             QStringLiteral("tesoro"));
+    QCOMPARE(result_output::SafeFileStem(document(weapon)),
+             QStringLiteral("arma"));
+    Child<QLineEdit>(weapon, "Text1")->setText(QStringLiteral("Thor:riil/×2"));
+    Click(weapon, "Command1");
+    QCOMPARE(result_output::SafeFileStem(document(weapon)),
+             QStringLiteral("Thor_riil__2"));
+
+    const QString path = folder_->filePath(QStringLiteral("arma.txt"));
+    QString error;
+    QVERIFY(result_output::WriteFile(
+        document(weapon), result_output::FileFormat::kText, path, &error));
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray text = saved.readAll();
+    QVERIFY(text.startsWith("Nome : Thor:riil/×2\n"));
+    QVERIFY(text.endsWith('\n') && !text.endsWith("\n\n"));
+
+    // Printing to a file: the print dialog proposes the same name, as a PDF
+    // in the folder of the last save.
+    QString proposed;
+    QTimer::singleShot(0, qApp, [&proposed] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog != nullptr);
+      if (auto* file =
+              dialog->findChild<QLineEdit*>(QStringLiteral("filename"))) {
+        proposed = file->text();
+      }
+      static_cast<QDialog*>(dialog)->reject();
+    });
+    Trigger(weapon, "stampa");
+    QCOMPARE(QFileInfo(proposed).fileName(),
+             QStringLiteral("Thor_riil__2.pdf"));
+    QCOMPARE(QFileInfo(proposed).absolutePath(),
+             QFileInfo(result_output::LastFolder()).absoluteFilePath());
+  }
+
   // A save that cannot be written leaves the file already there as it was
   // and says why, naming the file.
   void FailedSaveKeepsTheOldFileAndSaysSo() {
@@ -284,31 +354,176 @@ class ResultsTest : public QObject {
     QCOMPARE(old.readAll(), QByteArray("la vecchia arma"));
   }
 
-  // The sheet a game master puts in a binder: one A4 page with the name,
-  // the six scores and the ability rows under their headings.
-  void CharacterPdfHoldsTheWholeSheetOnOnePage() {
+  // The sheet a game master puts in a binder: one A4 page for each result,
+  // with what the window showed, the room to write in and, at its foot, the
+  // command line that rolls it again.
+  void EverySheetIsOneA4PageWithItsWholeResult_data() {
+    QTest::addColumn<int>("form");
+    QTest::newRow("character") << 1;
+    QTest::newRow("treasure") << 3;
+    QTest::newRow("weapon") << 5;
+    QTest::newRow("hit points") << 4;
+    QTest::newRow("name") << 2;
+    QTest::newRow("refused character") << 10;
+    QTest::newRow("npc") << 0;
+  }
+
+  void EverySheetIsOneA4PageWithItsWholeResult() {
+    QFETCH(int, form);
     RandomSource random(42);
     RecordingPlatform platform;
-    Form1 window(random, platform);
-    QVERIFY(ShowAndWait(window));
-    RollCharacter(window);
-    const QString path = folder_->filePath(QStringLiteral("aldor.pdf"));
-    AnswerFileDialog(path);
-    Trigger(window, "pdf");
-    QVERIFY(platform.messages.isEmpty() || !platform.messages.back().startsWith(
-                                               QStringLiteral("Impossibile")));
-    QCOMPARE(PdfPages(path), 1);
-    const QString text = PdfText(path);
-    QVERIFY2(text.contains(QStringLiteral("Aldor")), qPrintable(text));
-    for (const char* score :
-         {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7"}) {
-      const QString value = Child<QLineEdit>(window, score)->text();
-      QVERIFY(!value.isEmpty());
-      QVERIFY2(text.contains(value), score);
+    std::unique_ptr<QWidget> window;
+    std::optional<ResultDocument> npc_document;
+    QStringList expected;
+    QStringList in_order;  // texts that must come one after the other
+    switch (form) {
+      case 1: {
+        auto character = std::make_unique<Form1>(random, platform);
+        QVERIFY(ShowAndWait(*character));
+        RollCharacter(*character);
+        for (const char* score :
+             {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7"}) {
+          expected << Child<QLineEdit>(*character, score)->text();
+        }
+        expected << "Aldor"
+                 << "Prob. di colpire"
+                 << "Piegare sbarre"
+                 << "Reazione"
+                 << "Modificatore PF"
+                 << "Immunità illusioni"
+                 << "Gregari"
+                 << "Classe d'armatura"
+                 << "Equipaggiamento"
+                 << "Note"
+                 << "Umano";
+        window = std::move(character);
+        break;
+      }
+      case 10: {
+        // No class and no race: two messages, zeros and no rows.
+        auto character = std::make_unique<Form1>(random, platform);
+        QVERIFY(ShowAndWait(*character));
+        Click(*character, "Command1");
+        expected << "Devi selezionare una classe !"
+                 << "Devi selzionare una razza !"
+                 << "Note";
+        window = std::move(character);
+        break;
+      }
+      case 0: {
+        NpcRequest request;
+        request.level = 7;
+        request.locks.character_class = "Guerriero/mago/ladro";
+        const RandomState start = random.BeginGeneration();
+        const Npc npc = NpcGenerator().Generate(request, random);
+        QVERIFY(npc.combat.has_value());
+        ResultDocument document;
+        document.generator = QStringLiteral("npc");
+        document.command =
+            QString::fromStdString(ReproducingCommand(request, start));
+        document.html = QString::fromStdString(NpcSheetHtml(
+            npc, '.',
+            SheetFooter{"9 dicembre 2026", document.command.toStdString()}));
+        npc_document = document;
+        expected << QString::fromStdString(npc.character.name)
+                 << "Tiri salvezza"
+                 << "THAC0" << QString::number(npc.combat->thac0)
+                 << QString::number(npc.hit_points.hit_points)
+                 << "quendaro-cli npc --level 7";
+        break;
+      }
+      case 3: {
+        auto treasure = std::make_unique<Form3>(random, platform);
+        QVERIFY(ShowAndWait(*treasure));
+        Child<QSpinBox>(*treasure, "UpDown1")->setValue(2);
+        Child<QSpinBox>(*treasure, "UpDown7")->setValue(1);
+        Click(*treasure, "Command1");
+        expected << "×2"
+                 << "×1"
+                 << "Monete di platino/electrum"
+                 << Child<QLabel>(*treasure, "Label10")->text()
+                 << "Oggetti magici"
+                 << "Contenuto del tesoro"
+                 << "Valore:"
+                 << "--contents";
+        window = std::move(treasure);
+        break;
+      }
+      case 5: {
+        auto weapon = std::make_unique<Form5>(random, platform);
+        QVERIFY(ShowAndWait(*weapon));
+        Child<QLineEdit>(*weapon, "Text1")->setText(QStringLiteral("Lamaluna"));
+        Child<QComboBox>(*weapon, "Combo1")
+            ->setEditText(QStringLiteral("Spada"));
+        // A weapon of three abilities, so that their order shows.
+        for (int tries = 0;
+             tries < 500 && Child<QLabel>(*weapon, "Label10")->text().isEmpty();
+             ++tries) {
+          Click(*weapon, "Command1");
+        }
+        expected << "Lamaluna"
+                 << "Spada" << Child<QLabel>(*weapon, "Label1")->text()
+                 << Child<QLabel>(*weapon, "Label6")->text();
+        in_order << Child<QLabel>(*weapon, "Label10")->text()
+                 << Child<QLabel>(*weapon, "Label12")->text()
+                 << Child<QLabel>(*weapon, "Label11")->text();
+        window = std::move(weapon);
+        break;
+      }
+      case 4: {
+        auto hit_points = std::make_unique<Form4>(random, platform);
+        QVERIFY(ShowAndWait(*hit_points));
+        Child<QComboBox>(*hit_points, "Combo1")
+            ->setEditText(QStringLiteral("7"));
+        Child<QCheckBox>(*hit_points, "Check1")->setChecked(true);
+        Click(*hit_points, "Command3");
+        expected << "Sacerdote"
+                 << "sì" << Child<QLineEdit>(*hit_points, "Text7")->text()
+                 << "Ferite";
+        window = std::move(hit_points);
+        break;
+      }
+      default: {
+        auto names = std::make_unique<Form2>(random, platform);
+        QVERIFY(ShowAndWait(*names));
+        Click(*names, "Option2");
+        Click(*names, "Command1");
+        expected << Child<QLabel>(*names, "Label1")->text() << "Femminili";
+        window = std::move(names);
+        break;
+      }
     }
-    for (const char* heading : {"Prob. di", "Danni", "Aprire porte", "Reazione",
-                                "Modificatore PF", "Shock"}) {
-      QVERIFY2(text.contains(QString::fromUtf8(heading)), qPrintable(text));
+    const std::optional<ResultDocument>& current =
+        window != nullptr ? window->findChild<ResultActions*>()->Current()
+                          : npc_document;
+    QVERIFY(current.has_value());
+    const QString path = folder_->filePath(QStringLiteral("scheda.pdf"));
+    QString error;
+    QVERIFY2(result_output::WritePdf(*current, path, &error),
+             qPrintable(error));
+    QCOMPARE(PdfPages(path), 1);
+    QVERIFY(PdfInfo(path).contains(QStringLiteral("(A4)")));
+    // Without the layout, so that a phrase split over two cells or a
+    // wrapped command line reads as it is.
+    const QString text = PdfText(path, {}, false).simplified();
+    expected << "Quendaro 32, versione"
+             << "--state";
+    for (const QString& wanted : expected) {
+      QVERIFY2(!wanted.isEmpty(), "an empty text to look for");
+      QVERIFY2(text.contains(wanted.simplified()),
+               qPrintable(wanted + QStringLiteral(" not in: ") + text));
+    }
+    // The command, however the page broke its lines.
+    const auto unbroken = [](QString words) {
+      return words.remove(QRegularExpression(QStringLiteral("\\s")));
+    };
+    QVERIFY2(unbroken(text).contains(unbroken(current->command)),
+             qPrintable(text));
+    qsizetype last = -1;
+    for (const QString& line : in_order) {
+      const qsizetype at = text.indexOf(line.simplified(), last + 1);
+      QVERIFY2(at > last, qPrintable(line));
+      last = at;
     }
   }
 

@@ -15,16 +15,20 @@ constexpr std::uint64_t Mix(std::uint64_t z) {
 }  // namespace
 
 ContentsSeed::ContentsSeed(RandomSource& main)
-    : main_(main), hash_(Mix(main.DrawCount())) {
+    : main_(main),
+      hash_(Mix(main.State().state ^ Mix(main.State().increment))),
+      first_draw_(main.DrawCount()) {
   // Where the lair starts in the sequence sets it apart from an earlier
-  // lair that rolled the same.
+  // lair that rolled the same. The source's state says where, not its count
+  // of draws, so that a lair rolled again from its record's state gets the
+  // same contents.
   main_.SetObserver(this);
 }
 
 ContentsSeed::~ContentsSeed() { main_.SetObserver(nullptr); }
 
 std::uint64_t ContentsSeed::Value() const {
-  return Mix(hash_ ^ Mix(main_.DrawCount()));
+  return Mix(hash_ ^ Mix(main_.DrawCount() - first_draw_));
 }
 
 void ContentsSeed::OnReseed() { hash_ = Mix(hash_ + 1); }

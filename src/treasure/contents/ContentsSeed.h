@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "random/RandomSource.h"
@@ -31,6 +32,7 @@ class ContentsSeed final : public RollObserver {
  private:
   RandomSource& main_;
   std::uint64_t hash_;
+  std::size_t first_draw_;  // the source's count of draws at the start
 };
 
 }  // namespace quendaro

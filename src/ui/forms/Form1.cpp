@@ -623,7 +623,7 @@ void Form1::Command1_Click() {
     Text12->setText(QString::fromStdString(preset.age));
     combo4->setEditText(QString::fromStdString(preset.sex));
   }
-  shell_.results().Publish(CharacterDocument(sheet, separator));
+  shell_.results().Publish(CharacterDocument(sheet, separator, shell_.Start()));
 }
 
 // A whole non-player character in one go: the pick and its name, age,

@@ -131,7 +131,7 @@ void Form2::Command1_Click() {
   }
   Label1->setText(QString::fromStdString(result.name));
   if (!result.warning) {
-    shell_.results().Publish(NameDocument(result));
+    shell_.results().Publish(NameDocument(result, shell_.Start()));
   } else {
     shell_.results().Withdraw();
   }

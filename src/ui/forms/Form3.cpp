@@ -381,7 +381,7 @@ void Form3::Command1_Click() {
   if (contents_window_ != nullptr && contents_window_->isVisible()) {
     contents_window_->ShowContents(result, contents_);
   }
-  shell_.results().Publish(TreasureDocument(result, contents_));
+  shell_.results().Publish(TreasureDocument(result, contents_, shell_.Start()));
 }
 
 void Form3::Command2_Click() {
@@ -446,9 +446,12 @@ void Form3::OpenWeapon(const MagicItem& item) {
   inputs[QStringLiteral("Combo1")] = item.weapon_window_type.empty()
                                          ? QStringLiteral("nessuno")
                                          : ToQt(item.weapon_window_type);
-  shell_.navigator()->Reopen(MakeHistoryEntry(WeaponDocument(*item.weapon),
-                                              QDateTime::currentDateTimeUtc(),
-                                              inputs, window));
+  const WeaponNotes notes{
+      inputs[QStringLiteral("Text1")].toString().toStdString(),
+      inputs[QStringLiteral("Combo1")].toString().toStdString()};
+  shell_.navigator()->Reopen(
+      MakeHistoryEntry(WeaponDocument(*item.weapon, notes),
+                       QDateTime::currentDateTimeUtc(), inputs, window));
 }
 
 void Form3::init_Click() { shell_.SwitchTo(FormId::kForm8); }

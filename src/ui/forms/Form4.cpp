@@ -258,7 +258,8 @@ void Form4::RollInto(ClassGroup group, QLineEdit* box) {
   });
   box->setText(QString::fromStdString(WindowText(result)));
   // A level that is no level draws nothing and leaves nothing to keep.
-  if (result.hit_points) shell_.results().Publish(HitPointDocument(result));
+  if (result.hit_points)
+    shell_.results().Publish(HitPointDocument(result, shell_.Start()));
 }
 
 void Form4::Command1_Click() { RollInto(ClassGroup::kMilitare, Text5); }

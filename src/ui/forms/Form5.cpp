@@ -26,15 +26,13 @@
 #include "ui/kit/WindowStyle.h"
 #include "ui/results/ResultActions.h"
 #include "ui/results/ResultTexts.h"
+#include "weapon/WeaponTypes.h"
 
 namespace quendaro {
 namespace {
 
 constexpr std::string_view kCaption =
     "Quendaro 32 v.1.00 C - Generatore di armi intelligenti";
-constexpr std::string_view kNoType = "nessuno";
-constexpr std::array<std::string_view, 6> kWeaponTypes = {
-    "Spada", "Pugnale", "Ascia", "Maglio", "Martello", "Morning star"};
 constexpr std::string_view kRepeatNote =
     "NOTA : se  ottieni più volte la stessa abilità "
     "      raddoppia, triplica ecc. il raggio d'azione come da "
@@ -256,7 +254,7 @@ QWidget* Form5::BuildDataBox() {
   Combo1->setCompleter(nullptr);
   for (std::string_view type : kWeaponTypes) Combo1->addItem(ToQt(type));
   Combo1->setCurrentIndex(-1);
-  Combo1->setEditText(ToQt(kNoType));
+  Combo1->setEditText(ToQt(kNoWeaponType));
   Combo1->setToolTip(
       QStringLiteral("Scegli che arma intelligente vuoi creare"));
   SetBoxColor(Combo1, LightYellow());
@@ -433,7 +431,9 @@ void Form5::Command1_Click() {
   // weapon's purpose never shows beside this one.
   SetCaption(Label19, weapon.special_purpose);
   SetCaption(Label20, weapon.special_purpose_power);
-  shell_.results().Publish(WeaponDocument(result));
+  const WeaponNotes notes{Text1->text().toStdString(),
+                          Combo1->currentText().toStdString()};
+  shell_.results().Publish(WeaponDocument(result, notes, shell_.Start()));
 }
 
 void Form5::Command2_Click() {
@@ -444,13 +444,13 @@ void Form5::Command2_Click() {
   Text1->clear();
   Label25->clear();
   Combo1->setCurrentIndex(-1);
-  Combo1->setEditText(ToQt(kNoType));
+  Combo1->setEditText(ToQt(kNoWeaponType));
   Command2->setEnabled(false);
   shell_.results().Withdraw();
 }
 
 void Form5::combo1_Change() {
-  if (Combo1->currentText().isEmpty()) Combo1->setEditText(ToQt(kNoType));
+  if (Combo1->currentText().isEmpty()) Combo1->setEditText(ToQt(kNoWeaponType));
 }
 
 void Form5::scher1_Click() { shell_.SwitchTo(FormId::kForm8); }

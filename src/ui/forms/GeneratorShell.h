@@ -77,14 +77,18 @@ class GeneratorShell final {
               const std::function<void()>& load);
 
   // One generation: `generate` draws from the shared source while the audit
-  // records the steps, which then replace the last generation's.
+  // records the steps, which then replace the last generation's. The state
+  // it started from is kept for its record and command line (Start).
   template <typename Generate>
   auto Audited(Generate&& generate) {
     ScopedRollLog log(random_);
+    start_ = random_.BeginGeneration();
     auto result = std::forward<Generate>(generate)(random_);
     rolls_->SetSteps(log.Take());
     return result;
   }
+  // The random source's state just before the last Audited generation.
+  const RandomState& Start() const { return start_; }
 
   // The menus' ways to the other windows. A window built alone, without a
   // navigator, goes nowhere.
@@ -110,6 +114,7 @@ class GeneratorShell final {
   ResultActions* results_;  // copying, saving, printing, the history
   RollAudit* rolls_;        // "Dettagli dei tiri": the last steps
   QMenu* options_menu_ = nullptr;
+  RandomState start_;
 };
 
 }  // namespace quendaro

@@ -42,6 +42,12 @@ QString ListLine(const QJsonObject& entry) {
 
 QString ShownText(const QJsonObject& entry) {
   QString text = entry.value(QStringLiteral("text")).toString();
+  // The command line that rolls the same result again, when it is known.
+  const QString command = entry.value(QStringLiteral("command")).toString();
+  if (!command.isEmpty()) {
+    text +=
+        QStringLiteral("\n\nPer rifarlo dalla riga di comando:\n") + command;
+  }
   // The roll steps, when the entry keeps them, follow the result.
   const QJsonValue rolls = entry.value(QStringLiteral("rolls"));
   if (rolls.isArray()) {

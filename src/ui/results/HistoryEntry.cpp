@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "history/Generators.h"
+#include "ui/results/ResultTexts.h"
 
 namespace quendaro {
 namespace {
@@ -51,6 +52,9 @@ QJsonObject MakeHistoryEntry(const ResultDocument& document,
       {QStringLiteral("window"), shown},
       {QStringLiteral("record"), document.record},
   };
+  if (!document.command.isEmpty()) {
+    entry.insert(QStringLiteral("command"), document.command);
+  }
   if (!document.rolls.empty()) {
     entry.insert(QStringLiteral("rolls"),
                  QJsonArray::fromStringList(document.rolls));
@@ -72,7 +76,8 @@ ResultDocument DocumentFromEntry(const QJsonObject& entry) {
   document.markdown =
       QStringLiteral("# %1\n\n```\n%2```\n").arg(title, document.plain_text);
   document.html = HtmlOfText(title, document.plain_text);
-  document.file_stem = document.generator;
+  document.command = entry.value(QStringLiteral("command")).toString();
+  document.file_stem = DefaultFileStem(document.generator);
   return document;
 }
 

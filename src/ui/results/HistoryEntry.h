@@ -13,7 +13,8 @@ namespace quendaro {
 // The history entry of one generation, as HistoryStore keeps it: the time,
 // the generator, the one-line summary, the result's plain text, Markdown and
 // HTML as they were made, the window's inputs and shown texts, the JSON
-// record and, when known, the roll steps in words ("rolls"). Fields a later
+// record, the command line that makes it again ("command") and, when known,
+// the roll steps in words ("rolls"). Fields a later
 // version adds are kept as they come.
 QJsonObject MakeHistoryEntry(const ResultDocument& document,
                              const QDateTime& time, const QJsonObject& inputs,

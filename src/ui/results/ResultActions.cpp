@@ -57,8 +57,10 @@ void ResultActions::AddFileItems(QMenu& file_menu, QAction* before) {
 
 void ResultActions::AddCopyMenu(QWidget& output) {
   if (!window_.actions().contains(copy_)) {
-    copy_->setShortcutContext(Qt::WindowShortcut);
-    window_.addAction(copy_);
+    for (QAction* item : {copy_, print_}) {
+      item->setShortcutContext(Qt::WindowShortcut);
+      window_.addAction(item);
+    }
   }
   output.setContextMenuPolicy(Qt::CustomContextMenu);
   connect(&output, &QWidget::customContextMenuRequested, this,
@@ -74,6 +76,10 @@ void ResultActions::AddCopyMenu(QWidget& output) {
             }
             menu->setObjectName(QStringLiteral("resultMenu"));
             menu->addAction(copy_);
+            // A small window has no "&File" menu; its sheet is printed
+            // from here.
+            menu->addAction(print_);
+            menu->addAction(pdf_);
             // Items the window gave the output itself, such as the roll
             // details, follow.
             menu->addActions(output.actions());
@@ -83,7 +89,10 @@ void ResultActions::AddCopyMenu(QWidget& output) {
 }
 
 void ResultActions::Publish(ResultDocument document) {
-  if (rolls_ != nullptr) document.rolls = rolls_->Lines();
+  if (rolls_ != nullptr) {
+    document.rolls = rolls_->Lines();
+    rolls_->SetCommand(document.command);
+  }
   current_ = std::move(document);
   UpdateItems();
   if (navigator_ != nullptr) navigator_->Generated(EntryFor(*current_));
@@ -103,7 +112,10 @@ void ResultActions::Reopen(const QJsonObject& entry) {
   RestoreControls(window_, entry.value(QStringLiteral("inputs")).toObject(),
                   entry.value(QStringLiteral("window")).toObject());
   current_ = DocumentFromEntry(entry);
-  if (rolls_ != nullptr) rolls_->SetLines(current_->rolls);
+  if (rolls_ != nullptr) {
+    rolls_->SetLines(current_->rolls);
+    rolls_->SetCommand(current_->command);
+  }
   UpdateItems();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,12 @@ struct ResultDocument {
   // A whole HTML document, for printing and for the PDF sheet.
   QString html;
   QJsonObject record;
+  // The record as the command line writes it, one line of JSON without its
+  // line break; empty for an entry kept before records were kept so.
+  QByteArray record_line;
+  // The command line that makes the same result again, with the state the
+  // generation started from; empty when it is not known.
+  QString command;
   // The draws and rules that made it, one line each, as "Dettagli dei tiri"
   // shows them; empty when they are not known.
   QStringList rolls;

@@ -1,23 +1,30 @@
 #include "ui/results/ResultOutput.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
+#include "presentation/Sheets.h"
 #include "ui/kit/Platform.h"
+#include "ui/results/ResultTexts.h"
 
 namespace quendaro::result_output {
 namespace {
@@ -30,15 +37,23 @@ constexpr int kPdfResolution = 300;
 constexpr qreal kMarginMm = 15;
 
 QByteArray RecordBytes(const ResultDocument& document) {
+  if (!document.record_line.isEmpty()) return document.record_line + '\n';
   return QJsonDocument(document.record).toJson(QJsonDocument::Compact) + '\n';
+}
+
+// A text file ends with a line break, as every tool that reads lines expects.
+QByteArray WithFinalLineBreak(const QString& text) {
+  QByteArray bytes = text.toUtf8();
+  if (!bytes.endsWith('\n')) bytes += '\n';
+  return bytes;
 }
 
 QByteArray Bytes(const ResultDocument& document, FileFormat format) {
   switch (format) {
     case FileFormat::kText:
-      return document.plain_text.toUtf8();
+      return WithFinalLineBreak(document.plain_text);
     case FileFormat::kMarkdown:
-      return document.markdown.toUtf8();
+      return WithFinalLineBreak(document.markdown);
     case FileFormat::kJson:
       return RecordBytes(document);
   }
@@ -51,15 +66,7 @@ QString FailureMessage(const QString& path, const QString& reason) {
 }
 
 QString SuggestedPath(const ResultDocument& document, const QString& suffix) {
-  QString stem = document.file_stem.trimmed().isEmpty() ? document.generator
-                                                        : document.file_stem;
-  // A typed name may hold characters no file name takes on some desktop.
-  for (QChar& c : stem) {
-    if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.unicode() < 0x20) {
-      c = u'_';
-    }
-  }
-  return QDir(LastFolder()).filePath(stem + suffix);
+  return QDir(LastFolder()).filePath(SafeFileStem(document) + suffix);
 }
 
 // A file dialog of Qt's own, so that it looks and speaks the same on every
@@ -91,10 +98,77 @@ QString WithSuffix(const QString& path, const QString& filter) {
   return path + QStringLiteral(".txt");
 }
 
-void PrintHtml(const QString& html, QPagedPaintDevice& device) {
-  QTextDocument text;
-  text.setHtml(html);
-  text.print(&device);
+// The block that opens a sheet's footer, or an invalid block when the
+// document has none (an entry kept by an older version, say).
+QTextBlock FooterStart(const QTextDocument& document) {
+  const QString anchor =
+      QString::fromLatin1(kSheetFooterAnchor.data(),
+                          static_cast<qsizetype>(kSheetFooterAnchor.size()));
+  for (QTextBlock block = document.begin(); block.isValid();
+       block = block.next()) {
+    for (const QTextLayout::FormatRange& range : block.textFormats()) {
+      if (range.format.anchorNames().contains(anchor)) return block;
+    }
+  }
+  return {};
+}
+
+// Lays a sheet out on the device's pages with its footer at the foot of each
+// page, where QTextDocument::print would put it right after the body and
+// number the pages. Lengths in the sheet's points and pixels are scaled to the
+// device, so the page reads the same on paper as in the PDF.
+void PrintSheet(const QString& html, QPagedPaintDevice& device) {
+  const QSizeF page(device.width(), device.height());
+  const auto laid_out = [&](QTextDocument& document) {
+    document.documentLayout()->setPaintDevice(&device);
+    document.setDocumentMargin(0);
+    document.setHtml(html);
+    document.setTextWidth(page.width());
+  };
+  QTextDocument footer;
+  laid_out(footer);
+  QTextDocument body;
+  laid_out(body);
+  qreal footer_top = 0;
+  qreal footer_height = 0;
+  if (const QTextBlock start = FooterStart(footer); start.isValid()) {
+    // The footer's rule, when it has one, stands just above it.
+    const QTextBlock rule = start.previous();
+    const QTextBlock first =
+        rule.isValid() && rule.blockFormat().hasProperty(
+                              QTextFormat::BlockTrailingHorizontalRulerWidth)
+            ? rule
+            : start;
+    footer_top = footer.documentLayout()->blockBoundingRect(first).top();
+    footer_height = footer.size().height() - footer_top;
+    QTextCursor cut(&body);
+    cut.setPosition(first.position());
+    cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
+  }
+  const qreal body_height = page.height() - footer_height;
+  body.setPageSize(QSizeF(page.width(), body_height));
+
+  QPainter painter(&device);
+  const auto draw = [&painter](QTextDocument& document, const QRectF& part,
+                               qreal top) {
+    painter.save();
+    painter.translate(0, top - part.top());
+    painter.setClipRect(part);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = part;
+    document.documentLayout()->draw(&painter, context);
+    painter.restore();
+  };
+  for (int page_index = 0; page_index < body.pageCount(); ++page_index) {
+    if (page_index > 0) device.newPage();
+    draw(body, QRectF(0, page_index * body_height, page.width(), body_height),
+         0);
+    if (footer_height > 0) {
+      draw(footer, QRectF(0, footer_top, page.width(), footer_height),
+           page.height() - footer_height);
+    }
+  }
 }
 
 }  // namespace
@@ -147,7 +221,7 @@ bool WritePdf(const ResultDocument& document, const QString& path,
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                     QPageLayout::Millimeter));
-    PrintHtml(document.html, pdf);
+    PrintSheet(document.html, pdf);
   }
   if (!file.commit()) {
     if (error != nullptr) *error = file.errorString();
@@ -190,11 +264,33 @@ void ExportPdfWithDialog(QWidget* parent, Platform& platform,
 void PrintWithDialog(QWidget* parent, const ResultDocument& document) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setDocName(document.summary);
+  // The job's name is also the name Qt's dialog proposes for printing to a
+  // file, so it is the file name a save would propose, never the summary
+  // with its colons.
+  printer.setDocName(SafeFileStem(document));
   QPrintDialog dialog(&printer, parent);
   dialog.setWindowTitle(QStringLiteral("Stampa"));
+  // Qt's dialog would print to a file in the folder the program was started
+  // from; the folder of the last save is where the player looks for it.
+  if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) {
+    file->setText(SuggestedPath(document, QStringLiteral(".pdf")));
+  }
   if (dialog.exec() != QDialog::Accepted) return;
-  PrintHtml(document.html, printer);
+  PrintSheet(document.html, printer);
+}
+
+QString SafeFileStem(const ResultDocument& document) {
+  QString stem = document.file_stem.trimmed();
+  if (stem.isEmpty()) stem = DefaultFileStem(document.generator);
+  // A typed name may hold characters that no file name takes on some
+  // system, or that one reads as a folder or a drive.
+  for (QChar& c : stem) {
+    if (QStringLiteral("/\\:*?\"<>|×").contains(c) || c.unicode() < 0x20) {
+      c = u'_';
+    }
+  }
+  if (stem.startsWith(u'.')) stem.prepend(u'_');
+  return stem;
 }
 
 QString LastFolder() {

@@ -27,7 +27,7 @@ void CopyToClipboard(const ResultDocument& document);
 bool WriteFile(const ResultDocument& document, FileFormat format,
                const QString& path, QString* error);
 
-// An A4 PDF of the document's HTML.
+// An A4 PDF of the document's sheet, its footer at the foot of the page.
 bool WritePdf(const ResultDocument& document, const QString& path,
               QString* error);
 
@@ -43,8 +43,14 @@ void SaveWithDialog(QWidget* parent, Platform& platform,
 void ExportPdfWithDialog(QWidget* parent, Platform& platform,
                          const ResultDocument& document);
 
-// "Stampa...": the print dialog, then the document's HTML on the printer.
+// "Stampa...": the print dialog, then the document's sheet on the printer;
+// printing to a file proposes the name a save would, in the same folder.
 void PrintWithDialog(QWidget* parent, const ResultDocument& document);
+
+// The name a file of the document gets, without folder or extension: the
+// result's own ("Thorriil") or its generator's ("tesoro"), with every
+// character that some system refuses in a file name made a "_".
+QString SafeFileStem(const ResultDocument& document);
 
 // The folder a file dialog starts in: the one used last for saving, kept
 // across runs.

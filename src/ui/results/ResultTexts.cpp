@@ -1,6 +1,8 @@
 #include "ui/results/ResultTexts.h"
 
+#include <QDate>
 #include <QJsonDocument>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -15,9 +17,11 @@
 #include "presentation/HitPointPresentation.h"
 #include "presentation/NamePresentation.h"
 #include "presentation/Record.h"
+#include "presentation/Reproduction.h"
 #include "presentation/TreasurePresentation.h"
 #include "presentation/WeaponPresentation.h"
 #include "ui/kit/QtText.h"
+#include "weapon/WeaponTypes.h"
 
 namespace quendaro {
 namespace {
@@ -30,29 +34,46 @@ constexpr std::optional<std::int64_t> kNoSeed = std::nullopt;
 constexpr std::array<std::string_view, kAbilityCount> kAbilityShortNames = {
     "FOR", "DES", "COS", "INT", "SAG", "CAR"};
 
-// Every format of one result, from the presentation's functions for its
-// type.
-template <typename Result, typename... Separator>
-ResultDocument Document(Generator generator, const Result& result,
-                        QString summary, Separator... separator) {
+// What the sheet says at its foot: today, as an Italian reader writes it,
+// and the command line.
+SheetFooter FooterOf(const std::string& command) {
+  return SheetFooter{
+      QLocale(QLocale::Italian, QLocale::Italy)
+          .toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy"))
+          .toStdString(),
+      command};
+}
+
+// The parts every document shares: its record with the state when there is
+// one, its command line and a file name from the result, or the generator's
+// own.
+ResultDocument Document(Generator generator, QString summary, Json record,
+                        const std::string& command, const RandomState* state,
+                        const QString& stem) {
   ResultDocument document;
   document.generator = GeneratorKey(generator);
   document.summary = std::move(summary);
-  document.plain_text = ToQt(PlainText(result, separator...));
-  document.markdown = ToQt(Markdown(result, separator...));
-  document.html = ToQt(Html(result, separator...));
-  document.record =
-      QJsonDocument::fromJson(
-          QByteArray::fromStdString(JsonLine(Record(result, kNoSeed, 0))))
-          .object();
-  document.file_stem = document.generator;
+  const std::string line = JsonLine(
+      state != nullptr ? WithState(std::move(record), *state) : record);
+  document.record_line = QByteArray::fromStdString(line);
+  document.record = QJsonDocument::fromJson(document.record_line).object();
+  document.command = ToQt(command);
+  document.file_stem = stem.trimmed().isEmpty()
+                           ? DefaultFileStem(document.generator)
+                           : stem.trimmed();
   return document;
 }
 
 }  // namespace
 
+QString DefaultFileStem(const QString& generator) {
+  const std::optional<Generator> known = GeneratorOfKey(generator);
+  return known ? GeneratorFileStem(*known) : generator;
+}
+
 ResultDocument CharacterDocument(const CharacterSheet& sheet,
-                                 char decimal_separator) {
+                                 char decimal_separator,
+                                 const RandomState& state) {
   QStringList scores;
   for (int i = 0; i < kAbilityCount; ++i) {
     scores << QStringLiteral("%1 %2")
@@ -64,16 +85,20 @@ ResultDocument CharacterDocument(const CharacterSheet& sheet,
                              scores.join(u' '));
   const QString name = ToQt(sheet.name).trimmed();
   if (!name.isEmpty()) summary = name + QStringLiteral(": ") + summary;
+  const std::string command = ReproducingCommand(sheet.request, state);
   ResultDocument document =
-      Document(Generator::kCharacter, sheet, summary, decimal_separator);
-  if (!name.isEmpty()) document.file_stem = name;
+      Document(Generator::kCharacter, summary, Record(sheet, kNoSeed, 0),
+               command, &state, name);
+  document.plain_text = ToQt(PlainText(sheet, decimal_separator));
+  document.markdown = ToQt(Markdown(sheet, decimal_separator));
+  document.html =
+      ToQt(CharacterSheetHtml(sheet, decimal_separator, FooterOf(command)));
   return document;
 }
 
-namespace {
-
-// The history's one line for a lair: its types, gold, gems and magic lines.
-QString TreasureSummary(const TreasureResult& result) {
+ResultDocument TreasureDocument(const TreasureResult& result,
+                                const LairContents& contents,
+                                const RandomState& state) {
   QStringList types;
   for (int type = 0; type < kTreasureTypeCount; ++type) {
     const int count = result.counts[static_cast<std::size_t>(type)];
@@ -97,30 +122,24 @@ QString TreasureSummary(const TreasureResult& result) {
                                : types.join(u' '))
           .arg(result.Total(TreasureKind::kGold))
           .arg(result.Total(TreasureKind::kGems))
-          .arg(magic);
-  return summary;
-}
-
-}  // namespace
-
-ResultDocument TreasureDocument(const TreasureResult& result) {
-  return Document(Generator::kTreasure, result, TreasureSummary(result));
-}
-
-ResultDocument TreasureDocument(const TreasureResult& result,
-                                const LairContents& contents) {
-  ResultDocument document =
-      Document(Generator::kTreasure, result, TreasureSummary(result), contents);
-  document.summary +=
+          .arg(magic) +
       QStringLiteral(", valore %1").arg(ToQt(GoldText(contents.value.total)));
-  document.record =
-      QJsonDocument::fromJson(QByteArray::fromStdString(JsonLine(
-                                  Record(result, contents, kNoSeed, 0))))
-          .object();
+  const std::string command = ReproducingCommand(result, state);
+  ResultDocument document =
+      Document(Generator::kTreasure, summary,
+               Record(result, contents, kNoSeed, 0), command, &state, {});
+  document.plain_text = ToQt(PlainText(result, contents));
+  document.markdown = ToQt(Markdown(result, contents));
+  document.html = ToQt(TreasureSheetHtml(result, &contents, FooterOf(command)));
   return document;
 }
 
-ResultDocument WeaponDocument(const WeaponResult& weapon) {
+namespace {
+
+// The weapon's document, with the state of its generation when it had one.
+ResultDocument WeaponDocumentFrom(const WeaponResult& weapon,
+                                  const WeaponNotes& notes,
+                                  const RandomState* state) {
   QString summary = QStringLiteral("Arma +%1, %2, INT %3, ego %4")
                         .arg(weapon.bonus)
                         .arg(ToQt(weapon.alignment))
@@ -129,22 +148,65 @@ ResultDocument WeaponDocument(const WeaponResult& weapon) {
   if (weapon.special_purpose) {
     summary += QStringLiteral(", ") + ToQt(weapon.special_purpose->purpose);
   }
-  return Document(Generator::kWeapon, weapon, summary);
+  // The game master's own name and type lead, so that the list and the
+  // search of the history find the weapon by them.
+  const QString name = ToQt(notes.name).trimmed();
+  QString typed = name;
+  if (notes.type != kNoWeaponType && !notes.type.empty()) {
+    typed += (typed.isEmpty() ? QString() : QStringLiteral(" "));
+    typed += QStringLiteral("(%1)").arg(ToQt(notes.type));
+  }
+  if (!typed.isEmpty()) summary = typed + QStringLiteral(": ") + summary;
+  const std::string command =
+      state != nullptr ? ReproducingCommand(notes, *state) : std::string();
+  ResultDocument document =
+      Document(Generator::kWeapon, summary, Record(weapon, kNoSeed, 0), command,
+               state, name);
+  document.plain_text = ToQt(PlainText(weapon, notes));
+  document.markdown = ToQt(Markdown(weapon, notes));
+  document.html = ToQt(WeaponSheetHtml(weapon, notes, FooterOf(command)));
+  return document;
 }
 
-ResultDocument HitPointDocument(const HitPointResult& result) {
+}  // namespace
+
+ResultDocument WeaponDocument(const WeaponResult& weapon,
+                              const WeaponNotes& notes,
+                              const RandomState& state) {
+  return WeaponDocumentFrom(weapon, notes, &state);
+}
+
+ResultDocument WeaponDocument(const WeaponResult& weapon,
+                              const WeaponNotes& notes) {
+  return WeaponDocumentFrom(weapon, notes, nullptr);
+}
+
+ResultDocument HitPointDocument(const HitPointResult& result,
+                                const RandomState& state) {
   const QString points = result.hit_points ? QString::number(*result.hit_points)
                                            : QStringLiteral("-");
   const QString summary = QStringLiteral("%1, livello %2: %3 PF")
                               .arg(ToQt(ClassGroupCaption(result.group)),
                                    ToQt(result.level_text), points);
-  return Document(Generator::kHitPoints, result, summary);
+  const std::string command = ReproducingCommand(result, state);
+  ResultDocument document =
+      Document(Generator::kHitPoints, summary, Record(result, kNoSeed, 0),
+               command, &state, {});
+  document.plain_text = ToQt(PlainText(result));
+  document.markdown = ToQt(Markdown(result));
+  document.html = ToQt(HitPointSheetHtml(result, FooterOf(command)));
+  return document;
 }
 
-ResultDocument NameDocument(const NameResult& result) {
+ResultDocument NameDocument(const NameResult& result,
+                            const RandomState& state) {
+  const std::string command = ReproducingCommand(result, state);
   ResultDocument document =
-      Document(Generator::kName, result, ToQt(result.name));
-  if (!result.name.empty()) document.file_stem = ToQt(result.name);
+      Document(Generator::kName, ToQt(result.name), Record(result, kNoSeed, 0),
+               command, &state, ToQt(result.name));
+  document.plain_text = ToQt(PlainText(result));
+  document.markdown = ToQt(Markdown(result));
+  document.html = ToQt(NameSheetHtml(result, FooterOf(command)));
   return document;
 }
 

@@ -29,6 +29,7 @@ void RollAudit::SetSteps(const std::vector<RollStep>& steps) {
     lines.append(QString::fromStdString(StepText(step)));
   }
   SetLines(std::move(lines));
+  SetCommand({});
 }
 
 void RollAudit::SetLines(QStringList lines) {
@@ -36,10 +37,16 @@ void RollAudit::SetLines(QStringList lines) {
   if (panel_ != nullptr) panel_->SetLines(lines_);
 }
 
+void RollAudit::SetCommand(QString command) {
+  command_ = std::move(command);
+  if (panel_ != nullptr) panel_->SetCommand(command_);
+}
+
 void RollAudit::ShowPanel() {
   if (panel_ == nullptr) {
     panel_ = new RollDetails(platform_, window_);
     panel_->SetLines(lines_);
+    panel_->SetCommand(command_);
   }
   panel_->show();
   panel_->raise();

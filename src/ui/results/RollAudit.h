@@ -36,6 +36,11 @@ class RollAudit : public QObject {
   // One line per step, as the panel shows them.
   const QStringList& Lines() const { return lines_; }
 
+  // The command line that rolls the last generation again; a new
+  // generation's steps forget the last one's until it is set.
+  void SetCommand(QString command);
+  const QString& Command() const { return command_; }
+
   // Null until the panel is first opened.
   RollDetails* Panel() const { return panel_; }
 
@@ -46,6 +51,7 @@ class RollAudit : public QObject {
   Platform& platform_;
   QAction* action_;
   QStringList lines_;
+  QString command_;
   RollDetails* panel_ = nullptr;
 };
 

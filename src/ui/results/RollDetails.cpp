@@ -4,8 +4,10 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSaveFile>
@@ -28,6 +30,16 @@ RollDetails::RollDetails(Platform& platform, QWidget* parent)
   StepList->setSelectionMode(QAbstractItemView::ExtendedSelection);
   StepList->setMinimumSize(480, 280);
 
+  CommandLine = new QLineEdit(this);
+  CommandLine->setObjectName(QStringLiteral("CommandLine"));
+  CommandLine->setReadOnly(true);
+  CommandLine->setAccessibleName(QStringLiteral("Riga di comando"));
+  CommandLine->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  CommandCaption =
+      new QLabel(QStringLiteral("Per rifarlo dalla &riga di comando:"), this);
+  CommandCaption->setObjectName(QStringLiteral("CommandCaption"));
+  CommandCaption->setBuddy(CommandLine);
+
   auto* buttons = new QDialogButtonBox(this);
   Copy = buttons->addButton(QStringLiteral("&Copia"),
                             QDialogButtonBox::ActionRole);
@@ -47,8 +59,18 @@ RollDetails::RollDetails(Platform& platform, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Heading);
   layout->addWidget(StepList, 1);
+  layout->addWidget(CommandCaption);
+  layout->addWidget(CommandLine);
   layout->addWidget(buttons);
   SetLines({});
+  SetCommand({});
+}
+
+void RollDetails::SetCommand(const QString& command) {
+  CommandLine->setText(command);
+  CommandLine->setCursorPosition(0);
+  CommandCaption->setVisible(!command.isEmpty());
+  CommandLine->setVisible(!command.isEmpty());
 }
 
 void RollDetails::SetLines(const QStringList& lines) {

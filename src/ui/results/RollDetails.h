@@ -7,6 +7,7 @@
 #include "ui/kit/Platform.h"
 
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 
@@ -26,6 +27,10 @@ class RollDetails : public QDialog {
   // One line per draw or rule.
   void SetLines(const QStringList& lines);
 
+  // The command line that rolls the same result again, shown below the
+  // lines to be selected and copied; hidden when empty.
+  void SetCommand(const QString& command);
+
   // The lines as shown, each ending with a line break.
   QString StepsText() const;
 
@@ -41,6 +46,8 @@ class RollDetails : public QDialog {
   Platform& platform_;
   QLabel* Heading = nullptr;        // what the list shows, or that it is empty
   QListWidget* StepList = nullptr;  // one line per draw or rule
+  QLabel* CommandCaption = nullptr;
+  QLineEdit* CommandLine = nullptr;  // the command that rolls it again
   QPushButton* Copy = nullptr;
   QPushButton* Save = nullptr;
   QPushButton* Close = nullptr;
