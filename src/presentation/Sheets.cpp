@@ -326,7 +326,10 @@ std::string CharacterSheetHtml(const CharacterSheet& sheet,
 
   body += "<h2>Punteggi</h2>\n" + Table(4) + "<tr>";
   for (std::size_t i = 0; i < kAbilityCount; ++i) {
-    body += Cell("caption", kAbilityCaptions[i], "width=\"16%\"");
+    // 16 + 17 + 17 + 17 + 17 + 16: the six fill the page's width.
+    const bool edge = i == 0 || i + 1 == kAbilityCount;
+    body += Cell("caption", kAbilityCaptions[i],
+                 edge ? "width=\"16%\"" : "width=\"17%\"");
   }
   body += "</tr>\n<tr>";
   for (std::size_t i = 0; i < kAbilityCount; ++i) {
@@ -434,13 +437,17 @@ std::string TreasureSheetHtml(const TreasureResult& result,
     room -= 16 * rows + 80;
   }
 
-  body += "<h2>Al tavolo</h2>\n";
-  if (room >= 80) {
-    body += Boxes({"Dove si trova", "Chi lo custodisce"}, 40);
-  } else {
-    room += 60;  // a lair with much in it keeps one row of boxes
+  // A lair that fills the page with its contents leaves no room to write:
+  // the boxes go rather than spill onto a second page.
+  if (room >= 40) {
+    body += "<h2>Al tavolo</h2>\n";
+    if (room >= 80) {
+      body += Boxes({"Dove si trova", "Chi lo custodisce"}, 40);
+    } else {
+      room += 60;  // one row of boxes, a little taller
+    }
+    body += Boxes({"Divisione del bottino", "Note"}, room);
   }
-  body += Boxes({"Divisione del bottino", "Note"}, std::max(room, 30));
   return Sheet("Tesoro della tana", "Scheda del tesoro", body, footer,
                "questo tesoro");
 }

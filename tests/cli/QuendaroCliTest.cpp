@@ -225,7 +225,8 @@ TEST(QuendaroCliTest, AStateRollsItsRecordAgainInTheMiddleOfAnyRun) {
   for (const std::vector<std::string>& subcommand :
        std::vector<std::vector<std::string>>{
            {"weapon"},
-           {"character", "--race", "Elfo grigio", "--class", "Ranger"},
+           {"character", "--race", "Elfo grigio", "--class", "Ranger",
+            "--alignment", "Neutrale/buono"},
            {"npc", "--level", "4"}}) {
     std::vector<std::string> run_of_five = subcommand;
     run_of_five.insert(run_of_five.end(), {"--count", "5", "--json"});
