@@ -15,8 +15,8 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "history/HistoryStore.h"
 #include "random/RandomSource.h"
+#include "ui/history/HistoryWindow.h"
 #include "ui/kit/Navigator.h"
 #include "ui/kit/Pictures.h"
 #include "ui/kit/Platform.h"
@@ -204,12 +204,12 @@ int main(int argc, char* argv[]) {
   using quendaro::FormId;
   ConsolePlatform platform;
   quendaro::RandomSource random;
-  quendaro::WindowManager windows(random, platform);
-  // A history of this run only, so that the picture shows these results.
+  // A history of this run only, so that the picture shows these results; it
+  // outlives the windows, which write to it until they go.
   const QTemporaryDir history_folder;
-  quendaro::HistoryStore history(
+  quendaro::WindowManager windows(random, platform);
+  windows.SetHistory(
       history_folder.filePath(QStringLiteral("cronologia.jsonl")));
-  windows.SetHistory(&history);
   windows.Start();
   bool saved =
       Save(windows.Window(FormId::kForm7), folder, QStringLiteral("logo.png"));
@@ -274,6 +274,8 @@ int main(int argc, char* argv[]) {
   saved &= Save(weapon, folder, QStringLiteral("weapon-window.png"));
 
   windows.ShowHistory();
+  auto* history = static_cast<quendaro::HistoryWindow*>(windows.History());
+  while (history->Loading()) QCoreApplication::processEvents();
   saved &=
       Save(windows.History(), folder, QStringLiteral("history-window.png"));
   return saved ? 0 : 1;

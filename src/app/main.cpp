@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
   // A Wayland desktop matches the windows to the menu entry by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral(QUENDARO_APP_ID));
   QApplication::setOrganizationName(QStringLiteral("Quendaro"));
+  quendaro::KeepSettingsPrivate();
   // Qt's own texts (context menus, file and print dialogs) in Italian, like
   // the rest of the program.
   QTranslator qt_texts;
@@ -35,8 +36,7 @@ int main(int argc, char* argv[]) {
   // Two players who start the program in the same instant still roll apart.
   random.MixEntropy();
   quendaro::WindowManager windows(random, platform);
-  quendaro::HistoryStore history(quendaro::HistoryStore::DefaultPath());
-  windows.SetHistory(&history);
+  windows.SetHistory(quendaro::HistoryStore::DefaultPath());
   windows.RememberPlaces(true);
   QObject::connect(&windows, &quendaro::WindowManager::LastWindowClosed, &app,
                    &QCoreApplication::quit);

@@ -1,15 +1,23 @@
 #include "history/HistoryStore.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QStringList>
+#include <QThread>
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
 #include "history/Generators.h"
@@ -20,39 +28,172 @@ namespace {
 // Compaction waits until the file holds this many lines more than it keeps,
 // so that a full history is not rewritten on every generation.
 constexpr int kCompactionSlack = 500;
-// A lock older than this belongs to a program that died holding it.
-constexpr int kStaleLockMs = 30000;
-constexpr int kLockWaitMs = 10000;
+constexpr int kLockPollMs = 20;
+constexpr mode_t kOwnerOnly = S_IRUSR | S_IWUSR;
 
 void SetError(QString* error, const QString& text) {
   if (error != nullptr) *error = text;
 }
 
-class StoreLock {
- public:
-  explicit StoreLock(const QString& path)
-      : lock_(path + QStringLiteral(".lock")) {
-    lock_.setStaleLockTime(kStaleLockMs);
-    locked_ = lock_.tryLock(kLockWaitMs);
+QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// What went wrong, in the words a game master reads in a message.
+QString ReasonOf(int error) {
+  switch (error) {
+    case ENOSPC:
+      return QStringLiteral("il disco è pieno");
+    case EDQUOT:
+      return QStringLiteral("lo spazio concesso sul disco è esaurito");
+    case EFBIG:
+      return QStringLiteral("il file ha raggiunto la dimensione massima");
+    case EACCES:
+    case EPERM:
+      return QStringLiteral("permesso negato");
+    case EROFS:
+      return QStringLiteral("il disco è di sola lettura");
+    case EISDIR:
+      return QStringLiteral("al suo posto c'è una cartella");
+    case ENOTDIR:
+      return QStringLiteral("una parte del percorso non è una cartella");
+    case EIO:
+      return QStringLiteral("errore di lettura o scrittura sul disco");
+    case EWOULDBLOCK:
+      return QStringLiteral(
+                 "è in uso da un altro programma da più di %1 "
+                 "secondi")
+          .arg(HistoryStore::kLockWaitMs / 1000);
+    default:
+      return QStringLiteral("errore del sistema %1 (%2)")
+          .arg(error)
+          .arg(QString::fromLocal8Bit(std::strerror(error)));
   }
-  bool Locked() const { return locked_; }
-
- private:
-  QLockFile lock_;
-  bool locked_ = false;
-};
-
-QString LockError(const QString& path) {
-  return QStringLiteral(
-             "La cronologia \"%1\" è in uso da un altro programma: riprova.")
-      .arg(QDir::toNativeSeparators(path));
 }
 
-// The file's lines, without the line ends; a last line cut short by a crash
-// is returned like any other and fails to parse later.
-QList<QByteArray> ReadLines(QFile& file) {
-  QList<QByteArray> lines = file.readAll().split('\n');
-  if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+QString WriteError(const QString& path, int error) {
+  return QStringLiteral(
+             "La generazione non è stata salvata nella cronologia \"%1\": "
+             "%2.")
+      .arg(Shown(path), ReasonOf(error));
+}
+
+QString ReadError(const QString& path, int error) {
+  return QStringLiteral("Impossibile leggere la cronologia \"%1\": %2.")
+      .arg(Shown(path), ReasonOf(error));
+}
+
+// The history file, open for writing and locked for this process alone. The
+// lock is the file's own advisory lock: the system drops it when the holder
+// closes the file or dies, so no lock outlives a crashed program.
+class LockedFile {
+ public:
+  explicit LockedFile(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    const QDeadlineTimer deadline(HistoryStore::kLockWaitMs);
+    while (true) {
+      fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, kOwnerOnly);
+      if (fd_ < 0) {
+        error_ = errno;
+        return;
+      }
+      while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+          error_ = errno;
+          Close();
+          return;
+        }
+        if (deadline.hasExpired()) {
+          error_ = EWOULDBLOCK;
+          Close();
+          return;
+        }
+        QThread::msleep(kLockPollMs);
+      }
+      // A program that rewrote the history while this one waited has put a
+      // new file in its place: the lock must be on the file the name now
+      // leads to.
+      struct stat held {};
+      struct stat named {};
+      if (::fstat(fd_, &held) == 0 && ::stat(name.constData(), &named) == 0 &&
+          held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+        if ((held.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
+          // A file from an older version may be readable by everyone.
+          ::fchmod(fd_, held.st_mode & kOwnerOnly);
+        }
+        return;
+      }
+      Close();
+    }
+  }
+  ~LockedFile() { Close(); }
+  LockedFile(const LockedFile&) = delete;
+  LockedFile& operator=(const LockedFile&) = delete;
+
+  int Fd() const { return fd_; }
+  // The errno that kept the file from being opened and locked, or 0.
+  int Error() const { return error_; }
+
+ private:
+  void Close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+  }
+
+  int fd_ = -1;
+  int error_ = 0;
+};
+
+// Writes all of `bytes` at the file's current end; returns 0 or the errno of
+// the write that failed.
+int WriteAll(int fd, QByteArrayView bytes) {
+  while (!bytes.isEmpty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    bytes = bytes.sliced(written);
+  }
+  return 0;
+}
+
+// The whole file from its start, wherever the file's offset stands;
+// returns 0 or the errno that stopped it.
+int ReadAll(int fd, QByteArray* contents) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) return errno;
+  if (S_ISDIR(info.st_mode)) return EISDIR;
+  contents->clear();
+  contents->reserve(static_cast<qsizetype>(info.st_size));
+  char buffer[1 << 16];
+  while (true) {
+    const ssize_t got = ::pread(fd, buffer, sizeof buffer, contents->size());
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    if (got == 0) return 0;
+    contents->append(buffer, got);
+  }
+}
+
+// Calls `line` for each line of `contents` without its end; a last line cut
+// short by a crash comes like any other and fails to parse later.
+template <typename Visit>
+void ForEachLine(QByteArrayView contents, Visit line) {
+  while (!contents.isEmpty()) {
+    const qsizetype end = contents.indexOf('\n');
+    if (end < 0) {
+      line(contents);
+      return;
+    }
+    line(contents.first(end));
+    contents = contents.sliced(end + 1);
+  }
+}
+
+int CountLines(QByteArrayView contents) {
+  int lines = 0;
+  ForEachLine(contents, [&lines](QByteArrayView) { ++lines; });
   return lines;
 }
 
@@ -75,121 +216,123 @@ bool HistoryStore::IsEntry(const QJsonObject& entry) {
 bool HistoryStore::Append(const QJsonObject& entry, QString* error) {
   const QString folder = QFileInfo(path_).absolutePath();
   if (!QDir().mkpath(folder)) {
-    SetError(error, QStringLiteral("Impossibile creare la cartella \"%1\".")
-                        .arg(QDir::toNativeSeparators(folder)));
+    SetError(error, QStringLiteral("La generazione non è stata salvata: "
+                                   "impossibile creare la cartella \"%1\".")
+                        .arg(Shown(folder)));
     return false;
   }
-  StoreLock lock(path_);
-  if (!lock.Locked()) {
-    SetError(error, LockError(path_));
+  const LockedFile file(path_);
+  if (file.Error() != 0) {
+    SetError(error, WriteError(path_, file.Error()));
     return false;
   }
-  QFile file(path_);
-  if (!file.open(QIODevice::ReadWrite)) {
-    SetError(error,
-             QStringLiteral("Impossibile scrivere la cronologia "
-                            "\"%1\": %2")
-                 .arg(QDir::toNativeSeparators(path_), file.errorString()));
+  const int fd = file.Fd();
+  const off_t end = ::lseek(fd, 0, SEEK_END);
+  if (end < 0) {
+    SetError(error, WriteError(path_, errno));
     return false;
   }
   QByteArray line = QJsonDocument(entry).toJson(QJsonDocument::Compact);
   line.append('\n');
   // A line cut short by a crash gets its end first, so that the new entry
   // starts on a line of its own and only the cut one is lost.
-  if (file.size() > 0) {
-    file.seek(file.size() - 1);
-    char last = '\n';
-    file.getChar(&last);
-    if (last != '\n') line.prepend('\n');
+  char last = '\n';
+  if (end > 0 && ::pread(fd, &last, 1, end - 1) == 1 && last != '\n') {
+    line.prepend('\n');
   }
-  file.seek(file.size());
-  const bool written = file.write(line) == line.size() && file.flush();
-  if (!written) {
-    SetError(error,
-             QStringLiteral("Impossibile scrivere la cronologia "
-                            "\"%1\": %2")
-                 .arg(QDir::toNativeSeparators(path_), file.errorString()));
+  int failure = WriteAll(fd, line);
+  if (failure == 0 && ::fdatasync(fd) != 0) failure = errno;
+  if (failure != 0) {
+    // Whatever part of the entry reached the file goes again. Should even
+    // that fail, the cut line is skipped when read, as after a crash.
+    static_cast<void>(::ftruncate(fd, end) == 0);
+    SetError(error, WriteError(path_, failure));
     return false;
   }
-  file.close();
   if (known_lines_ < 0) {
-    QFile counted(path_);
-    known_lines_ = counted.open(QIODevice::ReadOnly)
-                       ? static_cast<int>(ReadLines(counted).size())
-                       : 0;
+    QByteArray contents;
+    known_lines_ = ReadAll(fd, &contents) == 0 ? CountLines(contents) : 0;
   } else {
     ++known_lines_;
   }
   if (known_lines_ > kKeptEntries + kCompactionSlack) {
-    return CompactLocked(error);
+    return CompactLocked(fd, error);
   }
   return true;
 }
 
-bool HistoryStore::CompactLocked(QString* error) {
-  QFile file(path_);
-  if (!file.open(QIODevice::ReadOnly)) {
-    known_lines_ = 0;
+bool HistoryStore::CompactLocked(int fd, QString* error) {
+  // Read again under the lock: other programs may have appended since this
+  // one last counted.
+  QByteArray contents;
+  if (ReadAll(fd, &contents) != 0) {
+    known_lines_ = -1;
     return true;
   }
-  // Read again under the lock: other instances may have appended since this
-  // one last counted.
-  QList<QByteArray> lines = ReadLines(file);
-  file.close();
+  std::vector<QByteArrayView> lines;
+  ForEachLine(contents,
+              [&lines](QByteArrayView line) { lines.push_back(line); });
   known_lines_ = static_cast<int>(lines.size());
   if (lines.size() <= kKeptEntries) return true;
-  lines.erase(lines.begin(), lines.end() - kKeptEntries);
 
-  QSaveFile out(path_);
-  if (!out.open(QIODevice::WriteOnly)) {
-    SetError(error,
-             QStringLiteral("Impossibile riscrivere la cronologia "
-                            "\"%1\": %2")
-                 .arg(QDir::toNativeSeparators(path_), out.errorString()));
+  const auto fail = [&](const QString& reason) {
+    SetError(error, QStringLiteral("Impossibile riscrivere la cronologia "
+                                   "\"%1\": %2")
+                        .arg(Shown(path_), reason));
     return false;
-  }
-  for (const QByteArray& line : lines) {
-    out.write(line);
+  };
+  QSaveFile out(path_);
+  if (!out.open(QIODevice::WriteOnly)) return fail(out.errorString());
+  for (auto line = lines.end() - kKeptEntries; line != lines.end(); ++line) {
+    out.write(line->data(), line->size());
     out.write("\n", 1);
   }
-  if (!out.commit()) {
-    SetError(error,
-             QStringLiteral("Impossibile riscrivere la cronologia "
-                            "\"%1\": %2")
-                 .arg(QDir::toNativeSeparators(path_), out.errorString()));
-    return false;
-  }
+  if (!out.commit()) return fail(out.errorString());
+  QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
   known_lines_ = kKeptEntries;
   return true;
 }
 
 HistoryStore::Contents HistoryStore::Load() const {
   Contents contents;
-  QFile file(path_);
-  if (!file.open(QIODevice::ReadOnly)) return contents;
-  for (const QByteArray& line : ReadLines(file)) {
-    if (line.trimmed().isEmpty()) continue;
+  const int fd =
+      ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno != ENOENT) contents.error = ReadError(path_, errno);
+    return contents;
+  }
+  QByteArray bytes;
+  const int failure = ReadAll(fd, &bytes);
+  ::close(fd);
+  if (failure != 0) contents.error = ReadError(path_, failure);
+  // Whatever was read before a read error is still shown.
+  ForEachLine(bytes, [&contents](QByteArrayView line) {
+    if (line.trimmed().isEmpty()) return;
     QJsonParseError parse_error;
-    const QJsonDocument document = QJsonDocument::fromJson(line, &parse_error);
+    const QJsonDocument document =
+        QJsonDocument::fromJson(line.toByteArray(), &parse_error);
     if (parse_error.error != QJsonParseError::NoError || !document.isObject() ||
         !IsEntry(document.object())) {
       ++contents.skipped_lines;
-      continue;
+      return;
     }
     contents.entries.push_back(document.object());
-  }
+  });
   return contents;
 }
 
 bool HistoryStore::Clear(QString* error) {
-  StoreLock lock(path_);
-  if (!lock.Locked()) {
-    SetError(error, LockError(path_));
-    return false;
-  }
-  if (QFile::exists(path_) && !QFile::remove(path_)) {
-    SetError(error, QStringLiteral("Impossibile svuotare la cronologia \"%1\".")
-                        .arg(QDir::toNativeSeparators(path_)));
+  if (!QFileInfo::exists(path_)) return true;
+  const LockedFile file(path_);
+  // Emptied in place, so that a program waiting for the lock finds the same
+  // file.
+  const int failure = file.Error() != 0                ? file.Error()
+                      : ::ftruncate(file.Fd(), 0) != 0 ? errno
+                                                       : 0;
+  if (failure != 0) {
+    SetError(error, QStringLiteral("Impossibile svuotare la cronologia "
+                                   "\"%1\": %2.")
+                        .arg(Shown(path_), ReasonOf(failure)));
     return false;
   }
   known_lines_ = 0;

@@ -8,26 +8,34 @@ namespace quendaro {
 
 // The generations of every window, kept across runs as JSON Lines: one entry
 // per line, oldest first. Each entry is an object with at least "time" (ISO
-// 8601, UTC), "generator" ("character", "treasure", "weapon", "hitpoints" or
-// "name"), "summary", "inputs" (the input boxes as the user left them),
-// "record" (the result's JSON record) and "window" (every text the window
-// showed, by control name); later fields, such as "rolls", ride along
-// untouched.
+// 8601, UTC), "generator" (a key of history/Generators.h), "summary",
+// "inputs" (the input boxes as the user left them), "record" (the result's
+// JSON record) and "window" (every text the window showed, by control name);
+// later fields, such as "rolls", ride along untouched.
 //
-// An entry is appended and flushed on its own, under a lock file shared by
-// every instance of the program, so a crash loses at most the entry being
-// written and two programs appending at once lose nothing. A damaged or
-// unknown line is skipped and counted, never fatal. Only the newest
-// kKeptEntries are kept: when the file has grown well past that, it is
-// rewritten whole through QSaveFile, under the same lock, so that an entry
-// another instance appended meanwhile is read before the rewrite and kept.
+// Every change is made under an advisory lock on the file itself (flock), so
+// that two programs appending at once lose nothing, and a program that dies
+// holding the lock holds nobody up: the system releases it with the process.
+// An entry is written whole or not at all: a write that fails half-way (a
+// full disk) is cut back to where the file ended. A damaged or unknown line
+// is skipped and counted, never fatal. Only the newest kKeptEntries are kept:
+// when the file has grown well past that, it is rewritten whole through
+// QSaveFile, under the same lock. The file is readable by its owner only.
+//
+// The calls block on the file and its lock: a window leaves them to a
+// HistoryKeeper's thread.
 class HistoryStore {
  public:
   static constexpr int kKeptEntries = 10000;
+  // How long an append or a clear waits for another program's lock.
+  static constexpr int kLockWaitMs = 10000;
 
   struct Contents {
     std::vector<QJsonObject> entries;  // oldest first
     int skipped_lines = 0;
+    // Why the file could not be read, in Italian with its path; empty when
+    // it was read, or when there is no file yet.
+    QString error;
   };
 
   // The store in `path`; the folder is created on the first append.
@@ -38,11 +46,12 @@ class HistoryStore {
 
   const QString& Path() const { return path_; }
 
-  // Appends `entry` as one line. On failure returns false and says why in
-  // `error`, in Italian.
+  // Appends `entry` as one line. On failure nothing of it is in the file,
+  // and `error` says why, in Italian.
   bool Append(const QJsonObject& entry, QString* error = nullptr);
 
-  // Every readable entry, oldest first, and how many lines were skipped.
+  // Every readable entry, oldest first, how many lines were skipped, and
+  // what kept the file from being read.
   Contents Load() const;
 
   // Empties the store.
@@ -53,8 +62,8 @@ class HistoryStore {
 
  private:
   // Rewrites the file with its newest kKeptEntries lines; the caller holds
-  // the lock.
-  bool CompactLocked(QString* error);
+  // the lock on `fd`.
+  bool CompactLocked(int fd, QString* error);
 
   QString path_;
   // Lines in the file as far as this instance knows, counting its own

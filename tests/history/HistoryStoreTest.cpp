@@ -1,11 +1,18 @@
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <cstring>
 #include <memory>
 #include <thread>
 
@@ -28,6 +35,39 @@ void AppendRaw(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   QVERIFY(file.open(QIODevice::Append));
   file.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The permissions that say who may read and write, without Qt's "this
+// user" copies of the owner's.
+constexpr QFile::Permissions kEveryone =
+    QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+    QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
+    QFile::ExeOther;
+
+// Whether process `pid` holds an advisory lock on a file, as the system
+// lists them.
+bool HoldsLock(qint64 pid) {
+  QFile locks(QStringLiteral("/proc/locks"));
+  if (!locks.open(QIODevice::ReadOnly)) return false;
+  const QByteArray holder = ' ' + QByteArray::number(pid) + ' ';
+  for (const QByteArray& line : locks.readAll().split('\n')) {
+    if (line.contains("FLOCK") && line.contains(holder)) return true;
+  }
+  return false;
+}
+
+// The writer that DeadWritersHoldNobodyUp kills: it appends large entries
+// to `path` until it dies.
+int AppendForever(const QString& path) {
+  HistoryStore store(path);
+  QJsonObject entry = Entry(QStringLiteral("Lungo"));
+  entry[QStringLiteral("rolls")] = QString(4 * 1024 * 1024, QLatin1Char('x'));
+  while (true) store.Append(entry);
 }
 
 }  // namespace
@@ -156,6 +196,126 @@ class HistoryStoreTest : public QObject {
              old_count + 1 - HistoryStore::kKeptEntries);
   }
 
+  // A program that dies while it appends leaves nothing in the way of the
+  // next: the lock on the file goes with its holder, and the lock file an
+  // older version may have left behind, empty, is no lock at all.
+  void DeadWritersHoldNobodyUp() {
+    QVERIFY(QDir().mkpath(QFileInfo(path_).absolutePath()));
+    QFile left_behind(path_ + QStringLiteral(".lock"));
+    QVERIFY(left_behind.open(QIODevice::WriteOnly));
+    left_behind.close();
+
+    QProcess writer;
+    writer.start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--append-forever"), path_});
+    QVERIFY(writer.waitForStarted());
+    // Killed while it holds the lock, in the middle of an append.
+    QVERIFY(QTest::qWaitFor([&writer] { return HoldsLock(writer.processId()); },
+                            20000));
+    ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
+    QVERIFY(writer.waitForFinished());
+
+    HistoryStore next(path_);
+    QString error;
+    QVERIFY2(next.Append(Entry(QStringLiteral("Brena")), &error),
+             qPrintable(error));
+    const HistoryStore::Contents contents = next.Load();
+    QVERIFY(contents.error.isEmpty());
+    QVERIFY(!contents.entries.empty());
+    QCOMPARE(contents.entries.back()[QStringLiteral("summary")].toString(),
+             QStringLiteral("Brena"));
+    // At most the line being written when the writer died is lost.
+    QVERIFY(contents.skipped_lines <= 1);
+  }
+
+  // A write that fails leaves the file as it was, and the message says why.
+  void AnEntryIsWrittenWholeOrNotAtAll_data() {
+    QTest::addColumn<bool>("full_disk");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a file at its size limit")
+        << false
+        << QStringLiteral("il file ha raggiunto la dimensione massima");
+    QTest::newRow("a full disk") << true << QStringLiteral("il disco è pieno");
+  }
+
+  void AnEntryIsWrittenWholeOrNotAtAll() {
+    QFETCH(bool, full_disk);
+    QFETCH(QString, reason);
+    QVERIFY(QDir().mkpath(QFileInfo(path_).absolutePath()));
+    HistoryStore store(path_);
+    QString error;
+    if (full_disk) {
+      // Every write to /dev/full fails as on a full disk.
+      QVERIFY(QFile::link(QStringLiteral("/dev/full"), path_));
+      QVERIFY(!store.Append(Entry(QStringLiteral("Aldor")), &error));
+    } else {
+      QVERIFY(store.Append(Entry(QStringLiteral("Aldor"))));
+      const QByteArray before = ReadFile(path_);
+      // Room for half of the next entry: its write stops half-way.
+      const rlim_t limit = static_cast<rlim_t>(before.size()) +
+                           static_cast<rlim_t>(before.size()) / 2;
+      std::signal(SIGXFSZ, SIG_IGN);
+      rlimit saved{};
+      getrlimit(RLIMIT_FSIZE, &saved);
+      rlimit small = saved;
+      small.rlim_cur = limit;
+      QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+      const bool appended =
+          store.Append(Entry(QStringLiteral("Brena")), &error);
+      setrlimit(RLIMIT_FSIZE, &saved);
+      QVERIFY(!appended);
+      QCOMPARE(ReadFile(path_), before);
+    }
+    QCOMPARE(error, QStringLiteral("La generazione non è stata salvata nella "
+                                   "cronologia \"%1\": %2.")
+                        .arg(QDir::toNativeSeparators(path_), reason));
+  }
+
+  // A history that cannot be read says so with its path, rather than
+  // passing for an empty one.
+  void AnUnreadableFileSaysWhy_data() {
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder")
+        << true << QStringLiteral("al suo posto c'è una cartella");
+    QTest::newRow("no permission")
+        << false << QStringLiteral("permesso negato");
+  }
+
+  void AnUnreadableFileSaysWhy() {
+    QFETCH(bool, folder);
+    QFETCH(QString, reason);
+    if (folder) {
+      QVERIFY(QDir().mkpath(path_));
+    } else {
+      if (::geteuid() == 0) QSKIP("the superuser reads every file");
+      QVERIFY(HistoryStore(path_).Append(Entry(QStringLiteral("Aldor"))));
+      QVERIFY(QFile::setPermissions(path_, QFile::WriteOwner));
+    }
+    const HistoryStore::Contents contents = HistoryStore(path_).Load();
+    QVERIFY(contents.entries.empty());
+    QCOMPARE(contents.error,
+             QStringLiteral("Impossibile leggere la cronologia \"%1\": %2.")
+                 .arg(QDir::toNativeSeparators(path_), reason));
+    QVERIFY(HistoryStore(dir_->filePath(QStringLiteral("nessuna.jsonl")))
+                .Load()
+                .error.isEmpty());
+  }
+
+  // The history tells what a game master rolled: nobody else on the
+  // machine reads it, even a file an older version made for everyone.
+  void TheFileIsItsOwnersAlone() {
+    constexpr QFile::Permissions kOwnerOnly =
+        QFile::ReadOwner | QFile::WriteOwner;
+    HistoryStore store(path_);
+    QVERIFY(store.Append(Entry(QStringLiteral("Aldor"))));
+    QCOMPARE(QFile::permissions(path_) & kEveryone, kOwnerOnly);
+    QVERIFY(QFile::setPermissions(
+        path_, kOwnerOnly | QFile::ReadGroup | QFile::ReadOther));
+    QVERIFY(HistoryStore(path_).Append(Entry(QStringLiteral("Brena"))));
+    QCOMPARE(QFile::permissions(path_) & kEveryone, kOwnerOnly);
+  }
+
   void ClearEmptiesIt() {
     HistoryStore store(path_);
     QVERIFY(store.Append(Entry(QStringLiteral("Aldor"))));
@@ -172,5 +332,14 @@ class HistoryStoreTest : public QObject {
 
 }  // namespace quendaro
 
-QTEST_GUILESS_MAIN(quendaro::HistoryStoreTest)
+// Run with --append-forever PATH, the program is the writer that one test
+// kills.
+int main(int argc, char* argv[]) {
+  if (argc == 3 && std::strcmp(argv[1], "--append-forever") == 0) {
+    return quendaro::AppendForever(QString::fromLocal8Bit(argv[2]));
+  }
+  QCoreApplication app(argc, argv);
+  quendaro::HistoryStoreTest test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "HistoryStoreTest.moc"

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "random/RandomSource.h"
@@ -82,6 +83,19 @@ class AccessibilityTest : public QObject {
     CollectUnnamed(QAccessible::queryAccessibleInterface(window), faults);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n"))));
     session.windows.Close(form);
+  }
+
+  void everyControlOfTheHistoryHasAName() {
+    const QTemporaryDir folder;
+    Session session;
+    session.windows.SetHistory(
+        folder.filePath(QStringLiteral("cronologia.jsonl")));
+    session.windows.ShowHistory();
+    QWidget* history = session.windows.History();
+    QVERIFY(QTest::qWaitForWindowExposed(history));
+    QStringList faults;
+    CollectUnnamed(QAccessible::queryAccessibleInterface(history), faults);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n"))));
   }
 
   void controlsAreNamedByTheirCaptions_data() {

@@ -1,7 +1,11 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QList>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -30,7 +34,30 @@ class PlatformTest : public QObject {
 
  private slots:
   void messageBoxesBlockOneAtATimeInOrder();
+  void settingsAreTheirOwnersAlone();
 };
+
+// The settings name the folders a game master saves in: nobody else on the
+// machine reads them, before or after the program writes them.
+void PlatformTest::settingsAreTheirOwnersAlone() {
+  QStandardPaths::setTestModeEnabled(true);
+  QCoreApplication::setOrganizationName(QStringLiteral("QuendaroTest"));
+  const QString path = QSettings().fileName();
+  QFile::remove(path);
+  constexpr QFile::Permissions kEveryone =
+      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+      QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+  constexpr QFile::Permissions kOwnerOnly =
+      QFile::ReadOwner | QFile::WriteOwner;
+  KeepSettingsPrivate();
+  QCOMPARE(QFile::permissions(path) & kEveryone, kOwnerOnly);
+  {
+    QSettings settings;
+    settings.setValue(QStringLiteral("files/lastFolder"), QDir::homePath());
+  }
+  QCOMPARE(QFile::permissions(path) & kEveryone, kOwnerOnly);
+  QFile::remove(path);
+}
 
 // The desktop's box is the one a game master meets: each message waits in
 // its own modal box until it is closed, so the handler showing a list of

@@ -10,18 +10,15 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -33,7 +30,6 @@
 #include <csignal>
 #include <memory>
 
-#include "history/HistoryStore.h"
 #include "npc/NpcGenerator.h"
 #include "presentation/Reproduction.h"
 #include "presentation/Sheets.h"
@@ -48,7 +44,6 @@
 #include "ui/results/ResultActions.h"
 #include "ui/results/ResultOutput.h"
 #include "ui/results/ResultTexts.h"
-#include "ui/results/RollDetails.h"
 #include "ui/shell/WindowManager.h"
 
 namespace quendaro {
@@ -525,150 +520,6 @@ class ResultsTest : public QObject {
       QVERIFY2(at > last, qPrintable(line));
       last = at;
     }
-  }
-
-  // Every generation goes to the history; after a restart the history
-  // window lists it, and "Riapri" puts it back into its window.
-  void HistorySurvivesARestartAndReopens() {
-    const QString path = folder_->filePath(QStringLiteral("cronologia.jsonl"));
-    QString first_gold;
-    QString first_count;
-    {
-      RandomSource random(9);
-      RecordingPlatform platform;
-      WindowManager windows(random, platform);
-      HistoryStore store(path);
-      windows.SetHistory(&store);
-      windows.Show(FormId::kForm3);
-      QWidget* treasure = windows.Window(FormId::kForm3);
-      QVERIFY(QTest::qWaitForWindowExposed(treasure));
-      Child<QLineEdit>(*treasure, "Text1")->setText(QStringLiteral("3"));
-      Click(*treasure, "Command1");
-      first_gold = Child<QLabel>(*treasure, "Label13")->text();
-      first_count = Child<QLineEdit>(*treasure, "Text1")->text();
-      QCOMPARE(store.Load().entries.size(), std::size_t{1});
-    }
-    RandomSource random(10);
-    RecordingPlatform platform;
-    WindowManager windows(random, platform);
-    HistoryStore store(path);
-    windows.SetHistory(&store);
-    windows.ShowHistory();
-    QWidget* history = windows.History();
-    QVERIFY(history != nullptr);
-    auto* list = Child<QListWidget>(*history, "entries");
-    QCOMPARE(list->count(), 1);
-    QVERIFY(list->item(0)->text().contains(QStringLiteral("Tesoro")));
-    QVERIFY(!Child<QPlainTextEdit>(*history, "text")->toPlainText().isEmpty());
-    Click(*history, "reopen");
-    QWidget* treasure = windows.Window(FormId::kForm3);
-    QVERIFY(treasure != nullptr);
-    QCOMPARE(Child<QLabel>(*treasure, "Label13")->text(), first_gold);
-    QCOMPARE(Child<QLineEdit>(*treasure, "Text1")->text(), first_count);
-    QVERIFY(Child<QPushButton>(*treasure, "Command2")->isEnabled());
-    QVERIFY(Child<QAction>(*treasure, "copia")->isEnabled());
-  }
-
-  // Each entry keeps the steps that made it; the history shows them, and
-  // reopening an entry puts them back into "Dettagli dei tiri".
-  void HistoryKeepsEachGenerationsRolls() {
-    const QString path = folder_->filePath(QStringLiteral("cronologia.jsonl"));
-    RandomSource random(21);
-    RecordingPlatform platform;
-    WindowManager windows(random, platform);
-    HistoryStore store(path);
-    windows.SetHistory(&store);
-    windows.Show(FormId::kForm1);
-    QWidget* character = windows.Window(FormId::kForm1);
-    QVERIFY(QTest::qWaitForWindowExposed(character));
-    const auto shown_lines = [character] {
-      auto* list =
-          Child<QListWidget>(*character->findChild<RollDetails*>(), "StepList");
-      QStringList lines;
-      for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
-      return lines;
-    };
-    Click(*character, "Command1");
-    Child<QAction>(*character, "dettagli")->trigger();
-    const QStringList first = shown_lines();
-    QVERIFY(first.size() >= 6);
-    // Another class, so the second generation rolls differently even within
-    // the same second of the clock.
-    auto* classes = Child<QComboBox>(*character, "Combo2");
-    classes->setCurrentIndex((classes->currentIndex() + 5) % classes->count());
-    Click(*character, "Command1");
-    const QStringList second = shown_lines();
-    QVERIFY(second != first);
-
-    const std::vector<QJsonObject> entries = store.Load().entries;
-    QCOMPARE(entries.size(), std::size_t{2});
-    QCOMPARE(entries[0].value(QStringLiteral("rolls")).toArray(),
-             QJsonArray::fromStringList(first));
-    QCOMPARE(entries[1].value(QStringLiteral("rolls")).toArray(),
-             QJsonArray::fromStringList(second));
-
-    windows.ShowHistory();
-    QWidget* history = windows.History();
-    auto* list = Child<QListWidget>(*history, "entries");
-    list->setCurrentRow(1);  // newest first: the first generation
-    const QString text = Child<QPlainTextEdit>(*history, "text")->toPlainText();
-    QVERIFY(text.contains(QStringLiteral("Tiri e regole:\n") + first[0]));
-    QVERIFY(text.contains(first.last()));
-    Click(*history, "reopen");
-    QCOMPARE(shown_lines(), first);
-  }
-
-  void HistoryWindowCountsDamagedLinesAndFilters() {
-    const QString path = folder_->filePath(QStringLiteral("cronologia.jsonl"));
-    RandomSource random(12);
-    RecordingPlatform platform;
-    WindowManager windows(random, platform);
-    HistoryStore store(path);
-    windows.SetHistory(&store);
-    windows.Show(FormId::kForm5);
-    Click(*windows.Window(FormId::kForm5), "Command1");
-    {
-      QFile file(path);
-      QVERIFY(file.open(QIODevice::Append));
-      file.write("questa riga non è JSON\n{\"time\":\"2026-12-08T1");
-    }
-    windows.Show(FormId::kForm3);
-    Click(*windows.Window(FormId::kForm3), "Command1");
-    windows.ShowHistory();
-    QWidget* history = windows.History();
-    auto* list = Child<QListWidget>(*history, "entries");
-    QCOMPARE(list->count(), 2);
-    // Newest first.
-    QVERIFY(list->item(0)->text().contains(QStringLiteral("Tesoro")));
-    QVERIFY(Child<QLabel>(*history, "skipped")
-                ->text()
-                .startsWith(QStringLiteral("2 righe")));
-    auto* filter = Child<QComboBox>(*history, "filter");
-    filter->setCurrentIndex(
-        filter->findText(QStringLiteral("Arma intelligente")));
-    QCOMPARE(list->count(), 1);
-    QVERIFY(list->item(0)->text().contains(QStringLiteral("Arma")));
-  }
-
-  void ClearingTheHistoryAsksFirst() {
-    const QString path = folder_->filePath(QStringLiteral("cronologia.jsonl"));
-    RandomSource random(13);
-    RecordingPlatform platform;
-    WindowManager windows(random, platform);
-    HistoryStore store(path);
-    windows.SetHistory(&store);
-    windows.Show(FormId::kForm3);
-    Click(*windows.Window(FormId::kForm3), "Command1");
-    windows.ShowHistory();
-    QWidget* history = windows.History();
-    platform.answer = false;
-    Click(*history, "clear");
-    QCOMPARE(platform.questions.size(), 1);
-    QCOMPARE(Child<QListWidget>(*history, "entries")->count(), 1);
-    platform.answer = true;
-    Click(*history, "clear");
-    QCOMPARE(Child<QListWidget>(*history, "entries")->count(), 0);
-    QVERIFY(store.Load().entries.empty());
   }
 
  private:

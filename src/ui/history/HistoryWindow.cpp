@@ -12,10 +12,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "history/Generators.h"
+#include "history/HistoryKeeper.h"
 #include "history/HistoryStore.h"
+#include "ui/kit/Accessibility.h"
+#include "ui/kit/Keyboard.h"
 #include "ui/kit/Navigator.h"
 #include "ui/kit/Platform.h"
 #include "ui/results/HistoryEntry.h"
@@ -65,10 +69,10 @@ QString ShownText(const QJsonObject& entry) {
 
 }  // namespace
 
-HistoryWindow::HistoryWindow(HistoryStore& store, Platform& platform,
+HistoryWindow::HistoryWindow(HistoryKeeper& keeper, Platform& platform,
                              Navigator* navigator, QWidget* parent)
     : QWidget(parent),
-      store_(store),
+      keeper_(keeper),
       platform_(platform),
       navigator_(navigator) {
   setObjectName(QStringLiteral("History"));
@@ -135,7 +139,7 @@ HistoryWindow::HistoryWindow(HistoryStore& store, Platform& platform,
   pdf_ = button("pdf", "Esporta &PDF...");
   buttons->addStretch(1);
   clear_ = button("clear", "Svuota cronologia");
-  QPushButton* close_button = button("close", "Chiudi");
+  QPushButton* close_button = button("close", "C&hiudi");
   column->addLayout(buttons);
 
   connect(filter_, &QComboBox::currentIndexChanged, this, &HistoryWindow::Fill);
@@ -151,24 +155,74 @@ HistoryWindow::HistoryWindow(HistoryStore& store, Platform& platform,
   connect(pdf_, &QPushButton::clicked, this, &HistoryWindow::Pdf_Click);
   connect(clear_, &QPushButton::clicked, this, &HistoryWindow::Clear_Click);
   connect(close_button, &QPushButton::clicked, this, &QWidget::close);
+  connect(&keeper_, &HistoryKeeper::Kept, this, &HistoryWindow::Kept);
+  connect(&keeper_, &HistoryKeeper::NotKept, this,
+          &HistoryWindow::ShowProblems);
+  CloseOnEscape(this);
+
+  // The filter is named by its caption, not read out as "Tutti"; the list
+  // and the text have no caption of their own to be named by.
+  NameControl(filter_, QStringLiteral("Generatore"));
+  NameControl(search_, QStringLiteral("Cerca"));
+  NameControl(list_, QStringLiteral("Generazioni"));
+  NameControl(text_, QStringLiteral("Generazione scelta"));
 
   resize(760, 560);
   Refresh();
 }
 
 void HistoryWindow::Refresh() {
-  HistoryStore::Contents contents = store_.Load();
+  loading_ = true;
+  skipped_->setText(QStringLiteral("Lettura della cronologia..."));
+  skipped_->setVisible(true);
+  keeper_.Load(this, [this](HistoryStore::Contents contents) {
+    Loaded(std::move(contents));
+  });
+}
+
+void HistoryWindow::Loaded(HistoryStore::Contents contents) {
+  loading_ = false;
   entries_ = std::move(contents.entries);
-  skipped_->setText(
-      contents.skipped_lines == 0 ? QString()
-      : contents.skipped_lines == 1
-          ? QStringLiteral("1 riga del file della cronologia era "
-                           "illeggibile ed è stata saltata.")
-          : QStringLiteral("%1 righe del file della cronologia erano "
-                           "illeggibili e sono state saltate.")
-                .arg(contents.skipped_lines));
-  skipped_->setVisible(contents.skipped_lines > 0);
+  skipped_lines_ = contents.skipped_lines;
+  read_error_ = std::move(contents.error);
+  ShowProblems();
   Fill();
+}
+
+void HistoryWindow::Kept(const QJsonObject& entry) {
+  // A generation kept before the reading began is in what is being read.
+  if (loading_) return;
+  entries_.push_back(entry);
+  Fill();
+}
+
+void HistoryWindow::ShowProblems() {
+  if (loading_) return;
+  QStringList problems;
+  if (!read_error_.isEmpty()) problems << read_error_;
+  if (skipped_lines_ == 1) {
+    problems << QStringLiteral(
+        "1 riga del file della cronologia era illeggibile ed è stata "
+        "saltata.");
+  } else if (skipped_lines_ > 1) {
+    problems << QStringLiteral(
+                    "%1 righe del file della cronologia erano illeggibili e "
+                    "sono state saltate.")
+                    .arg(skipped_lines_);
+  }
+  const int not_kept = keeper_.NotKeptCount();
+  if (not_kept == 1) {
+    problems << QStringLiteral(
+        "1 generazione di questa sessione non è stata salvata nella "
+        "cronologia.");
+  } else if (not_kept > 1) {
+    problems << QStringLiteral(
+                    "%1 generazioni di questa sessione non sono state salvate "
+                    "nella cronologia.")
+                    .arg(not_kept);
+  }
+  skipped_->setText(problems.join(u'\n'));
+  skipped_->setVisible(!problems.isEmpty());
 }
 
 void HistoryWindow::Fill() {
@@ -254,9 +308,12 @@ void HistoryWindow::Clear_Click() {
                                           "Non si potrà tornare indietro."))) {
     return;
   }
-  QString error;
-  if (!store_.Clear(&error)) platform_.ShowMessage(this, error);
-  Refresh();
+  // What is left is read again once the store is emptied.
+  loading_ = true;
+  keeper_.Clear(this, [this](const QString& error) {
+    if (!error.isEmpty()) platform_.ShowMessage(this, error);
+    Refresh();
+  });
 }
 
 }  // namespace quendaro

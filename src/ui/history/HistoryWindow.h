@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "history/HistoryStore.h"
 #include "ui/results/ResultDocument.h"
 
 class QComboBox;
@@ -16,7 +17,7 @@ class QPushButton;
 
 namespace quendaro {
 
-class HistoryStore;
+class HistoryKeeper;
 class Navigator;
 class Platform;
 
@@ -26,17 +27,29 @@ class Platform;
 // the selected entry shows its text and can be reopened in its window,
 // copied, saved, printed or exported. "Svuota cronologia" asks before it
 // empties the store.
+//
+// The file is read on the keeper's thread, so the window opens at once and
+// fills when the reading is done; a generation kept while it is open joins
+// the list without the file being read again. A file that cannot be read,
+// lines that are damaged and generations of this session that could not be
+// kept are said below the list.
 class HistoryWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  HistoryWindow(HistoryStore& store, Platform& platform, Navigator* navigator,
+  HistoryWindow(HistoryKeeper& keeper, Platform& platform, Navigator* navigator,
                 QWidget* parent = nullptr);
 
   // Reads the store again, keeping the filter and search.
   void Refresh();
 
+  // Whether the window waits for the store to be read.
+  bool Loading() const { return loading_; }
+
  private:
+  void Loaded(HistoryStore::Contents contents);
+  void Kept(const QJsonObject& entry);
+  void ShowProblems();
   void Fill();
   void ShowSelected();
   std::optional<ResultDocument> Selected() const;
@@ -48,15 +61,20 @@ class HistoryWindow final : public QWidget {
   void Pdf_Click();
   void Clear_Click();
 
-  HistoryStore& store_;
+  HistoryKeeper& keeper_;
   Platform& platform_;
   Navigator* navigator_;
   std::vector<QJsonObject> entries_;  // oldest first, as stored
+  bool loading_ = false;
+  int skipped_lines_ = 0;
+  QString read_error_;
 
-  QComboBox* filter_ = nullptr;     // generator shown, or all
-  QLineEdit* search_ = nullptr;     // a name, or part of one
-  QListWidget* list_ = nullptr;     // the entries, newest first
-  QLabel* skipped_ = nullptr;       // lines of the file that were unreadable
+  QComboBox* filter_ = nullptr;  // generator shown, or all
+  QLineEdit* search_ = nullptr;  // a name, or part of one
+  QListWidget* list_ = nullptr;  // the entries, newest first
+  // what went wrong: an unreadable file, damaged lines, generations not
+  // kept
+  QLabel* skipped_ = nullptr;
   QPlainTextEdit* text_ = nullptr;  // the selected entry's text
   QPushButton* reopen_ = nullptr;
   QPushButton* copy_ = nullptr;

@@ -1,9 +1,13 @@
 #include "ui/kit/Platform.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 
 namespace quendaro {
 
@@ -31,6 +35,17 @@ char DesktopPlatform::DecimalSeparator() const {
     return static_cast<char>(point.front().unicode());
   }
   return '.';
+}
+
+void KeepSettingsPrivate() {
+  const QString path = QSettings().fileName();
+  constexpr QFile::Permissions kOwnerOnly =
+      QFile::ReadOwner | QFile::WriteOwner;
+  if (!QFileInfo::exists(path)) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile(path).open(QIODevice::WriteOnly, kOwnerOnly);
+  }
+  QFile::setPermissions(path, kOwnerOnly);
 }
 
 }  // namespace quendaro

@@ -39,4 +39,9 @@ class DesktopPlatform final : public Platform {
   char DecimalSeparator() const override;
 };
 
+// Makes the program's settings file (QSettings: the windows' places, the
+// last folder) readable by its owner only, creating it empty when there is
+// none yet. QSettings keeps a file's permissions when it writes it again.
+void KeepSettingsPrivate();
+
 }  // namespace quendaro

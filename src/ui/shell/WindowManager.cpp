@@ -5,7 +5,7 @@
 #include <QSettings>
 #include <optional>
 
-#include "history/HistoryStore.h"
+#include "history/HistoryKeeper.h"
 #include "ui/forms/Form1.h"
 #include "ui/forms/Form2.h"
 #include "ui/forms/Form3.h"
@@ -29,6 +29,10 @@ std::size_t IndexOf(FormId form) { return static_cast<std::size_t>(form); }
 QString PlaceKey(FormId form) {
   return QStringLiteral("windows/Form%1").arg(static_cast<int>(form) + 1);
 }
+
+// The generator windows that take each other's place on screen.
+constexpr FormId kLargeGenerators[] = {FormId::kForm1, FormId::kForm3,
+                                       FormId::kForm5};
 
 // The windows that can be opened owned, in the order an owner closes them:
 // the hit-point window first, as the character window's "Esci" does.
@@ -231,35 +235,37 @@ void WindowManager::EndIfNothingShown() {
   }
 }
 
-void WindowManager::SetHistory(HistoryStore* store) { history_store_ = store; }
+void WindowManager::SetHistory(const QString& path) {
+  history_ = std::make_unique<HistoryKeeper>(path);
+  connect(history_.get(), &HistoryKeeper::NotKept, this,
+          [this](const QString& reason) {
+            if (reason == history_failure_told_) return;
+            history_failure_told_ = reason;
+            platform_.ShowMessage(nullptr, reason);
+          });
+}
+
+void WindowManager::WaitForHistory() {
+  if (history_ != nullptr) history_->WaitUntilDone();
+}
 
 QWidget* WindowManager::History() const { return history_window_.data(); }
 
 void WindowManager::Generated(const QJsonObject& entry) {
-  if (history_store_ == nullptr) return;
-  QString error;
-  if (!history_store_->Append(entry, &error)) {
-    if (!history_failure_told_) {
-      history_failure_told_ = true;
-      platform_.ShowMessage(nullptr, error);
-    }
-    return;
-  }
-  if (history_window_ != nullptr) history_window_->Refresh();
+  // The open history window lists it once it is written.
+  if (history_ != nullptr) history_->Append(entry);
 }
 
 void WindowManager::ShowHistory() {
-  if (history_store_ == nullptr) return;
+  if (history_ == nullptr) return;
   if (history_window_ == nullptr) {
-    history_window_ = new HistoryWindow(*history_store_, platform_, this);
+    history_window_ = new HistoryWindow(*history_, platform_, this);
     history_window_->setAttribute(Qt::WA_DeleteOnClose);
     history_window_->installEventFilter(this);
     if (remember_places_) {
       history_window_->restoreGeometry(
           QSettings().value(QStringLiteral("windows/History")).toByteArray());
     }
-  } else {
-    history_window_->Refresh();
   }
   history_window_->show();
   history_window_->setWindowState(history_window_->windowState() &
@@ -272,7 +278,32 @@ void WindowManager::Reopen(const QJsonObject& entry) {
   const std::optional<FormId> form =
       FormOfGenerator(entry.value(QStringLiteral("generator")).toString());
   if (!form) return;
-  Show(*form);
+  const auto on_screen = [this](FormId other) {
+    QWidget* window = Window(other);
+    return window != nullptr && window->isVisible() ? window : nullptr;
+  };
+  if (on_screen(*form) != nullptr) {
+    Show(*form);
+  } else if (!OpensMaximized(*form)) {
+    // A small window opens above the character window, as from its menu.
+    if (QWidget* character = on_screen(FormId::kForm1)) {
+      OpenOwned(*form, character);
+    } else {
+      Show(*form);
+    }
+  } else {
+    // A large generator takes the place of the one on screen, as from the
+    // menus: the character window is hidden, the others close.
+    QWidget* origin = nullptr;
+    for (const FormId other : kLargeGenerators) {
+      if (QWidget* window = on_screen(other)) origin = window;
+    }
+    if (origin != nullptr && origin == Window(FormId::kForm1)) {
+      ShowAndHide(*form, origin);
+    } else {
+      SwitchTo(*form, origin);
+    }
+  }
   if (auto* results = Window(*form)->findChild<ResultActions*>(
           QString(), Qt::FindDirectChildrenOnly)) {
     results->Reopen(entry);

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <optional>
 
 #include "random/RandomSource.h"
@@ -15,7 +16,7 @@ class QJsonObject;
 
 namespace quendaro {
 
-class HistoryStore;
+class HistoryKeeper;
 class HistoryWindow;
 class SpareWindows;
 
@@ -52,9 +53,14 @@ class WindowManager final : public QObject, public Navigator {
   void ShowHistory() override;
   void Reopen(const QJsonObject& entry) override;
 
-  // Keeps every generation in `store` from now on; without one nothing is
+  // Keeps every generation in the history file `path` from now on (see
+  // HistoryStore), written on a thread of its own; without one nothing is
   // kept and the history window stays empty.
-  void SetHistory(HistoryStore* store);
+  void SetHistory(const QString& path);
+
+  // Blocks until every generation so far has been written to the history
+  // (or has failed to be); the program's end waits for it too.
+  void WaitForHistory();
 
   // Remembers where each window was and how large, across runs (QSettings).
   void RememberPlaces(bool remember) { remember_places_ = remember; }
@@ -107,11 +113,12 @@ class WindowManager final : public QObject, public Navigator {
   // once the last of them has gone.
   int closing_depth_ = 0;
   bool ended_ = false;
-  HistoryStore* history_store_ = nullptr;
+  std::unique_ptr<HistoryKeeper> history_;
   QPointer<HistoryWindow> history_window_;
   bool remember_places_ = false;
-  // A failed history write is told once, not after every generation.
-  bool history_failure_told_ = false;
+  // A failed history write is told once for each reason, not after every
+  // generation; the history window counts them all.
+  QString history_failure_told_;
 };
 
 }  // namespace quendaro
