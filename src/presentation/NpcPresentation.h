@@ -5,6 +5,7 @@
 #include <string>
 
 #include "npc/NpcGenerator.h"
+#include "presentation/JsonFields.h"
 #include "presentation/Markup.h"
 #include "presentation/ResultFields.h"
 
@@ -22,8 +23,8 @@ std::string Markdown(const Npc& npc);
 
 // {"character": the character's result, "level": 3, "hitPoints": 14,
 //  "classHitPoints": [{"group": "Militare", "hitPoints": 17}, ...]}.
-Json ResultJson(const Npc& npc);
-// The values of ResultJson, one at a time, without building it.
+// The NPC's fields, once, in the order and shape of its record's
+// "result" (ResultJson writes them).
 void VisitResult(const Npc& npc, ResultFields& fields);
 // {"character": the character's display, "level": "3", "hitPoints": "14"}.
 Json DisplayJson(const Npc& npc);
