@@ -64,11 +64,11 @@ void WeaponCommand::Run(RandomSource& random) {
 
 Json WeaponCommand::LastRecord(std::optional<std::int64_t> seed,
                                std::uint64_t index) const {
-  return Record(last_, seed, index);
+  return Record(last_, notes_, seed, index);
 }
 
 void WeaponCommand::VisitLast(ResultFields& fields) const {
-  VisitResult(last_, fields);
+  VisitResult(last_, notes_, fields);
 }
 
 std::string WeaponCommand::LastText() const { return PlainText(last_, notes_); }

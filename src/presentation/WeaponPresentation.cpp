@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/NumberText.h"
+#include "presentation/JsonFields.h"
 #include "presentation/Record.h"
 #include "weapon/WeaponTypes.h"
 
@@ -35,7 +36,9 @@ std::array<std::pair<std::string_view, std::string>, 6> Fields(
 std::vector<std::pair<std::string_view, std::string>> NoteFields(
     const WeaponNotes& notes) {
   std::vector<std::pair<std::string_view, std::string>> fields;
-  if (!notes.name.empty()) fields.emplace_back("Nome", notes.name);
+  if (notes.name.find_first_not_of(' ') != std::string::npos) {
+    fields.emplace_back("Nome", notes.name);
+  }
   if (!notes.type.empty() && notes.type != kNoWeaponType) {
     fields.emplace_back("Tipo", notes.type);
   }
@@ -137,6 +140,14 @@ void VisitResult(const WeaponResult& result, ResultFields& fields) {
   fields.Number("ego", result.ego);
 }
 
+void VisitResult(const WeaponResult& result, const WeaponNotes& notes,
+                 ResultFields& fields) {
+  TextOrMissing(fields, "name", notes.name);
+  TextOrMissing(fields, "type",
+                notes.type == kNoWeaponType ? std::string_view() : notes.type);
+  VisitResult(result, fields);
+}
+
 Json DisplayJson(const WeaponResult& result) {
   const WeaponWindowTexts shown = WindowTexts(result);
   Json display;
@@ -156,10 +167,11 @@ Json DisplayJson(const WeaponResult& result) {
   return display;
 }
 
-Json Record(const WeaponResult& result, std::optional<std::int64_t> seed,
-            std::uint64_t index) {
-  return MakeRecord("weapon", seed, index, ResultJson(result),
-                    DisplayJson(result));
+Json Record(const WeaponResult& result, const WeaponNotes& notes,
+            std::optional<std::int64_t> seed, std::uint64_t index) {
+  JsonFields json;
+  VisitResult(result, notes, json);
+  return MakeRecord("weapon", seed, index, json.Take(), DisplayJson(result));
 }
 
 }  // namespace quendaro

@@ -62,8 +62,12 @@ std::string Markdown(const WeaponResult& result, const WeaponNotes& notes);
 // The weapon's fields, once, in the order and shape of its record's
 // "result" (ResultJson writes them).
 void VisitResult(const WeaponResult& result, ResultFields& fields);
+// The same after the window's "name" and "type" (each null when left as the
+// window starts): a weapon the weapon window rolled.
+void VisitResult(const WeaponResult& result, const WeaponNotes& notes,
+                 ResultFields& fields);
 Json DisplayJson(const WeaponResult& result);
-Json Record(const WeaponResult& result, std::optional<std::int64_t> seed,
-            std::uint64_t index);
+Json Record(const WeaponResult& result, const WeaponNotes& notes,
+            std::optional<std::int64_t> seed, std::uint64_t index);
 
 }  // namespace quendaro

@@ -174,8 +174,13 @@ TEST(PresentationTest, WeaponTextsCarryTheNotesAndTheWindowsOrder) {
   const std::string md = Markdown(weapon, notes);
   EXPECT_NE(md.find("| Nome | Morgul |\n| Tipo | Spada |"), std::string::npos);
   EXPECT_NE(md.find("- terza\n- prima\n- seconda\n"), std::string::npos);
+  const Json result = Record(weapon, notes, std::nullopt, 0)["result"];
+  EXPECT_EQ(result["name"], "Morgul");
+  EXPECT_EQ(result["type"], "Spada");
   // A weapon the game master left unnamed says nothing of it.
   EXPECT_TRUE(PlainText(weapon, WeaponNotes{}).starts_with("Allineamento"));
+  EXPECT_TRUE(Record(weapon, WeaponNotes{}, std::nullopt, 0)["result"]["type"]
+                  .is_null());
 }
 
 TEST(PresentationTest, ReproducingCommandsSurviveTheShell) {

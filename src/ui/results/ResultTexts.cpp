@@ -160,8 +160,8 @@ ResultDocument WeaponDocumentFrom(const WeaponResult& weapon,
   const std::string command =
       state != nullptr ? ReproducingCommand(notes, *state) : std::string();
   ResultDocument document =
-      Document(Generator::kWeapon, summary, Record(weapon, kNoSeed, 0), command,
-               state, name);
+      Document(Generator::kWeapon, summary, Record(weapon, notes, kNoSeed, 0),
+               command, state, name);
   document.plain_text = ToQt(PlainText(weapon, notes));
   document.markdown = ToQt(Markdown(weapon, notes));
   document.html = ToQt(WeaponSheetHtml(weapon, notes, FooterOf(command)));
