@@ -514,7 +514,12 @@ TEST(QuendaroCliTest, ItalianLocaleWritesAndReadsTheComma) {
            {"weapon", "--json", "--seed", "7"},
            {"hitpoints", "--group", "Militare", "--level", "3", "--json",
             "--seed", "7"},
-           {"name", "--sex", "f", "--json", "--seed", "7"}}) {
+           {"name", "--sex", "f", "--json", "--seed", "7"},
+           {"name", "--sex", "m", "--race", "Mezzelfo", "--seed", "7"},
+           // A party: the same NPCs, ages, heights, weights and saves.
+           {"npc", "--count", "6", "--level", "5", "--race", "Nano di collina",
+            "--format", "markdown", "--seed", "7"},
+           {"npc", "--count", "6", "--json", "--seed", "7"}}) {
     const CliRun in_italian = RunCli(command, italian);
     const CliRun in_c = RunCli(command, {"LC_ALL=C.UTF-8"});
     EXPECT_EQ(in_italian.out, in_c.out) << command[0];
@@ -562,21 +567,27 @@ TEST(QuendaroCliTest, NpcMarkdownIsOnePartyTable) {
   ASSERT_EQ(run.status, 0) << run.err;
   const std::vector<std::string> lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 8u) << run.out;
-  EXPECT_EQ(lines[0],
-            "| Nome | Razza | Classe | Allineamento | Sesso | Livello | PF | "
-            "FOR | DES | COS | INT | SAG | CAR |");
-  EXPECT_EQ(lines[1], "|---|---|---|---|---|---|---|---|---|---|---|---|---|");
+  EXPECT_EQ(
+      lines[0],
+      "| Nome | Razza | Classe | Allineamento | Sesso | Età | Liv. | PF | "
+      "THAC0 | Par | Ver | Pie | Sof | Inc | FOR | DES | COS | INT | SAG "
+      "| CAR |");
+  EXPECT_EQ(lines[1],
+            "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
+            "---|---|---|---|");
   for (std::size_t i = 2; i < lines.size(); ++i) {
     std::vector<std::string> cells;
     std::istringstream row(lines[i].substr(1));
     for (std::string cell; std::getline(row, cell, '|');) {
       cells.push_back(cell.substr(1, cell.size() - 2));
     }
-    ASSERT_EQ(cells.size(), 13u) << lines[i];
+    ASSERT_EQ(cells.size(), 20u) << lines[i];
     EXPECT_FALSE(cells[0].empty()) << lines[i];
     EXPECT_TRUE(cells[4] == "Maschio" || cells[4] == "Femmina") << lines[i];
-    EXPECT_EQ(cells[5], "4") << lines[i];
-    EXPECT_GE(std::stoi(cells[6]), 1) << lines[i];
+    EXPECT_GE(std::stoi(cells[5]), 16) << lines[i];
+    EXPECT_EQ(cells[6], "4") << lines[i];
+    EXPECT_GE(std::stoi(cells[7]), 1) << lines[i];
+    EXPECT_LE(std::stoi(cells[8]), 20) << lines[i];
   }
   EXPECT_TRUE(run.out.ends_with("|\n")) << run.out;
 }

@@ -26,19 +26,24 @@ Npc FighterMageThief() {
                              {ClassGroup::kEspertoDiMagia, 5},
                              {ClassGroup::kVagabondo, 9}};
   npc.hit_points.hit_points = 9;
+  npc.combat = CombatNumbersOfClass(sheet.character_class, npc.level);
   return npc;
 }
 
 TEST(NpcPresentationTest, TextEndsWithLevelAndEachClasssHitPoints) {
   const std::string text = PlainText(FighterMageThief(), ',');
+  // THAC0 as a warrior's, each saving throw the best of the three classes.
   EXPECT_TRUE(text.ends_with(
-      "\nLIVELLO: 2\nPF: 9 (Militare 15, Esperto di magia 5, Vagabondo 9)"))
+      "\nLIVELLO: 2\nPF: 9 (Militare 15, Esperto di magia 5, Vagabondo 9)"
+      "\nTHAC0: 19\nTIRI SALVEZZA: paralisi 13, verga 11, pietrificazione 12, "
+      "soffio 15, incantesimi 12"))
       << text;
   EXPECT_NE(text.find("MEDIA : 13,33333"), std::string::npos) << text;
 
   Npc single = FighterMageThief();
   single.hit_points.by_class = {{ClassGroup::kSacerdote, 7}};
   single.hit_points.hit_points = 7;
+  single.combat.reset();
   EXPECT_TRUE(PlainText(single, '.').ends_with("\nPF: 7 (Sacerdote)"));
 }
 
@@ -47,7 +52,8 @@ TEST(NpcPresentationTest, MarkdownRowHasACellForEveryHeading) {
   EXPECT_EQ(
       row,
       "| Gwenaard\\|rak | Mezzelfo | Guerriero/mago/ladro | Caotico/buono "
-      "| Maschio | 2 | 9 | 18/45 | 14 | 12 | 15 | 12 | 9 |\n");
+      "| Maschio | 1 | 2 | 9 | 19 | 13 | 11 | 12 | 15 | 12 | 18/45 | 14 | 12 "
+      "| 15 | 12 | 9 |\n");
   const std::string header = NpcMarkdownHeader();
   const auto cells = [](const std::string& line) {
     std::size_t bars = 0;
@@ -58,9 +64,9 @@ TEST(NpcPresentationTest, MarkdownRowHasACellForEveryHeading) {
   };
   const std::string heading = header.substr(0, header.find('\n'));
   const std::string rule = header.substr(header.find('\n') + 1);
-  EXPECT_EQ(cells(heading), 13u);
-  EXPECT_EQ(cells(rule.substr(0, rule.size() - 1)), 13u);
-  EXPECT_EQ(cells(row.substr(0, row.size() - 1)), 13u);
+  EXPECT_EQ(cells(heading), 20u);
+  EXPECT_EQ(cells(rule.substr(0, rule.size() - 1)), 20u);
+  EXPECT_EQ(cells(row.substr(0, row.size() - 1)), 20u);
 }
 
 TEST(NpcPresentationTest, RecordHoldsTheCharacterLevelAndHitPoints) {
@@ -77,6 +83,10 @@ TEST(NpcPresentationTest, RecordHoldsTheCharacterLevelAndHitPoints) {
             R"([{"group":"Militare","hitPoints":15},)"
             R"({"group":"Esperto di magia","hitPoints":5},)"
             R"({"group":"Vagabondo","hitPoints":9}])");
+  EXPECT_EQ(result["thac0"], 19);
+  EXPECT_EQ(result["savingThrows"].dump(),
+            R"({"paralyzation":13,"rod":11,"petrification":12,"breath":15,)"
+            R"("spell":12})");
   EXPECT_EQ(record["display"]["level"], "2");
   EXPECT_EQ(record["display"]["hitPoints"], "9");
   EXPECT_EQ(record["display"]["character"]["scores"][0], "18");
