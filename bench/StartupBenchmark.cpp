@@ -35,6 +35,7 @@ const char* MenuPictureFor(FormId generator) {
     case FormId::kForm6:
     case FormId::kForm7:
     case FormId::kForm8:
+    case FormId::kParty:
       break;
   }
   Q_UNREACHABLE();
@@ -93,6 +94,7 @@ void FillInputs(FormId form, QWidget* window) {
     case FormId::kForm6:
     case FormId::kForm7:
     case FormId::kForm8:
+    case FormId::kParty:
       break;
   }
 }

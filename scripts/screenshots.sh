@@ -26,6 +26,9 @@ QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 QT_ENABLE_HIGHDPI_SCALING=0 \
 pdftoppm -png -r 60 -singlefile docs/screenshots/character-sheet.pdf \
   docs/screenshots/character-sheet
 rm docs/screenshots/character-sheet.pdf
+pdftoppm -png -r 60 -singlefile docs/screenshots/party-sheet.pdf \
+  docs/screenshots/party-sheet
+rm docs/screenshots/party-sheet.pdf
 
 # The character window as it opens on a small laptop at 125 %: the screen is
 # 1366x768 device pixels, which the program sees as 1093x614.

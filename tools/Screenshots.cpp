@@ -116,6 +116,12 @@ bool TakeAsOpened(const QDir& folder) {
   saved &= save(FormId::kForm2, "form2.png");
   windows.OpenOwned(FormId::kForm6, character);
   saved &= save(FormId::kForm6, "form6.png");
+  // The largest party, as the party window grows to show it.
+  windows.OpenOwned(FormId::kParty, character);
+  QWidget* party = windows.Window(FormId::kParty);
+  party->findChild<QSpinBox*>(QStringLiteral("count"))->setValue(12);
+  Click(party, "generate");
+  saved &= save(FormId::kParty, "party.png");
   windows.SwitchTo(FormId::kForm3, character);
   RollTreasure(windows.Window(FormId::kForm3));
   saved &= save(FormId::kForm3, "form3.png");
@@ -257,6 +263,21 @@ int main(int argc, char* argv[]) {
   Click(names, "Option2");
   Click(names, "Command1");
   saved &= Save(names, folder, QStringLiteral("names.png"));
+
+  // A party of six at level 5, and its party sheet.
+  windows.OpenOwned(FormId::kParty, character);
+  QWidget* party = windows.Window(FormId::kParty);
+  party->findChild<QSpinBox*>(QStringLiteral("count"))->setValue(6);
+  party->findChild<QSpinBox*>(QStringLiteral("level"))->setValue(5);
+  Click(party, "generate");
+  saved &= Save(party, folder, QStringLiteral("party-window.png"));
+  if (auto* results = party->findChild<quendaro::ResultActions*>()) {
+    QString error;
+    saved &= results->Current().has_value() &&
+             quendaro::result_output::WritePdf(
+                 *results->Current(),
+                 folder.filePath(QStringLiteral("party-sheet.pdf")), &error);
+  }
 
   windows.SwitchTo(FormId::kForm3, character);
   QWidget* treasure = windows.Window(FormId::kForm3);

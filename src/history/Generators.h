@@ -18,6 +18,7 @@ enum class Generator {
   kWeapon,
   kHitPoints,
   kName,
+  kParty,  // the party window's "Gruppo di PNG"
   kCount,
 };
 
@@ -38,6 +39,7 @@ inline constexpr std::array<GeneratorRow, kGeneratorCount> kGenerators = {{
     {Generator::kWeapon, "weapon", "Arma intelligente", "arma"},
     {Generator::kHitPoints, "hitpoints", "Punti ferita", "punti-ferita"},
     {Generator::kName, "name", "Nome", "nome"},
+    {Generator::kParty, "party", "Gruppo di PNG", "gruppo"},
 }};
 
 // The row of each generator stands at its own index.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <span>
 
 #include "character/AbilityScores.h"
 #include "character/AbilityTables.h"
@@ -11,6 +12,8 @@
 #include "presentation/CharacterPresentation.h"
 #include "presentation/ContentsPresentation.h"
 #include "presentation/Markup.h"
+#include "presentation/NpcPresentation.h"
+#include "presentation/PartyPresentation.h"
 #include "presentation/TreasurePresentation.h"
 #include "presentation/WeaponPresentation.h"
 #include "weapon/WeaponTypes.h"
@@ -551,6 +554,43 @@ std::string NameSheetHtml(const NameResult& result, const SheetFooter& footer) {
   body += Boxes({"Note"}, result.warning ? 420 : 440);
   return Sheet(result.name.empty() ? "Nome" : result.name, "Scheda del nome",
                body, footer, "questo nome");
+}
+
+std::string PartySheetHtml(const Party& party, const SheetFooter& footer) {
+  const std::span<const NpcColumn> columns = NpcColumns();
+  std::vector<std::vector<std::string>> rows;
+  for (const Npc& member : party.members) rows.push_back(NpcRowTexts(member));
+  // Twenty columns do not stand side by side on a page in readable type:
+  // the particulars come first, then the numbers of a fight, each row named.
+  constexpr std::size_t kFirstNumber = 8;  // THAC0
+  const auto table = [&](std::size_t from, std::size_t to) {
+    std::string html = Table(3) + "<tr>";
+    if (from > 0) html += "<th>" + HtmlText(columns[0].heading) + "</th>";
+    for (std::size_t c = from; c < to; ++c) {
+      html += "<th>" + HtmlText(columns[c].heading) + "</th>";
+    }
+    html += "</tr>\n";
+    for (const std::vector<std::string>& row : rows) {
+      html += "<tr>";
+      if (from > 0) html += Cell("mark", row[0]);
+      for (std::size_t c = from; c < to; ++c) html += Cell("mark", row[c]);
+      html += "</tr>\n";
+    }
+    return html + "</table>\n";
+  };
+  std::string body = "<h2>Chi sono</h2>\n" + table(0, kFirstNumber) +
+                     "<h2>In combattimento</h2>\n" +
+                     table(kFirstNumber, columns.size());
+  std::string key;
+  for (const NpcColumn& column : columns) {
+    if (column.heading == column.caption) continue;
+    key += (key.empty() ? "" : "; ") + std::string("<b>") +
+           HtmlText(column.heading) + "</b> " + HtmlText(column.caption);
+  }
+  body += "<p class=\"aside\">" + key + ".</p>\n";
+  body += "<h2>Al tavolo</h2>\n" + Boxes({"Note"}, 60);
+  return Sheet(PartyTitle(party), "Scheda del gruppo", body, footer,
+               "questo gruppo");
 }
 
 }  // namespace quendaro

@@ -9,6 +9,7 @@
 #include "hitpoints/HitPointRoller.h"
 #include "names/NameGenerator.h"
 #include "npc/NpcGenerator.h"
+#include "npc/Party.h"
 #include "presentation/WeaponPresentation.h"
 #include "treasure/TreasureResult.h"
 #include "treasure/contents/LairContents.h"
@@ -75,5 +76,11 @@ std::string HitPointSheetHtml(const HitPointResult& result,
                               const SheetFooter& footer);
 
 std::string NameSheetHtml(const NameResult& result, const SheetFooter& footer);
+
+// A party: who each NPC is (name, race, class, alignment, sex, age, level,
+// hit points), then what each needs in a fight (THAC0, the five saving
+// throws, the six scores), one row per NPC in the party window's order, and
+// a key to the short headings.
+std::string PartySheetHtml(const Party& party, const SheetFooter& footer);
 
 }  // namespace quendaro

@@ -71,6 +71,7 @@ class AccessibilityTest : public QObject {
     QTest::newRow("Form6") << FormId::kForm6;
     QTest::newRow("Form7") << FormId::kForm7;
     QTest::newRow("Form8") << FormId::kForm8;
+    QTest::newRow("PartyWindow") << FormId::kParty;
   }
 
   void everyFocusableControlHasAName() {

@@ -91,6 +91,13 @@ void Fill(FormId form, QWidget& window) {
       Press(window, "Option2");
       Press(window, "Command1");
       return;
+    case FormId::kParty:
+      // The largest party, of the race with the longest name.
+      window.findChild<QSpinBox*>(QStringLiteral("count"))->setValue(12);
+      window.findChild<QSpinBox*>(QStringLiteral("level"))->setValue(20);
+      ChooseLongest(window, "race");
+      Press(window, "generate");
+      return;
     case FormId::kForm6:
     case FormId::kForm7:
     case FormId::kForm8:
@@ -131,10 +138,11 @@ class FitTest : public QObject {
       const char* name;
       FormId form;
     } forms[] = {
-        {"Form1", FormId::kForm1}, {"Form2", FormId::kForm2},
-        {"Form3", FormId::kForm3}, {"Form4", FormId::kForm4},
-        {"Form5", FormId::kForm5}, {"Form6", FormId::kForm6},
-        {"Form7", FormId::kForm7}, {"Form8", FormId::kForm8},
+        {"Form1", FormId::kForm1},       {"Form2", FormId::kForm2},
+        {"Form3", FormId::kForm3},       {"Form4", FormId::kForm4},
+        {"Form5", FormId::kForm5},       {"Form6", FormId::kForm6},
+        {"Form7", FormId::kForm7},       {"Form8", FormId::kForm8},
+        {"PartyWindow", FormId::kParty},
     };
     for (const auto& row : forms) {
       QTest::addRow("%s fresh", row.name) << row.form << Contents::kFresh;

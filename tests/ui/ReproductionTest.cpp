@@ -2,10 +2,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 #include <QWidget>
 #include <initializer_list>
@@ -21,6 +25,7 @@
 #include "ui/forms/Form3.h"
 #include "ui/forms/Form4.h"
 #include "ui/forms/Form5.h"
+#include "ui/forms/PartyWindow.h"
 #include "ui/results/ResultActions.h"
 
 namespace quendaro {
@@ -178,6 +183,55 @@ class ReproductionTest : public QObject {
       at += record.size();
     }
     QCOMPARE(at, output.size());
+  }
+
+  // A party of the party window comes back from its command line as a run
+  // of as many NPCs, each the member of its row; a row rolled again alone
+  // leaves the party no command line.
+  void APartyRollsAgainFromItsCommandLine() {
+    RandomSource random;
+    random.MixEntropy();
+    RecordingPlatform platform;
+    PartyWindow party(random, platform);
+    QVERIFY(testing::ShowAndWait(party));
+    Child<QSpinBox>(party, "count")->setValue(4);
+    Child<QSpinBox>(party, "level")->setValue(6);
+    Child<QComboBox>(party, "class")->setCurrentText(QStringLiteral("Ladro"));
+    testing::Click(party, "generate");
+    auto* results = party.findChild<ResultActions*>();
+    const ResultDocument document = *results->Current();
+    QVERIFY(document.command.contains(QStringLiteral("--count 4")));
+
+    QProcess shell;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(
+        QStringLiteral("PATH"),
+        QFileInfo(QStringLiteral(QUENDARO_CLI_PATH)).absolutePath() +
+            QStringLiteral(":") + environment.value(QStringLiteral("PATH")));
+    shell.setProcessEnvironment(environment);
+    shell.start(QStringLiteral("sh"),
+                {QStringLiteral("-c"), document.command + " --json"});
+    QVERIFY(shell.waitForFinished(60000));
+    QCOMPARE(shell.exitCode(), 0);
+    const QList<QByteArray> lines =
+        shell.readAllStandardOutput().trimmed().split('\n');
+    const QJsonArray members = document.record.value(QStringLiteral("result"))
+                                   .toObject()
+                                   .value(QStringLiteral("members"))
+                                   .toArray();
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(members.size(), 4);
+    for (int i = 0; i < 4; ++i) {
+      QCOMPARE(QJsonDocument::fromJson(lines[i])
+                   .object()
+                   .value(QStringLiteral("result"))
+                   .toObject(),
+               members[i].toObject());
+    }
+
+    party.findChild<QTableWidget*>(QStringLiteral("table"))->selectRow(1);
+    testing::Click(party, "reroll");
+    QCOMPARE(results->Current()->command, QString());
   }
 };
 

@@ -38,6 +38,7 @@
 #include "ui/forms/Form6.h"
 #include "ui/forms/Form7.h"
 #include "ui/forms/Form8.h"
+#include "ui/forms/PartyWindow.h"
 #include "ui/kit/PictureBox.h"
 #include "ui/kit/QtText.h"
 #include "ui/shell/WindowManager.h"
@@ -48,8 +49,9 @@ namespace {
 // Any fixed seed will do: the same seed replays the same actions, so a
 // failure reported with its step number can be walked through again.
 constexpr std::uint32_t kSeed = 2026;
-constexpr int kSteps = 4000;
-constexpr int kFormCount = 8;
+constexpr int kSteps = 6000;
+// The eight windows of the design and the party window.
+constexpr int kFormCount = 9;
 constexpr std::size_t kStepsRemembered = 12;
 
 constexpr std::string_view kInvalidNumber = "Inserisci un valore valido!";
@@ -57,6 +59,7 @@ constexpr std::string_view kInvalidNumber = "Inserisci un valore valido!";
 FormId FormAt(int index) { return static_cast<FormId>(index); }
 
 QString NameOf(FormId form) {
+  if (form == FormId::kParty) return QStringLiteral("PartyWindow");
   return QStringLiteral("Form%1").arg(static_cast<int>(form) + 1);
 }
 
@@ -200,6 +203,9 @@ std::array<Snapshot, kFormCount> FirstStates() {
       case FormId::kForm8:
         window = std::make_unique<Form8>();
         break;
+      case FormId::kParty:
+        window = std::make_unique<PartyWindow>(random, platform);
+        break;
     }
     states[static_cast<std::size_t>(index)] = Take(*window);
   }
@@ -227,6 +233,7 @@ QStringList OutputLabels(FormId form) {
     case FormId::kForm6:
     case FormId::kForm7:
     case FormId::kForm8:
+    case FormId::kParty:
       return {};
   }
   return {};
@@ -361,7 +368,8 @@ class Stress {
   void CheckNothingLeft() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (const QWidget* window : QApplication::topLevelWidgets()) {
-      QVERIFY2(!window->objectName().startsWith(QLatin1String("Form")),
+      QVERIFY2(!window->objectName().startsWith(QLatin1String("Form")) &&
+                   window->objectName() != QLatin1String("PartyWindow"),
                qPrintable(window->objectName() + " outlived its session"));
     }
   }
@@ -432,6 +440,8 @@ class Stress {
     if (dice_.OneIn(40)) return Navigate();
     const FormId form = dice_.Pick(Shown());
     QWidget& window = *Window(form);
+    // The party window may open one of its NPCs in the character window.
+    party_acted_ = form == FormId::kParty;
     for (;;) {
       if (const std::optional<QString> done = Try(PickAction(), window)) {
         return NameOf(form) + ": " + *done;
@@ -645,7 +655,8 @@ class Stress {
     if (combos.isEmpty()) return std::nullopt;
     QComboBox* combo = dice_.Pick(combos);
     const QString name = combo->objectName();
-    switch (dice_.Below(4)) {
+    // A fixed list (the party window's) only takes picks and arrows.
+    switch (dice_.Below(combo->isEditable() ? 4 : 2)) {
       case 0: {
         const int index = dice_.Below(combo->count());
         combo->setCurrentIndex(index);
@@ -765,6 +776,7 @@ class Stress {
       }
       known = window;
       Note("open " + NameOf(form));
+      if (form == FormId::kForm1 && party_acted_) continue;
       const Snapshot now = Take(*window);
       const Snapshot& first = first_states_[static_cast<std::size_t>(index)];
       for (const auto& [control, state] : first) {
@@ -809,6 +821,7 @@ class Stress {
       case FormId::kForm6:
       case FormId::kForm7:
       case FormId::kForm8:
+      case FormId::kParty:
         break;
     }
   }
@@ -981,6 +994,9 @@ class Stress {
   // Whether the character window was on screen after the last step, to tell
   // a hidden one brought back from a new one.
   bool known_shown_ = false;
+  // Whether the last step acted in the party window, which opens a new
+  // character window with an NPC in it rather than empty.
+  bool party_acted_ = false;
   int step_ = 0;
   // A fault seen while acting, where no check can stop the step.
   QString fault_;

@@ -34,6 +34,12 @@ GeneratorShell::GeneratorShell(QWidget& window, RandomSource& random,
 void GeneratorShell::MenusAdded(QMenu& file, QMenu& options, QMenu& help) {
   results_->AddFileItems(file, file.actions().back());
   options.addAction(rolls_->Action());
+  // Every large window leads to the party window, above itself.
+  QAction* party = options.addAction(QStringLiteral("Gr&uppo di PNG..."));
+  party->setObjectName(QStringLiteral("party"));
+  party->setShortcut(kPartyKey);
+  QObject::connect(party, &QAction::triggered, &window_,
+                   [this] { OpenOwned(FormId::kParty); });
   options_menu_ = &options;
   RequireChild<QAction>(help, "about").setShortcut(kHelpKey);
   if (auto* main_window = qobject_cast<QMainWindow*>(&window_)) {

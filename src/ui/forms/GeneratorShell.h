@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -21,6 +22,10 @@ class QWidget;
 namespace quendaro {
 
 class ResultActions;
+
+// The key of the large windows' item "Gruppo di PNG...", which opens the
+// party window above the window it was chosen in.
+inline const QKeySequence kPartyKey{Qt::CTRL | Qt::SHIFT | Qt::Key_N};
 
 // What the five generator windows have in common, owned once: the shared
 // random source and the desktop's services, the result's actions and the

@@ -5,7 +5,7 @@ class QWidget;
 
 namespace quendaro {
 
-// The program's eight windows.
+// The program's windows: the eight of its design and the party window.
 enum class FormId {
   kForm1,  // character generator
   kForm2,  // name generator
@@ -15,6 +15,7 @@ enum class FormId {
   kForm6,  // credits
   kForm7,  // start window with the logo
   kForm8,  // main menu
+  kParty,  // "Gruppo di PNG", from the large windows' "&Opzioni"
 };
 
 // How a window opens another. The application keeps one shared instance per

@@ -22,6 +22,8 @@ FormId FormOf(Generator generator) {
       return FormId::kForm4;
     case Generator::kName:
       return FormId::kForm2;
+    case Generator::kParty:
+      return FormId::kParty;
     case Generator::kCount:
       break;
   }

@@ -16,6 +16,7 @@
 #include "presentation/ContentsPresentation.h"
 #include "presentation/HitPointPresentation.h"
 #include "presentation/NamePresentation.h"
+#include "presentation/PartyPresentation.h"
 #include "presentation/Record.h"
 #include "presentation/Reproduction.h"
 #include "presentation/TreasurePresentation.h"
@@ -71,9 +72,13 @@ QString DefaultFileStem(const QString& generator) {
   return known ? GeneratorFileStem(*known) : generator;
 }
 
-ResultDocument CharacterDocument(const CharacterSheet& sheet,
-                                 char decimal_separator,
-                                 const RandomState& state) {
+namespace {
+
+// The character's document, with the state of its generation when it had
+// one of its own.
+ResultDocument CharacterDocumentFrom(const CharacterSheet& sheet,
+                                     char decimal_separator,
+                                     const RandomState* state) {
   QStringList scores;
   for (int i = 0; i < kAbilityCount; ++i) {
     scores << QStringLiteral("%1 %2")
@@ -85,15 +90,30 @@ ResultDocument CharacterDocument(const CharacterSheet& sheet,
                              scores.join(u' '));
   const QString name = ToQt(sheet.name).trimmed();
   if (!name.isEmpty()) summary = name + QStringLiteral(": ") + summary;
-  const std::string command = ReproducingCommand(sheet.request, state);
+  const std::string command = state != nullptr
+                                  ? ReproducingCommand(sheet.request, *state)
+                                  : std::string();
   ResultDocument document =
       Document(Generator::kCharacter, summary, Record(sheet, kNoSeed, 0),
-               command, &state, name);
+               command, state, name);
   document.plain_text = ToQt(PlainText(sheet, decimal_separator));
   document.markdown = ToQt(Markdown(sheet, decimal_separator));
   document.html =
       ToQt(CharacterSheetHtml(sheet, decimal_separator, FooterOf(command)));
   return document;
+}
+
+}  // namespace
+
+ResultDocument CharacterDocument(const CharacterSheet& sheet,
+                                 char decimal_separator,
+                                 const RandomState& state) {
+  return CharacterDocumentFrom(sheet, decimal_separator, &state);
+}
+
+ResultDocument CharacterDocument(const CharacterSheet& sheet,
+                                 char decimal_separator) {
+  return CharacterDocumentFrom(sheet, decimal_separator, nullptr);
 }
 
 ResultDocument TreasureDocument(const TreasureResult& result,
@@ -207,6 +227,26 @@ ResultDocument NameDocument(const NameResult& result,
   document.plain_text = ToQt(PlainText(result));
   document.markdown = ToQt(Markdown(result));
   document.html = ToQt(NameSheetHtml(result, FooterOf(command)));
+  return document;
+}
+
+ResultDocument PartyDocument(const Party& party, char decimal_separator,
+                             const RandomState* state) {
+  QStringList names;
+  for (const Npc& member : party.members) names << ToQt(member.character.name);
+  // The whole party comes again from the command line as a run of NPCs from
+  // the state the party began with; a row rolled again alone does not.
+  const std::string command =
+      state != nullptr ? ReproducingCommand(party.request, *state) +
+                             " --count " + std::to_string(party.members.size())
+                       : std::string();
+  ResultDocument document = Document(
+      Generator::kParty,
+      ToQt(PartyTitle(party)) + QStringLiteral(": ") + names.join(u", "),
+      Record(party, kNoSeed, 0), command, state, {});
+  document.plain_text = ToQt(PlainText(party, decimal_separator));
+  document.markdown = ToQt(Markdown(party));
+  document.html = ToQt(PartySheetHtml(party, FooterOf(command)));
   return document;
 }
 

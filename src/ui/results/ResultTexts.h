@@ -5,6 +5,7 @@
 #include "character/CharacterSheet.h"
 #include "hitpoints/HitPointRoller.h"
 #include "names/NameGenerator.h"
+#include "npc/Party.h"
 #include "presentation/Sheets.h"
 #include "random/RandomState.h"
 #include "treasure/TreasureResult.h"
@@ -21,6 +22,10 @@ namespace quendaro {
 ResultDocument CharacterDocument(const CharacterSheet& sheet,
                                  char decimal_separator,
                                  const RandomState& state);
+// A character that no generation of its own made (an NPC of a party): no
+// state and no command line.
+ResultDocument CharacterDocument(const CharacterSheet& sheet,
+                                 char decimal_separator);
 // The lair with every gem, art object and magic item it holds.
 ResultDocument TreasureDocument(const TreasureResult& result,
                                 const LairContents& contents,
@@ -35,6 +40,11 @@ ResultDocument WeaponDocument(const WeaponResult& weapon,
 ResultDocument HitPointDocument(const HitPointResult& result,
                                 const RandomState& state);
 ResultDocument NameDocument(const NameResult& result, const RandomState& state);
+// A party of the party window: its sheet in every format. With the state
+// the party began from, the command line that makes it again; without (a
+// row was rolled again alone), none.
+ResultDocument PartyDocument(const Party& party, char decimal_separator,
+                             const RandomState* state);
 
 // The name a generator's files get when its result names nothing better:
 // "personaggio", "tesoro", "arma", "punti-ferita", "nome".

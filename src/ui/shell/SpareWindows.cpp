@@ -34,6 +34,7 @@ bool OpensMaximized(FormId form) {
     case FormId::kForm6:
     case FormId::kForm7:
     case FormId::kForm8:
+    case FormId::kParty:
       return false;
   }
   return false;

@@ -28,7 +28,7 @@ class SpareWindows final : public QObject {
   Q_OBJECT
 
  public:
-  static constexpr std::size_t kFormCount = 8;
+  static constexpr std::size_t kFormCount = 9;
 
   // `create` builds a new instance of a form; `is_open` tells whether the
   // form has a live instance, which needs no spare.

@@ -14,6 +14,7 @@
 #include "ui/forms/Form6.h"
 #include "ui/forms/Form7.h"
 #include "ui/forms/Form8.h"
+#include "ui/forms/PartyWindow.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/kit/Placement.h"
 #include "ui/results/HistoryEntry.h"
@@ -27,6 +28,7 @@ namespace {
 std::size_t IndexOf(FormId form) { return static_cast<std::size_t>(form); }
 
 QString PlaceKey(FormId form) {
+  if (form == FormId::kParty) return QStringLiteral("windows/PartyWindow");
   return QStringLiteral("windows/Form%1").arg(static_cast<int>(form) + 1);
 }
 
@@ -37,7 +39,7 @@ constexpr FormId kLargeGenerators[] = {FormId::kForm1, FormId::kForm3,
 // The windows that can be opened owned, in the order an owner closes them:
 // the hit-point window first, as the character window's "Esci" does.
 constexpr FormId kOwnedForms[] = {FormId::kForm4, FormId::kForm2,
-                                  FormId::kForm6};
+                                  FormId::kForm6, FormId::kParty};
 
 }  // namespace
 
@@ -137,6 +139,8 @@ QWidget* WindowManager::Create(FormId form) {
       return new Form7(this, &platform_);
     case FormId::kForm8:
       return new Form8(this, &platform_);
+    case FormId::kParty:
+      return new PartyWindow(random_, platform_, this);
   }
   Q_UNREACHABLE();
   return nullptr;

@@ -94,7 +94,7 @@ class WindowManager final : public QObject, public Navigator {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  static constexpr std::size_t kFormCount = 8;
+  static constexpr std::size_t kFormCount = 9;
 
   QWidget* Instance(FormId form);
   QWidget* Create(FormId form);

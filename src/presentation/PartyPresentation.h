@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "npc/Party.h"
+#include "presentation/Markup.h"
+
+namespace quendaro {
+
+// "Gruppo di PNG: 6 di livello 3", with the choices that were fixed for all:
+// "Gruppo di PNG: 4 di livello 1, Nano di collina".
+std::string PartyTitle(const Party& party);
+
+// The title, then each NPC as PlainText(Npc) writes it, a blank line apart.
+std::string PlainText(const Party& party, char decimal_separator);
+// The title as a heading and one table row per NPC (NpcColumns()).
+std::string Markdown(const Party& party);
+// The printed party sheet is PartySheetHtml (Sheets.h).
+
+// {"level": 3, "size": 6, "race": "Nano di collina" or null, "class": ...,
+//  "alignment": ..., "members": [each NPC's result, as "npc" records it]}.
+Json ResultJson(const Party& party);
+Json Record(const Party& party, std::optional<std::int64_t> seed,
+            std::uint64_t index);
+
+}  // namespace quendaro
