@@ -64,6 +64,17 @@ const QString& Any(const QStringList& texts, Pick& pick) {
   return texts[static_cast<qsizetype>(pick() % texts.size())];
 }
 
+// The environment a shell runs the command lines in: the tool found on the
+// PATH, as an installed one is.
+QProcessEnvironment WithTheToolOnThePath() {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(
+      QStringLiteral("PATH"),
+      QFileInfo(QStringLiteral(QUENDARO_CLI_PATH)).absolutePath() +
+          QStringLiteral(":") + environment.value(QStringLiteral("PATH")));
+  return environment;
+}
+
 }  // namespace
 
 class ReproductionTest : public QObject {
@@ -159,11 +170,7 @@ class ReproductionTest : public QObject {
                 QStringLiteral(" --json\n");
     }
     QProcess shell;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(
-        QStringLiteral("PATH"),
-        QFileInfo(QStringLiteral(QUENDARO_CLI_PATH)).absolutePath() +
-            QStringLiteral(":") + environment.value(QStringLiteral("PATH")));
+    QProcessEnvironment environment = WithTheToolOnThePath();
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     shell.setProcessEnvironment(environment);
     shell.start(QStringLiteral("sh"), {QStringLiteral("-c"), script});
@@ -203,11 +210,7 @@ class ReproductionTest : public QObject {
     QVERIFY(document.command.contains(QStringLiteral("--count 4")));
 
     QProcess shell;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(
-        QStringLiteral("PATH"),
-        QFileInfo(QStringLiteral(QUENDARO_CLI_PATH)).absolutePath() +
-            QStringLiteral(":") + environment.value(QStringLiteral("PATH")));
+    QProcessEnvironment environment = WithTheToolOnThePath();
     shell.setProcessEnvironment(environment);
     shell.start(QStringLiteral("sh"),
                 {QStringLiteral("-c"), document.command + " --json"});
