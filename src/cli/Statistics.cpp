@@ -34,26 +34,43 @@ void Statistics::Add(const Json& result) {
 void Statistics::Begin() {
   ++count_;
   position_ = 0;
+  parent_ = nullptr;
+  in_list_ = false;
+  items_ = 0;
+  open_.clear();
 }
 
-Statistics::Field& Statistics::OffTrail(std::string_view path, bool listed) {
+Statistics::Field& Statistics::OffTrail(std::string_view key, bool listed) {
+  const std::size_t item = in_list_ ? items_++ : kKeyed;
+  const auto same = [&](const TrailStep& step) {
+    return step.parent == parent_ && step.item == item &&
+           (in_list_ || SameText(step.key, key));
+  };
   // A result with fewer values in a list than the last one (a weapon with
   // one ability instead of three) skips a few steps: look a little ahead.
   constexpr std::size_t kLookAhead = 8;
   const std::size_t end = std::min(trail_.size(), position_ + kLookAhead);
   for (std::size_t at = position_ + 1; at < end; ++at) {
-    if (SameText(trail_[at].path, path)) {
+    if (same(trail_[at])) {
       Field& field = *trail_[at].field;
-      if (listed && !field.listed) Lookup(path, listed);
+      if (listed && !field.listed) AddToSummary(field);
       position_ = at + 1;
       return field;
     }
   }
-  // Otherwise the path joins the trail here, so that the trail becomes one
+  // Otherwise the field joins the trail here, so that the trail becomes one
   // sequence that every result follows, skipping what it lacks. Past a
   // generous length it is overwritten instead, so it cannot grow forever.
+  std::string path = parent_ != nullptr ? *parent_->path : std::string();
+  if (in_list_) {
+    path += "[" + std::to_string(item) + "]";
+  } else {
+    if (parent_ != nullptr) path += '.';
+    path += key;
+  }
   Field& field = Lookup(path, listed);
-  TrailStep step{std::string(path), &field};
+  TrailStep step{parent_, item, in_list_ ? std::string() : std::string(key),
+                 &field};
   const std::size_t longest = 4 * fields_.size() + 64;
   if (position_ < trail_.size() && trail_.size() >= longest) {
     trail_[position_] = std::move(step);
@@ -69,17 +86,20 @@ Statistics::Field& Statistics::Lookup(std::string_view path, bool listed) {
   auto it = fields_.find(path);
   if (it == fields_.end()) {
     it = fields_.emplace(std::string(path), Field{}).first;
+    it->second.path = &it->first;
   }
   Field& field = it->second;
-  if (listed && !field.listed) {
-    field.listed = true;
-    order_.emplace_back(path);
-  }
+  if (listed && !field.listed) AddToSummary(field);
   return field;
 }
 
-void Statistics::Number(std::string_view path, double value) {
-  Field& field = FieldAt(path);
+void Statistics::AddToSummary(Field& field) {
+  field.listed = true;
+  order_.push_back(*field.path);
+}
+
+void Statistics::Number(std::string_view key, double value) {
+  Field& field = FieldAt(key);
   if (field.numbers == 0) {
     field.minimum = field.maximum = value;
   } else {
@@ -90,51 +110,27 @@ void Statistics::Number(std::string_view path, double value) {
   ++field.numbers;
 }
 
-void Statistics::Text(std::string_view path, std::string_view text) {
-  FieldAt(path).texts.Add(text);
+void Statistics::Text(std::string_view key, std::string_view text) {
+  FieldAt(key).texts.Add(text);
 }
 
-void Statistics::TextCounts::Add(std::string_view text) {
-  if (many_.empty()) {
-    for (auto& [seen, times] : few_) {
-      if (SameText(seen, text)) {
-        ++times;
-        return;
-      }
-    }
-    if (few_.size() < kFew) {
-      few_.emplace_back(text, 1);
-      return;
-    }
-    many_.reserve(4 * kFew);
-    many_.insert(few_.begin(), few_.end());
-    few_.clear();
-  }
-  const auto it = many_.find(text);
-  if (it == many_.end()) {
-    many_.emplace(std::string(text), 1);
-  } else {
-    ++it->second;
-  }
+void Statistics::Flag(std::string_view key, bool value) {
+  Text(key, value ? "true" : "false");
 }
 
-std::map<std::string, std::size_t> Statistics::TextCounts::Sorted() const {
-  std::map<std::string, std::size_t> sorted(few_.begin(), few_.end());
-  sorted.insert(many_.begin(), many_.end());
-  return sorted;
-}
+void Statistics::Missing(std::string_view key) { ++FieldAt(key).missing; }
 
-void Statistics::Missing(std::string_view path) { ++FieldAt(path).missing; }
-
-void Statistics::TableRow(std::string_view path,
-                          std::span<const std::string_view> keys,
-                          std::string_view row) {
-  Field& field = FieldAt(path, /*listed=*/false);
+void Statistics::Row(std::string_view key,
+                     std::span<const std::string_view> column_keys,
+                     std::string_view row) {
+  Field& field = FieldAt(key, /*listed=*/false);
   if (field.rows.Empty()) {
     // The first row: its columns join the summary where the record would
     // first name them.
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-      Field& column = Lookup(ColumnPath(path, keys[i]), /*listed=*/true);
+    for (std::size_t i = 0; i < column_keys.size(); ++i) {
+      std::string path = *field.path;
+      path.append(1, '.').append(column_keys[i]);
+      Field& column = Lookup(path, /*listed=*/true);
       column.rows_field = &field;
       column.column = i;
     }
@@ -142,43 +138,74 @@ void Statistics::TableRow(std::string_view path,
   field.rows.Add(row);
 }
 
-void Statistics::TableText(std::string_view path, std::string_view text) {
-  FieldAt(path).table_texts.Add(text);
+void Statistics::Open(std::string_view key, bool list) {
+  Field& field = FieldAt(key, /*listed=*/false);
+  open_.push_back({parent_, in_list_, items_});
+  parent_ = &field;
+  in_list_ = list;
+  items_ = 0;
 }
 
-void Statistics::PlaceCounts::Grow() {
-  std::vector<Slot> old = std::move(slots_);
-  bits_ = bits_ == 0 ? 5 : bits_ + 1;
-  slots_.assign(std::size_t{1} << bits_, Slot{});
-  const std::size_t mask = slots_.size() - 1;
-  for (const Slot& slot : old) {
-    if (slot.times == 0) continue;
-    std::size_t at = SlotOf(slot.data);
-    while (slots_[at].times != 0) at = (at + 1) & mask;
-    slots_[at] = slot;
+void Statistics::BeginObject(std::string_view key) { Open(key, false); }
+
+void Statistics::BeginList(std::string_view key) { Open(key, true); }
+
+void Statistics::End() {
+  if (open_.empty()) return;
+  parent_ = open_.back().field;
+  in_list_ = open_.back().list;
+  items_ = open_.back().items;
+  open_.pop_back();
+}
+
+void Statistics::TextCounts::AddAndHint(std::string_view text, Hint& hint) {
+  Entry* entry = nullptr;
+  if (index_.empty()) {
+    for (Entry& seen : entries_) {
+      if (SameText(seen.text, text)) {
+        entry = &seen;
+        break;
+      }
+    }
+    if (entry == nullptr && entries_.size() >= kFew) {
+      index_.reserve(4 * kFew);
+      for (Entry& seen : entries_) index_.emplace(seen.text, &seen);
+    }
   }
+  if (entry == nullptr && !index_.empty()) {
+    const auto it = index_.find(text);
+    if (it != index_.end()) entry = it->second;
+  }
+  if (entry == nullptr) {
+    entry = &entries_.emplace_back(Entry{std::string(text), 0});
+    if (!index_.empty()) index_.emplace(entry->text, entry);
+  }
+  ++entry->times;
+  hint = {text.data(), entry};
+}
+
+std::map<std::string, std::size_t> Statistics::TextCounts::Sorted() const {
+  std::map<std::string, std::size_t> sorted;
+  for (const Entry& entry : entries_) sorted.emplace(entry.text, entry.times);
+  return sorted;
 }
 
 std::map<std::string, std::size_t> Statistics::TextsOf(
     const Field& field) const {
   std::map<std::string, std::size_t> texts = field.texts.Sorted();
-  field.table_texts.ForEach([&](std::string_view text, std::size_t times) {
-    texts[std::string(text)] += times;
-  });
   if (field.rows_field != nullptr) {
-    field.rows_field->rows.ForEach(
-        [&](std::string_view row, std::size_t times) {
-          const std::vector<std::string_view> columns = SplitRow(row);
-          if (field.column < columns.size()) {
-            texts[std::string(columns[field.column])] += times;
-          }
-        });
+    for (const auto& [row, times] : field.rows_field->rows.Sorted()) {
+      const std::vector<std::string_view> columns = SplitRow(row);
+      if (field.column < columns.size()) {
+        texts[std::string(columns[field.column])] += times;
+      }
+    }
   }
   return texts;
 }
 
 bool Statistics::HasTexts(const Field& field) const {
-  return !field.texts.Empty() || !field.table_texts.Empty() ||
+  return !field.texts.Empty() ||
          (field.rows_field != nullptr && !field.rows_field->rows.Empty());
 }
 

@@ -4,8 +4,8 @@
 #include "character/AbilityTables.h"
 #include "character/CharacterChoices.h"
 #include "common/NumberText.h"
+#include "presentation/JsonFields.h"
 #include "presentation/Record.h"
-#include "presentation/ResultFields.h"
 
 namespace quendaro {
 
@@ -17,6 +17,20 @@ constexpr std::array<std::string_view, kAbilityCount> kAbilityKeys = {
     "intelligence", "wisdom",    "charisma"};
 
 Ability AbilityAt(std::size_t i) { return static_cast<Ability>(i); }
+
+// The keys of the columns of each ability's table in a record, made once.
+std::span<const std::string_view> ColumnKeysOf(Ability ability) {
+  static const auto keys = [] {
+    std::array<std::vector<std::string_view>, kAbilityCount> made;
+    for (std::size_t i = 0; i < kAbilityCount; ++i) {
+      for (const AbilityColumn& column : ColumnsOf(AbilityAt(i))) {
+        made[i].push_back(column.key);
+      }
+    }
+    return made;
+  }();
+  return keys[static_cast<std::size_t>(ability)];
+}
 
 std::string RowText(const CharacterSheet& sheet, std::size_t i) {
   return std::string(sheet.rows[i].value_or(""));
@@ -158,104 +172,41 @@ std::string Markdown(const CharacterSheet& sheet, char decimal_separator) {
   return md;
 }
 
-Json ResultJson(const CharacterSheet& sheet) {
-  Json scores = Json::object();
-  Json rows = Json::object();
-  for (std::size_t i = 0; i < kAbilityCount; ++i) {
-    const std::string key(kAbilityKeys[i]);
-    scores[key] = sheet.scores[i];
-    if (!sheet.rows[i]) {
-      rows[key] = nullptr;
-      continue;
-    }
-    Json row = Json::object();
-    const auto columns = ColumnsOf(AbilityAt(i));
-    const auto values = SplitRow(*sheet.rows[i]);
-    for (std::size_t c = 0; c < columns.size() && c < values.size(); ++c) {
-      row[std::string(columns[c].key)] = std::string(values[c]);
-    }
-    rows[key] = std::move(row);
-  }
-  Json result;
-  result["race"] = sheet.race;
-  result["class"] = sheet.character_class;
-  result["alignment"] = sheet.alignment;
-  result["sex"] = sheet.sex;
-  result["name"] = sheet.name;
-  result["age"] = NumberOrNull(sheet.age_years);
-  result["ageCategory"] = TextOrNull(sheet.age_category);
-  result["height"] = NumberOrNull(sheet.height_cm);
-  result["weight"] = NumberOrNull(sheet.weight_kg);
-  result["scores"] = std::move(scores);
-  result["exceptionalStrength"] = sheet.exceptional_strength
-                                      ? Json(*sheet.exceptional_strength)
-                                      : Json(nullptr);
-  result["total"] = sheet.total;
-  result["average"] = ShownNumber(sheet.average);
-  result["rows"] = std::move(rows);
-  result["messages"] = sheet.messages;
-  result["preset"] = sheet.preset;
-  return result;
-}
-
 void VisitResult(const CharacterSheet& sheet, ResultFields& fields) {
-  // Every path the walk names, made once: "scores.strength" and
-  // "rows.strength", and the keys of each row's columns.
-  struct Paths {
-    std::array<std::string, kAbilityCount> scores;
-    std::array<std::string, kAbilityCount> rows;
-    std::array<std::vector<std::string_view>, kAbilityCount> column_keys;
-  };
-  static const Paths paths = [] {
-    Paths made;
-    for (std::size_t i = 0; i < kAbilityCount; ++i) {
-      const std::string key(kAbilityKeys[i]);
-      made.scores[i] = "scores." + key;
-      made.rows[i] = "rows." + key;
-      for (const AbilityColumn& column : ColumnsOf(AbilityAt(i))) {
-        made.column_keys[i].push_back(column.key);
-      }
-    }
-    return made;
-  }();
-
   fields.Text("race", sheet.race);
   fields.Text("class", sheet.character_class);
   fields.Text("alignment", sheet.alignment);
   fields.Text("sex", sheet.sex);
   fields.Text("name", sheet.name);
-  VisitNumberOrMissing("age", sheet.age_years, fields);
-  VisitTextOrMissing("ageCategory", sheet.age_category, fields);
-  VisitNumberOrMissing("height", sheet.height_cm, fields);
-  VisitNumberOrMissing("weight", sheet.weight_kg, fields);
+  NumberOrMissing(fields, "age", sheet.age_years);
+  TextOrMissing(fields, "ageCategory", sheet.age_category);
+  NumberOrMissing(fields, "height", sheet.height_cm);
+  NumberOrMissing(fields, "weight", sheet.weight_kg);
+  fields.BeginObject("scores");
   for (std::size_t i = 0; i < kAbilityCount; ++i) {
-    fields.Number(paths.scores[i], sheet.scores[i]);
+    fields.Number(kAbilityKeys[i], sheet.scores[i]);
   }
+  fields.End();
   if (sheet.exceptional_strength) {
     fields.Number("exceptionalStrength", *sheet.exceptional_strength);
   } else {
     fields.Missing("exceptionalStrength");
   }
   fields.Number("total", sheet.total);
-  VisitShownNumber("average", sheet.average, fields);
+  ShownNumberField(fields, "average", sheet.average);
+  fields.BeginObject("rows");
   for (std::size_t i = 0; i < kAbilityCount; ++i) {
-    if (!sheet.rows[i]) {
-      fields.Missing(paths.rows[i]);
-      continue;
-    }
-    fields.TableRow(paths.rows[i], paths.column_keys[i], *sheet.rows[i]);
-  }
-  // A character raises at most a few messages; their paths are made once.
-  static const std::array<std::string, 4> kMessagePaths = {
-      "messages[0]", "messages[1]", "messages[2]", "messages[3]"};
-  for (std::size_t i = 0; i < sheet.messages.size(); ++i) {
-    if (i < kMessagePaths.size()) {
-      fields.Text(kMessagePaths[i], sheet.messages[i]);
+    if (sheet.rows[i]) {
+      fields.Row(kAbilityKeys[i], ColumnKeysOf(AbilityAt(i)), *sheet.rows[i]);
     } else {
-      fields.Text("messages[" + std::to_string(i) + "]", sheet.messages[i]);
+      fields.Missing(kAbilityKeys[i]);
     }
   }
-  fields.TableText("preset", sheet.preset ? "true" : "false");
+  fields.End();
+  fields.BeginList("messages");
+  for (const std::string& message : sheet.messages) fields.Text({}, message);
+  fields.End();
+  fields.Flag("preset", sheet.preset);
 }
 
 Json DisplayJson(const CharacterSheet& sheet) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "character/CharacterSheet.h"
+#include "presentation/JsonFields.h"
 #include "presentation/Markup.h"
 #include "presentation/ResultFields.h"
 
@@ -54,8 +55,8 @@ CharacterWindowTexts WindowTexts(const CharacterSheet& sheet,
 std::string PlainText(const CharacterSheet& sheet, char decimal_separator);
 std::string Markdown(const CharacterSheet& sheet, char decimal_separator);
 
-Json ResultJson(const CharacterSheet& sheet);
-// The values of ResultJson, one at a time, without building it.
+// The character's fields, once, in the order and shape of its record's
+// "result" (ResultJson writes them).
 void VisitResult(const CharacterSheet& sheet, ResultFields& fields);
 Json DisplayJson(const CharacterSheet& sheet);
 Json Record(const CharacterSheet& sheet, std::optional<std::int64_t> seed,

@@ -321,23 +321,6 @@ Json ContentsJson(const LairContents& contents) {
 }
 
 void VisitContentsSummary(const LairContents& contents, ResultFields& fields) {
-  struct Paths {
-    std::array<std::string, kGemClassCount> classes;
-    std::array<std::string, kMagicKindCount> kinds;
-  };
-  static const Paths paths = [] {
-    Paths made;
-    for (int c = 0; c < kGemClassCount; ++c) {
-      made.classes[static_cast<std::size_t>(c)] =
-          "contents.gems." + std::string(GemClassKey(static_cast<GemClass>(c)));
-    }
-    for (int k = 0; k < kMagicKindCount; ++k) {
-      made.kinds[static_cast<std::size_t>(k)] =
-          "contents.magicItems." +
-          std::string(MagicKindKey(static_cast<MagicKind>(k)));
-    }
-    return made;
-  }();
   std::array<int, kGemClassCount> classes{};
   for (const Gem& gem : contents.gems) {
     ++classes[static_cast<std::size_t>(gem.gem_class)];
@@ -348,27 +331,35 @@ void VisitContentsSummary(const LairContents& contents, ResultFields& fields) {
     ++kinds[static_cast<std::size_t>(item.kind)];
     if (item.weapon) ++intelligent;
   }
+  fields.BeginObject("contents");
+  fields.BeginObject("gems");
   for (std::size_t c = 0; c < classes.size(); ++c) {
-    fields.Number(paths.classes[c], classes[c]);
+    fields.Number(GemClassKey(static_cast<GemClass>(c)), classes[c]);
   }
+  fields.End();
+  fields.BeginObject("magicItems");
   for (std::size_t k = 0; k < kinds.size(); ++k) {
-    fields.Number(paths.kinds[k], kinds[k]);
+    fields.Number(MagicKindKey(static_cast<MagicKind>(k)), kinds[k]);
   }
-  fields.Number("contents.intelligentWeapons", intelligent);
+  fields.End();
+  fields.Number("intelligentWeapons", intelligent);
   if (contents.white_metal) {
-    fields.Text("contents.platinumElectrum",
+    fields.Text("platinumElectrum",
                 *contents.white_metal == WhiteMetal::kPlatinum ? "platinum"
                                                                : "electrum");
   } else {
-    fields.Missing("contents.platinumElectrum");
+    fields.Missing("platinumElectrum");
   }
   auto gold = [](Copper value) {
     return static_cast<double>(value) / kCopperPerGold;
   };
-  fields.Number("contents.value.gems", gold(contents.value.gems));
-  fields.Number("contents.value.artObjects", gold(contents.value.art_objects));
-  fields.Number("contents.value.coins", gold(contents.value.coins));
-  fields.Number("contents.value.total", gold(contents.value.total));
+  fields.BeginObject("value");
+  fields.Number("gems", gold(contents.value.gems));
+  fields.Number("artObjects", gold(contents.value.art_objects));
+  fields.Number("coins", gold(contents.value.coins));
+  fields.Number("total", gold(contents.value.total));
+  fields.End();
+  fields.End();
 }
 
 std::string PlainText(const TreasureResult& result,

@@ -31,24 +31,14 @@ std::string Markdown(const HitPointResult& result) {
          (result.reroll ? "sì" : "no") + " | " + WindowText(result) + " |\n";
 }
 
-Json ResultJson(const HitPointResult& result) {
-  Json json;
-  json["group"] = std::string(ClassGroupCaption(result.group));
-  json["level"] = result.level ? Json(*result.level) : Json(nullptr);
-  json["reroll"] = result.reroll;
-  json["hitPoints"] =
-      result.hit_points ? Json(*result.hit_points) : Json(nullptr);
-  return json;
-}
-
 void VisitResult(const HitPointResult& result, ResultFields& fields) {
-  fields.TableText("group", ClassGroupCaption(result.group));
+  fields.Text("group", ClassGroupCaption(result.group));
   if (result.level) {
     fields.Number("level", *result.level);
   } else {
     fields.Missing("level");
   }
-  fields.TableText("reroll", result.reroll ? "true" : "false");
+  fields.Flag("reroll", result.reroll);
   if (result.hit_points) {
     fields.Number("hitPoints", *result.hit_points);
   } else {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "hitpoints/HitPointRoller.h"
+#include "presentation/JsonFields.h"
 #include "presentation/Markup.h"
 #include "presentation/ResultFields.h"
 
@@ -17,8 +18,8 @@ std::string WindowText(const HitPointResult& result);
 std::string PlainText(const HitPointResult& result);
 std::string Markdown(const HitPointResult& result);
 
-Json ResultJson(const HitPointResult& result);
-// The values of ResultJson, one at a time, without building it.
+// The hit-point roll's fields, once, in the order and shape of its record's
+// "result" (ResultJson writes them).
 void VisitResult(const HitPointResult& result, ResultFields& fields);
 Json DisplayJson(const HitPointResult& result);
 Json Record(const HitPointResult& result, std::optional<std::int64_t> seed,

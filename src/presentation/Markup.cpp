@@ -73,17 +73,4 @@ Json ShownNumber(float value) {
   return shown;
 }
 
-Json NumberOrNull(std::optional<double> value) {
-  if (!value || !std::isfinite(*value)) return nullptr;
-  if (*value == std::floor(*value) && std::fabs(*value) < 1e15) {
-    return static_cast<long long>(*value);
-  }
-  return *value;
-}
-
-Json TextOrNull(std::string_view text) {
-  if (text.find_first_not_of(' ') == std::string_view::npos) return nullptr;
-  return std::string(text);
-}
-
 }  // namespace quendaro

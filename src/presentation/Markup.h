@@ -1,7 +1,6 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,11 +23,5 @@ std::string HtmlText(std::string_view text);
 // A single-precision value as a JSON number with the seven significant digits
 // the windows show, so 77 / 6 is 12.83333 and not 12.833333015441895.
 Json ShownNumber(float value);
-
-// A number read from a typed text, or null.
-Json NumberOrNull(std::optional<double> value);
-
-// A text, or null when it is empty or only blanks.
-Json TextOrNull(std::string_view text);
 
 }  // namespace quendaro

@@ -6,18 +6,6 @@ namespace quendaro {
 
 namespace {
 
-Json SexKey(NameChoice choice) {
-  switch (choice) {
-    case NameChoice::kNone:
-      return nullptr;
-    case NameChoice::kMale:
-      return "male";
-    case NameChoice::kFemale:
-      return "female";
-  }
-  return nullptr;
-}
-
 Json Warning(const NameResult& result) {
   return result.warning ? Json(std::string(*result.warning)) : Json(nullptr);
 }
@@ -35,21 +23,13 @@ std::string Markdown(const NameResult& result) {
   return "- " + MarkdownText(result.name) + "\n";
 }
 
-Json ResultJson(const NameResult& result) {
-  Json json;
-  json["sex"] = SexKey(result.choice);
-  json["name"] = result.warning ? Json(nullptr) : Json(result.name);
-  json["warning"] = Warning(result);
-  return json;
-}
-
 void VisitResult(const NameResult& result, ResultFields& fields) {
   switch (result.choice) {
     case NameChoice::kMale:
-      fields.TableText("sex", "male");
+      fields.Text("sex", "male");
       break;
     case NameChoice::kFemale:
-      fields.TableText("sex", "female");
+      fields.Text("sex", "female");
       break;
     case NameChoice::kNone:
       fields.Missing("sex");
@@ -57,7 +37,7 @@ void VisitResult(const NameResult& result, ResultFields& fields) {
   }
   if (result.warning) {
     fields.Missing("name");
-    fields.TableText("warning", *result.warning);
+    fields.Text("warning", *result.warning);
   } else {
     fields.Text("name", result.name);
     fields.Missing("warning");

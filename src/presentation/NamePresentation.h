@@ -5,6 +5,7 @@
 #include <string>
 
 #include "names/NameGenerator.h"
+#include "presentation/JsonFields.h"
 #include "presentation/Markup.h"
 #include "presentation/ResultFields.h"
 
@@ -14,8 +15,8 @@ namespace quendaro {
 std::string PlainText(const NameResult& result);
 std::string Markdown(const NameResult& result);
 
-Json ResultJson(const NameResult& result);
-// The values of ResultJson, one at a time, without building it.
+// The name's fields, once, in the order and shape of its record's
+// "result" (ResultJson writes them).
 void VisitResult(const NameResult& result, ResultFields& fields);
 Json DisplayJson(const NameResult& result);
 Json Record(const NameResult& result, std::optional<std::int64_t> seed,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "npc/NpcGenerator.h"
+#include "presentation/JsonFields.h"
 #include "presentation/Markup.h"
 #include "presentation/ResultFields.h"
 
@@ -54,9 +55,9 @@ std::string Markdown(const Npc& npc);
 // {"character": the character's result, "level": 3, "hitPoints": 14,
 //  "classHitPoints": [{"group": "Militare", "hitPoints": 17}, ...],
 //  "thac0": 18, "savingThrows": {"paralyzation": 13, "rod": 14, ...}}, the
-// last two null for a class typed by hand, which has no group.
-Json ResultJson(const Npc& npc);
-// The values of ResultJson, one at a time, without building it.
+// last two null for a class typed by hand, which has no group. The NPC's
+// fields, once, in the order and shape of its record's "result"
+// (ResultJson writes them).
 void VisitResult(const Npc& npc, ResultFields& fields);
 // {"character": the character's display, "level": "3", "hitPoints": "14"}.
 Json DisplayJson(const Npc& npc);

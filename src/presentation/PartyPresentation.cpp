@@ -22,8 +22,13 @@ std::vector<std::string_view> FixedChoices(const Party& party) {
   return fixed;
 }
 
-Json LockOrNull(const std::optional<std::string_view>& lock) {
-  return lock ? Json(std::string(*lock)) : Json(nullptr);
+void LockOrMissing(ResultFields& fields, std::string_view key,
+                   const std::optional<std::string_view>& lock) {
+  if (lock) {
+    fields.Text(key, *lock);
+  } else {
+    fields.Missing(key);
+  }
 }
 
 }  // namespace
@@ -53,19 +58,20 @@ std::string Markdown(const Party& party) {
   return md;
 }
 
-Json ResultJson(const Party& party) {
-  Json json;
+void VisitResult(const Party& party, ResultFields& fields) {
   const ChoiceLocks& locks = party.request.locks;
-  json["level"] = party.request.level;
-  json["size"] = party.members.size();
-  json["race"] = LockOrNull(locks.race);
-  json["class"] = LockOrNull(locks.character_class);
-  json["alignment"] = LockOrNull(locks.alignment);
-  json["members"] = Json::array();
+  fields.Number("level", party.request.level);
+  fields.Number("size", static_cast<double>(party.members.size()));
+  LockOrMissing(fields, "race", locks.race);
+  LockOrMissing(fields, "class", locks.character_class);
+  LockOrMissing(fields, "alignment", locks.alignment);
+  fields.BeginList("members");
   for (const Npc& member : party.members) {
-    json["members"].push_back(ResultJson(member));
+    fields.BeginObject({});
+    VisitResult(member, fields);
+    fields.End();
   }
-  return json;
+  fields.End();
 }
 
 Json Record(const Party& party, std::optional<std::int64_t> seed,

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "npc/Party.h"
+#include "presentation/JsonFields.h"
 #include "presentation/Markup.h"
+#include "presentation/ResultFields.h"
 
 namespace quendaro {
 
@@ -21,7 +23,9 @@ std::string Markdown(const Party& party);
 
 // {"level": 3, "size": 6, "race": "Nano di collina" or null, "class": ...,
 //  "alignment": ..., "members": [each NPC's result, as "npc" records it]}.
-Json ResultJson(const Party& party);
+// The party's fields, once, in the order and shape of its record's
+// "result" (ResultJson writes them).
+void VisitResult(const Party& party, ResultFields& fields);
 Json Record(const Party& party, std::optional<std::int64_t> seed,
             std::uint64_t index);
 

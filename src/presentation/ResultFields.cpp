@@ -6,49 +6,32 @@
 #include <cstdint>
 #include <string>
 
-#include "character/AbilityTables.h"
-
 namespace quendaro {
 namespace {
 
-void VisitValue(const std::string& path, const Json& value,
-                ResultFields& fields) {
+void VisitValue(std::string_view key, const Json& value, ResultFields& fields) {
   if (value.is_object()) {
+    fields.BeginObject(key);
     for (const auto& [name, field] : value.items()) {
-      VisitValue(path + "." + name, field, fields);
+      VisitValue(name, field, fields);
     }
+    fields.End();
   } else if (value.is_array()) {
-    for (std::size_t i = 0; i < value.size(); ++i) {
-      VisitValue(path + "[" + std::to_string(i) + "]", value[i], fields);
-    }
+    fields.BeginList(key);
+    for (const Json& item : value) VisitValue({}, item, fields);
+    fields.End();
   } else if (value.is_null()) {
-    fields.Missing(path);
+    fields.Missing(key);
   } else if (value.is_number()) {
-    fields.Number(path, value.get<double>());
+    fields.Number(key, value.get<double>());
   } else if (value.is_boolean()) {
-    fields.Text(path, value.get<bool>() ? "true" : "false");
+    fields.Flag(key, value.get<bool>());
   } else if (value.is_string()) {
-    fields.Text(path, value.get_ref<const std::string&>());
+    fields.Text(key, value.get_ref<const std::string&>());
   }
 }
 
 }  // namespace
-
-void ResultFields::TableRow(std::string_view path,
-                            std::span<const std::string_view> keys,
-                            std::string_view row) {
-  const std::vector<std::string_view> columns = SplitRow(row);
-  for (std::size_t i = 0; i < columns.size() && i < keys.size(); ++i) {
-    Text(ColumnPath(path, keys[i]), columns[i]);
-  }
-}
-
-std::string ColumnPath(std::string_view row_path, std::string_view key) {
-  std::string path;
-  path.reserve(row_path.size() + 1 + key.size());
-  path.append(row_path).append(1, '.').append(key);
-  return path;
-}
 
 void VisitJson(const Json& result, ResultFields& fields) {
   for (const auto& [name, value] : result.items()) {
@@ -56,20 +39,19 @@ void VisitJson(const Json& result, ResultFields& fields) {
   }
 }
 
-void VisitNumberOrMissing(std::string_view path, std::optional<double> value,
-                          ResultFields& fields) {
+void NumberOrMissing(ResultFields& fields, std::string_view key,
+                     std::optional<double> value) {
   if (!value || !std::isfinite(*value)) {
-    fields.Missing(path);
+    fields.Missing(key);
   } else if (*value == std::floor(*value) && std::fabs(*value) < 1e15) {
     // Written as a whole number, so -0 reads as 0.
-    fields.Number(path, static_cast<double>(static_cast<long long>(*value)));
+    fields.Number(key, static_cast<double>(static_cast<long long>(*value)));
   } else {
-    fields.Number(path, *value);
+    fields.Number(key, *value);
   }
 }
 
-void VisitShownNumber(std::string_view path, float value,
-                      ResultFields& fields) {
+void ShownNumberField(ResultFields& fields, std::string_view key, float value) {
   // Many results share a value (a character's average takes a hundred or
   // so), and writing and reading its digits costs more than the rest of the
   // walk: each value's shown number is kept in a small table, by its bits.
@@ -85,15 +67,15 @@ void VisitShownNumber(std::string_view path, float value,
   if (!slot.known || slot.bits != bits) {
     slot = {bits, true, ShownNumber(value).get<double>()};
   }
-  fields.Number(path, slot.number);
+  fields.Number(key, slot.number);
 }
 
-void VisitTextOrMissing(std::string_view path, std::string_view text,
-                        ResultFields& fields) {
+void TextOrMissing(ResultFields& fields, std::string_view key,
+                   std::string_view text) {
   if (text.find_first_not_of(' ') == std::string_view::npos) {
-    fields.Missing(path);
+    fields.Missing(key);
   } else {
-    fields.Text(path, text);
+    fields.Text(key, text);
   }
 }
 

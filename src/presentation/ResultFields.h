@@ -1,58 +1,57 @@
 #pragma once
 
+#include <optional>
 #include <span>
-#include <string>
 #include <string_view>
 
 #include "presentation/Markup.h"
 
 namespace quendaro {
 
-// Receives the values of one result one at a time, each under its path in
-// the record's "result" ("race", "totals.gold", "rows.strength.hit",
-// "messages[0]") and in the order the record writes them. A summary of many
-// results reads them this way without building a record for each.
+// Receives one result's values one at a time, in the order and the shape of
+// its record's "result": each presentation lists a result's fields once, in
+// its VisitResult, and every writer of them (the record's JSON, the
+// summaries of --stats) is a ResultFields that walk is handed to.
+//
+// A value comes under its key in the object being walked; BeginObject and
+// BeginList open a nested object or list under a key, End closes the
+// innermost one. Inside a list the key is not used (pass an empty one): the
+// values are the list's items in order.
 class ResultFields {
  public:
-  virtual void Number(std::string_view path, double value) = 0;
-  // Yes and no arrive as the texts "true" and "false".
-  virtual void Text(std::string_view path, std::string_view text) = 0;
+  virtual void Number(std::string_view key, double value) = 0;
+  virtual void Text(std::string_view key, std::string_view text) = 0;
+  virtual void Flag(std::string_view key, bool value) = 0;
   // A value the record writes as null.
-  virtual void Missing(std::string_view path) = 0;
-  // A row of one of the program's own tables ("rows.strength"), which the
-  // record writes as one text per column, split where the blanks are, under
-  // `path` + "." + each of `keys`. The row's text lies in the program's
-  // constant tables and stays there for the whole run, so a receiver may
-  // count rows by where they lie and split each once; by default the row is
-  // split here and each column handed to Text.
-  virtual void TableRow(std::string_view path,
-                        std::span<const std::string_view> keys,
-                        std::string_view row);
-  // A text of the program's own constant tables (a weapon's ability, say),
-  // which lies there for the whole run: a receiver may count it by where it
-  // lies. By default it is handed to Text.
-  virtual void TableText(std::string_view path, std::string_view text) {
-    Text(path, text);
-  }
+  virtual void Missing(std::string_view key) = 0;
+  // A row of one of the program's ability tables, such as a character's
+  // strength row: the record writes it as an object of one text per
+  // column, split where the blanks are, under each of `column_keys`.
+  virtual void Row(std::string_view key,
+                   std::span<const std::string_view> column_keys,
+                   std::string_view row) = 0;
+  virtual void BeginObject(std::string_view key) = 0;
+  virtual void BeginList(std::string_view key) = 0;
+  virtual void End() = 0;
 
  protected:
   ~ResultFields() = default;
 };
 
-// "rows.strength.hitProbability": the path under which a record writes the
-// column `key` of the table row at `row_path`.
-std::string ColumnPath(std::string_view row_path, std::string_view key);
-
-// The values of a record's "result", as ResultFields receives them: nested
-// objects and lists are walked in order, so a generator's own walk of its
-// typed result must match this one value for value.
+// The values of a record's "result" as a walk hands them over: a record
+// read back (from a file, say) reaches a ResultFields the same way as the
+// result it was written from. A row comes back as its object of columns.
 void VisitJson(const Json& result, ResultFields& fields);
 
-// NumberOrNull, ShownNumber and TextOrNull as a ResultFields value.
-void VisitNumberOrMissing(std::string_view path, std::optional<double> value,
-                          ResultFields& fields);
-void VisitShownNumber(std::string_view path, float value, ResultFields& fields);
-void VisitTextOrMissing(std::string_view path, std::string_view text,
-                        ResultFields& fields);
+// A number read from a typed text: missing when there is none, written as a
+// whole number when it is one, so that -0 reads as 0.
+void NumberOrMissing(ResultFields& fields, std::string_view key,
+                     std::optional<double> value);
+// A single-precision value with the seven significant digits the windows
+// show (ShownNumber), so 77 / 6 is 12.83333 and not 12.833333015441895.
+void ShownNumberField(ResultFields& fields, std::string_view key, float value);
+// A text, or missing when it is empty or only blanks.
+void TextOrMissing(ResultFields& fields, std::string_view key,
+                   std::string_view text);
 
 }  // namespace quendaro

@@ -102,57 +102,26 @@ std::string Markdown(const TreasureResult& result) {
   return md;
 }
 
-Json ResultJson(const TreasureResult& result) {
-  Json counts = Json::object();
-  Json magic = Json::object();
-  for (std::size_t type = 0; type < kLetters.size(); ++type) {
-    const std::string letter(kLetters[type]);
-    counts[letter] = result.counts[type];
-    magic[letter] = result.magic_lines[type].empty()
-                        ? Json(nullptr)
-                        : Json(std::string(result.magic_lines[type]));
-  }
-  Json totals = Json::object();
-  for (std::size_t kind = 0; kind < kKindKeys.size(); ++kind) {
-    totals[std::string(kKindKeys[kind])] = result.totals[kind];
-  }
-  Json json;
-  json["counts"] = std::move(counts);
-  json["totals"] = std::move(totals);
-  json["magicItems"] = std::move(magic);
-  return json;
-}
-
 void VisitResult(const TreasureResult& result, ResultFields& fields) {
-  struct Paths {
-    std::array<std::string, kTreasureTypeCount> counts;
-    std::array<std::string, kTreasureTypeCount> magic;
-    std::array<std::string, kTreasureKindCount> totals;
-  };
-  static const Paths paths = [] {
-    Paths made;
-    for (std::size_t type = 0; type < kLetters.size(); ++type) {
-      made.counts[type] = "counts." + std::string(kLetters[type]);
-      made.magic[type] = "magicItems." + std::string(kLetters[type]);
-    }
-    for (std::size_t kind = 0; kind < kKindKeys.size(); ++kind) {
-      made.totals[kind] = "totals." + std::string(kKindKeys[kind]);
-    }
-    return made;
-  }();
+  fields.BeginObject("counts");
   for (std::size_t type = 0; type < kLetters.size(); ++type) {
-    fields.Number(paths.counts[type], result.counts[type]);
+    fields.Number(kLetters[type], result.counts[type]);
   }
+  fields.End();
+  fields.BeginObject("totals");
   for (std::size_t kind = 0; kind < kKindKeys.size(); ++kind) {
-    fields.Number(paths.totals[kind], result.totals[kind]);
+    fields.Number(kKindKeys[kind], result.totals[kind]);
   }
+  fields.End();
+  fields.BeginObject("magicItems");
   for (std::size_t type = 0; type < kLetters.size(); ++type) {
     if (result.magic_lines[type].empty()) {
-      fields.Missing(paths.magic[type]);
+      fields.Missing(kLetters[type]);
     } else {
-      fields.TableText(paths.magic[type], result.magic_lines[type]);
+      fields.Text(kLetters[type], result.magic_lines[type]);
     }
   }
+  fields.End();
 }
 
 Json DisplayJson(const TreasureResult& result) {

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "presentation/JsonFields.h"
 #include "presentation/Markup.h"
 #include "presentation/ResultFields.h"
 #include "treasure/TreasureResult.h"
@@ -38,8 +39,8 @@ TreasureWindowTexts WindowTexts(const TreasureResult& result);
 std::string PlainText(const TreasureResult& result);
 std::string Markdown(const TreasureResult& result);
 
-Json ResultJson(const TreasureResult& result);
-// The values of ResultJson, one at a time, without building it.
+// The lair's fields, once, in the order and shape of its record's
+// "result" (ResultJson writes them).
 void VisitResult(const TreasureResult& result, ResultFields& fields);
 Json DisplayJson(const TreasureResult& result);
 Json Record(const TreasureResult& result, std::optional<std::int64_t> seed,

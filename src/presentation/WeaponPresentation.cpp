@@ -118,50 +118,22 @@ std::string Markdown(const WeaponResult& result, const WeaponNotes& notes) {
   return md;
 }
 
-Json ResultJson(const WeaponResult& result) {
-  Json abilities = Json::array();
-  for (std::string_view ability : result.Abilities()) {
-    abilities.push_back(std::string(ability));
-  }
-  Json json;
-  json["languages"] = result.languages;
-  json["bonus"] = result.bonus;
-  json["alignment"] = std::string(result.alignment);
-  json["intelligence"] = result.intelligence;
-  json["communication"] = std::string(result.communication);
-  json["readsNonMagical"] = TextOrNull(result.reads_non_magical);
-  json["readsMagical"] = TextOrNull(result.reads_magical);
-  json["abilities"] = std::move(abilities);
-  json["specialPurpose"] =
-      result.special_purpose
-          ? Json{{"purpose", std::string(result.special_purpose->purpose)},
-                 {"power", std::string(result.special_purpose->power)}}
-          : Json(nullptr);
-  json["ego"] = result.ego;
-  return json;
-}
-
 void VisitResult(const WeaponResult& result, ResultFields& fields) {
-  static const std::array<std::string, 3> kAbilityPaths = {
-      "abilities[0]", "abilities[1]", "abilities[2]"};
   fields.Number("languages", result.languages);
   fields.Number("bonus", result.bonus);
-  fields.TableText("alignment", result.alignment);
+  fields.Text("alignment", result.alignment);
   fields.Number("intelligence", result.intelligence);
-  fields.TableText("communication", result.communication);
-  VisitTextOrMissing("readsNonMagical", result.reads_non_magical, fields);
-  VisitTextOrMissing("readsMagical", result.reads_magical, fields);
-  const auto abilities = result.Abilities();
-  for (std::size_t i = 0; i < abilities.size(); ++i) {
-    if (i < kAbilityPaths.size()) {
-      fields.TableText(kAbilityPaths[i], abilities[i]);
-    } else {
-      fields.TableText("abilities[" + std::to_string(i) + "]", abilities[i]);
-    }
-  }
+  fields.Text("communication", result.communication);
+  TextOrMissing(fields, "readsNonMagical", result.reads_non_magical);
+  TextOrMissing(fields, "readsMagical", result.reads_magical);
+  fields.BeginList("abilities");
+  for (std::string_view ability : result.Abilities()) fields.Text({}, ability);
+  fields.End();
   if (result.special_purpose) {
-    fields.TableText("specialPurpose.purpose", result.special_purpose->purpose);
-    fields.TableText("specialPurpose.power", result.special_purpose->power);
+    fields.BeginObject("specialPurpose");
+    fields.Text("purpose", result.special_purpose->purpose);
+    fields.Text("power", result.special_purpose->power);
+    fields.End();
   } else {
     fields.Missing("specialPurpose");
   }

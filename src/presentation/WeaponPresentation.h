@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "presentation/JsonFields.h"
 #include "presentation/Markup.h"
 #include "presentation/ResultFields.h"
 #include "weapon/WeaponResult.h"
@@ -58,8 +59,8 @@ std::vector<WeaponLine> LinesInWindowOrder(const WeaponWindowTexts& shown);
 std::string PlainText(const WeaponResult& result, const WeaponNotes& notes);
 std::string Markdown(const WeaponResult& result, const WeaponNotes& notes);
 
-Json ResultJson(const WeaponResult& result);
-// The values of ResultJson, one at a time, without building it.
+// The weapon's fields, once, in the order and shape of its record's
+// "result" (ResultJson writes them).
 void VisitResult(const WeaponResult& result, ResultFields& fields);
 // The same after the window's "name" and "type" (each null when left as the
 // window starts): a weapon the weapon window rolled.

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "character/AbilityTables.h"
 #include "character/CharacterChoices.h"
 #include "character/CharacterGenerator.h"
 #include "cli/Statistics.h"
@@ -24,24 +26,58 @@
 namespace quendaro::cli {
 namespace {
 
-// Every value a walk hands over, as one line: "N path value", "T path text"
-// or "M path".
+// Every value a walk hands over, as one line under its path in the record:
+// "N path value", "T path text" or "M path".
 class Trace final : public ResultFields {
  public:
-  void Number(std::string_view path, double value) override {
-    lines.push_back("N " + std::string(path) + " " + std::to_string(value));
+  void Number(std::string_view key, double value) override {
+    lines.push_back("N " + Path(key) + " " + std::to_string(value));
   }
-  void Text(std::string_view path, std::string_view text) override {
-    lines.push_back("T " + std::string(path) + " " + std::string(text));
+  void Text(std::string_view key, std::string_view text) override {
+    lines.push_back("T " + Path(key) + " " + std::string(text));
   }
-  void Missing(std::string_view path) override {
-    lines.push_back("M " + std::string(path));
+  void Flag(std::string_view key, bool value) override {
+    Text(key, value ? "true" : "false");
   }
+  void Missing(std::string_view key) override {
+    lines.push_back("M " + Path(key));
+  }
+  void Row(std::string_view key, std::span<const std::string_view> column_keys,
+           std::string_view row) override {
+    BeginObject(key);
+    const std::vector<std::string_view> columns = SplitRow(row);
+    for (std::size_t i = 0; i < column_keys.size() && i < columns.size(); ++i) {
+      Text(column_keys[i], columns[i]);
+    }
+    End();
+  }
+  void BeginObject(std::string_view key) override {
+    open_.push_back({Path(key), false, 0});
+  }
+  void BeginList(std::string_view key) override {
+    open_.push_back({Path(key), true, 0});
+  }
+  void End() override { open_.pop_back(); }
+
   std::vector<std::string> lines;
+
+ private:
+  std::string Path(std::string_view key) {
+    if (open_.empty()) return std::string(key);
+    Open& open = open_.back();
+    if (open.list) return open.path + "[" + std::to_string(open.items++) + "]";
+    return open.path + "." + std::string(key);
+  }
+  struct Open {
+    std::string path;
+    bool list;
+    int items;
+  };
+  std::vector<Open> open_;
 };
 
-// A generator's typed walk of `result` hands over exactly what the walk of
-// its record's "result" does, in the same order; and a summary made from
+// A generator's walk of `result` hands over exactly what the walk of its
+// record's "result" does, in the same order; and a summary made from
 // either reads the same.
 template <typename Result>
 void ExpectSameWalk(const std::vector<Result>& results) {
@@ -120,24 +156,31 @@ TEST(StatisticsTest, ListsOfEveryLengthCountEachValueUnderItsOwnPath) {
   EXPECT_EQ(fields["odd"]["texts"]["sì"]["count"], 12);
 }
 
-TEST(StatisticsTest, ATableTextIsOneTextWhereverItLiesAndHoweverItCame) {
-  // Texts of the tables are counted by where they lie: the same words at
-  // two places, or handed over as a plain text, must still be one entry,
-  // and a table of many places must keep every count.
+TEST(StatisticsTest, ATextIsCountedByItsWordsWhereverItLies) {
+  // The same words at two places must be one entry, and a table of many
+  // places must keep every count; words written over the last ones in the
+  // same storage (as a character's sheet is, result after result) must
+  // count as what they now say.
   static constexpr char kOnePlace[] = "Individuare il male";
   static constexpr char kOtherPlace[] = "Individuare il male";
   static constexpr std::array<char, 200> kMany = {};
   Statistics statistics('.');
   for (int i = 0; i < 4; ++i) {
     statistics.Begin();
-    statistics.TableText("ability", i % 2 == 0 ? kOnePlace : kOtherPlace);
+    statistics.Text("ability", i % 2 == 0 ? kOnePlace : kOtherPlace);
     statistics.Begin();
     statistics.Text("ability", std::string(kOnePlace));
     for (std::size_t at = 0; at < kMany.size(); ++at) {
       statistics.Begin();
-      statistics.TableText("many", std::string_view(kMany.data() + at, 0));
-      statistics.TableText("sized", std::string_view(kOnePlace, at % 19 + 1));
+      statistics.Text("many", std::string_view(kMany.data() + at, 0));
+      statistics.Text("sized", std::string_view(kOnePlace, at % 19 + 1));
     }
+  }
+  std::string reused = "Individuare il bene";
+  for (const char* words : {"Individuare il male", "Individuare l'oro"}) {
+    statistics.Begin();
+    statistics.Text("reused", reused);
+    reused.replace(0, reused.size(), words);
   }
   const Json fields = statistics.Summary()["fields"];
   const Json& ability = fields["ability"]["texts"];
@@ -148,6 +191,10 @@ TEST(StatisticsTest, ATableTextIsOneTextWhereverItLiesAndHoweverItCame) {
   ASSERT_EQ(sized.size(), 19u);
   EXPECT_EQ(sized["I"]["count"], 44);
   EXPECT_EQ(sized["Individuare il male"]["count"], 40);
+  const Json& reused_texts = fields["reused"]["texts"];
+  EXPECT_EQ(reused_texts.size(), 2u);
+  EXPECT_EQ(reused_texts["Individuare il bene"]["count"], 1);
+  EXPECT_EQ(reused_texts["Individuare il male"]["count"], 1);
 }
 
 TEST(StatisticsTest, ManyDifferentTextsAreEachCounted) {
