@@ -22,6 +22,7 @@
 #include "fuzz/FuzzSupport.h"
 #include "presentation/CharacterPresentation.h"
 #include "presentation/Record.h"
+#include "presentation/Sheets.h"
 #include "random/RandomSource.h"
 
 namespace quendaro::fuzzing {
@@ -143,7 +144,8 @@ void CheckSheet(const CharacterRequest& request, const CharacterSheet& sheet,
   // Whatever bytes were typed, every format can be written.
   Require(!JsonLine(Record(sheet, std::nullopt, 0)).empty(), "no record");
   Require(!Markdown(sheet, separator).empty(), "no Markdown");
-  Require(!Html(sheet, separator).empty(), "no HTML");
+  Require(!CharacterSheetHtml(sheet, separator, SheetFooter{}).empty(),
+          "no HTML");
 }
 
 }  // namespace

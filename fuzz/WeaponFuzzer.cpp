@@ -112,6 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   RequireField(weapon.special_purpose_power, expected.special_purpose_power,
                "special_purpose_power");
   RequireField(weapon.ego, expected.ego, "ego: not the sum of its parts");
-  Require(!JsonLine(Record(result, std::nullopt, 0)).empty(), "no record");
+  Require(!JsonLine(Record(result, WeaponNotes{}, std::nullopt, 0)).empty(),
+          "no record");
   return 0;
 }
