@@ -10,6 +10,7 @@ namespace quendaro::cli {
 // lone byte of 0x80 to 0x9f is a control code to an 8-bit terminal, and a
 // bidirectional control makes a line read in another order than its bytes;
 // each is written as an escape instead ("\x1b", "\u202e"), never raw.
+// Records escape theirs in JsonLine.
 
 // Whether `text` is well-formed UTF-8 (no lone, overlong or surrogate forms).
 bool IsValidUtf8(std::string_view text);
@@ -22,11 +23,6 @@ bool HoldsControls(std::string_view text);
 // control and every byte that is no UTF-8 written as "\xNN" or "\uNNNN";
 // line breaks too unless `keep_line_breaks`.
 std::string EscapeControls(std::string_view text, bool keep_line_breaks);
-
-// A JSON text with DEL, the C1 controls and the bidirectional controls,
-// which JSON may carry raw, written as "\u" escapes. JSON has no such
-// character outside its strings, so the text stays the same JSON.
-std::string EscapeJsonControls(std::string json);
 
 // `text` escaped and quoted for an error message, cut to a readable length
 // with an ellipsis: 'Elfo altissimo', 'aaaaaaaa…'.

@@ -124,9 +124,8 @@ int RunTool(const std::vector<std::string>& arguments,
         Json record =
             WithState(subcommand.LastRecord(invocation.seed, index), start);
         if (invocation.explain) record["rolls"] = StepsJson(log.Take());
-        // JSON may carry DEL, the C1 and the bidirectional controls raw; a
-        // terminal must not see them.
-        out.Line(EscapeJsonControls(JsonLine(record)));
+        // JsonLine escapes the controls a terminal must not see.
+        out.Line(JsonLine(record));
         break;
       }
       case OutputFormat::kMarkdown: {
@@ -158,7 +157,7 @@ int RunTool(const std::vector<std::string>& arguments,
   // A summary of a run cut short would pass for the whole run's.
   if (invocation.stats && !stopped()) {
     if (invocation.format == OutputFormat::kJson) {
-      out.Line(EscapeJsonControls(JsonLine(statistics.Summary())));
+      out.Line(JsonLine(statistics.Summary()));
     } else {
       std::string text = statistics.Text();
       text.pop_back();

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "presentation/Markup.h"
@@ -30,7 +31,15 @@ Json WithState(Json record, const RandomState& state);
 
 // One line of JSON: no blanks between tokens, UTF-8, with any byte that is
 // not valid UTF-8 written as U+FFFD, so whatever a user typed the line stays
-// valid JSON.
+// valid JSON, and the controls EscapeJsonControls names written as escapes.
+// Every record leaves through it: the command line's, the copied and the
+// saved ones alike.
 std::string JsonLine(const Json& value);
+
+// A JSON text with DEL, the C1 controls and the bidirectional controls, which
+// JSON may carry raw, written as "\u" escapes, so that a name typed with one
+// neither steers a terminal nor reorders a line for its reader. JSON has no
+// such character outside its strings, so the text stays the same JSON.
+std::string EscapeJsonControls(std::string json);
 
 }  // namespace quendaro

@@ -122,6 +122,23 @@ TEST(PresentationTest, InvalidUtf8BecomesAReplacementCharacter) {
             "\"a\\u001bb\"");
 }
 
+// A name typed in a window with a terminal's control sequence (U+009B, the
+// 8-bit CSI), DEL, a right-to-left override and isolate comes out escaped,
+// as the command line writes it, and reads back as typed; an accent stays.
+TEST(PresentationTest, RecordsEscapeWhatCouldFoolATerminalOrAReader) {
+  const std::string name =
+      "Lama\xC2\x9B"
+      "2J\x7f\xE2\x80\xAE"
+      "anrete\xE2\x81\xA7 \xC3\xA8";
+  const std::string line = JsonLine(Json{{"name", name}});
+  EXPECT_EQ(line,
+            "{\"name\":\"Lama\\u009b2J\\u007f\\u202eanrete\\u2067 "
+            "\xC3\xA8\"}");
+  EXPECT_EQ(Json::parse(line)["name"], name);
+  // What Qt wrote for a reopened entry, with the controls raw, likewise.
+  EXPECT_EQ(EscapeJsonControls("\"a\xE2\x80\xAE\""), "\"a\\u202e\"");
+}
+
 TEST(PresentationTest, TreasureLinesKeepTheirTypeLetters) {
   TreasureResult result;
   result.counts = {1, 0, 2, 0, 0, 0, 0, 0, 0};

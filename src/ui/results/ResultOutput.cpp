@@ -22,6 +22,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "presentation/Record.h"
 #include "presentation/Sheets.h"
 #include "ui/kit/Platform.h"
 #include "ui/results/ResultTexts.h"
@@ -36,9 +37,16 @@ constexpr QLatin1String kPdfFilter("PDF (*.pdf)");
 constexpr int kPdfResolution = 300;
 constexpr qreal kMarginMm = 15;
 
+// A document reopened from the history has its record but not its line; Qt
+// writes that record with the controls raw, so they are escaped as the
+// record's own line has them.
 QByteArray RecordBytes(const ResultDocument& document) {
   if (!document.record_line.isEmpty()) return document.record_line + '\n';
-  return QJsonDocument(document.record).toJson(QJsonDocument::Compact) + '\n';
+  return QByteArray::fromStdString(
+             EscapeJsonControls(QJsonDocument(document.record)
+                                    .toJson(QJsonDocument::Compact)
+                                    .toStdString())) +
+         '\n';
 }
 
 // A text file ends with a line break, as every tool that reads lines expects.
