@@ -6,6 +6,8 @@
 #include <chrono>
 #include <utility>
 
+#include "random/MixBits.h"
+
 namespace quendaro {
 
 namespace {
@@ -13,15 +15,6 @@ namespace {
 // The reference implementation's demonstration seed: any fixed pair would do.
 constexpr std::uint64_t kInitialState = 0x853c49e6748fea9bULL;
 constexpr std::uint64_t kInitialStream = 0xda3e39cb94b95bdbULL;
-
-// SplitMix64's finaliser: a bijection that spreads every input bit over the
-// whole word, used to fold clock readings and seeds into the state.
-constexpr std::uint64_t Mix(std::uint64_t z) {
-  z += 0x9e3779b97f4a7c15ULL;
-  z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-  z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-  return z ^ (z >> 31);
-}
 
 }  // namespace
 
@@ -35,8 +28,8 @@ RandomSource::RandomSource() : clock_(&SystemClock) {
 }
 
 RandomSource::RandomSource(std::uint64_t seed, Clock clock) : clock_(clock) {
-  increment_ = (Mix(seed ^ kInitialStream) << 1u) | 1u;
-  state_ = Mix(seed);
+  increment_ = (MixBits(seed ^ kInitialStream) << 1u) | 1u;
+  state_ = MixBits(seed);
   NextBits();
 }
 
@@ -50,9 +43,9 @@ std::uint64_t RandomSource::SystemClock() {
 void RandomSource::Reseed() {
   ++reseed_count_;
   // XOR before mixing: two reseeds with the same clock reading start from
-  // different states, and Mix keeps them apart.
+  // different states, and MixBits keeps them apart.
   const std::uint64_t now = generation_time_ ? *generation_time_ : clock_();
-  state_ = Mix(state_ ^ Mix(now));
+  state_ = MixBits(state_ ^ MixBits(now));
   NextBits();
   if (observer_ != nullptr) observer_->OnReseed();
 }
@@ -78,8 +71,8 @@ bool RandomSource::MixEntropy() {
       static_cast<ssize_t>(sizeof entropy)) {
     return false;
   }
-  state_ = Mix(state_ ^ Mix(entropy));
-  increment_ = (Mix(increment_ ^ entropy) << 1u) | 1u;
+  state_ = MixBits(state_ ^ MixBits(entropy));
+  increment_ = (MixBits(increment_ ^ entropy) << 1u) | 1u;
   NextBits();
   return true;
 }
