@@ -68,20 +68,6 @@ void ForEachClass(const LairContents& contents, Visit&& visit) {
   }
 }
 
-// Each magic item with its place in its type's line.
-template <typename Visit>
-void ForEachItem(const LairContents& contents, Visit&& visit) {
-  std::size_t index = 0;
-  int type = -1;
-  for (const MagicItem& item : contents.magic_items) {
-    if (item.type != type) {
-      type = item.type;
-      index = 0;
-    }
-    visit(item, index++);
-  }
-}
-
 std::string ValueLine(const LairContents& contents) {
   return "gemme " + GoldText(contents.value.gems) + ", oggetti d'arte " +
          GoldText(contents.value.art_objects) + ", monete " +

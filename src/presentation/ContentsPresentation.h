@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,6 +37,21 @@ std::string ArtObjectText(const ArtObject& object);
 std::string MagicItemName(const MagicItem& item);
 // "Oggetto magico A3": the item's place in its type's line.
 std::string MagicItemLabel(const MagicItem& item, std::size_t index_in_type);
+
+// Calls `visit(item, index_in_type)` for each magic item in order, with its
+// place in its type's line counted from 0, as MagicItemLabel takes it.
+template <typename Visit>
+void ForEachItem(const LairContents& contents, Visit&& visit) {
+  std::size_t index = 0;
+  int type = -1;
+  for (const MagicItem& item : contents.magic_items) {
+    if (item.type != type) {
+      type = item.type;
+      index = 0;
+    }
+    visit(item, index++);
+  }
+}
 
 std::string ContentsPlainText(const LairContents& contents);
 std::string ContentsMarkdown(const LairContents& contents);

@@ -228,13 +228,7 @@ std::string ContentsSection(const LairContents& contents, int& rows) {
                           : Columns(Counted(objects), 3, rows);
   if (!contents.magic_items.empty()) {
     html += "<p class=\"aside\"><b>Oggetti magici</b></p>\n" + Table(3);
-    std::size_t index = 0;
-    int type = -1;
-    for (const MagicItem& item : contents.magic_items) {
-      if (item.type != type) {
-        type = item.type;
-        index = 0;
-      }
+    ForEachItem(contents, [&](const MagicItem& item, std::size_t index) {
       std::string name = MagicItemName(item);
       if (item.weapon) {
         const WeaponWindowTexts weapon = WindowTexts(*item.weapon);
@@ -245,11 +239,11 @@ std::string ContentsSection(const LairContents& contents, int& rows) {
         }
       }
       html += "<tr>" +
-              Cell("mark", MagicItemLabel(item, index++), "width=\"22%\"") +
+              Cell("mark", MagicItemLabel(item, index), "width=\"22%\"") +
               Cell("mark", MagicKindName(item.kind), "width=\"14%\"") +
               Cell("mark", name) + "</tr>\n";
       ++rows;
-    }
+    });
     html += "</table>\n";
   }
   html += "<p class=\"aside\">Valore: gemme " + GoldText(contents.value.gems) +
