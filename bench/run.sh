@@ -6,7 +6,9 @@
 #   - quendaro-cli running 100000 generations with --json into /dev/null,
 #     as generations per second (the best of three runs);
 #   - quendaro-cli --stats over ten million of each (bench/batch.sh);
-#   - the program's start-up, windows, clicks and memory (bench/startup.sh).
+#   - the program's start-up, windows, clicks and memory (bench/startup.sh);
+#   - a history of 10000 generations: its file, "Cronologia" opened and
+#     searched, a generation with it open, its memory (bench/history.sh).
 #
 #   bench/run.sh
 #
@@ -79,3 +81,7 @@ bench/batch.sh
 # belongs here, printed after the tables above.
 echo
 bench/startup.sh
+
+# The history at its fullest, on the same Release build as the start-up.
+echo
+bench/history.sh

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The history at its fullest: 10000 generations of the six generators in
+# turn, each made by its window as a click makes it, kept through the
+# program's own store. Then the program runs on that history and on an
+# empty one, each several times: the file's size, "Cronologia" opened, a
+# search typed and a filter chosen, a generation with the history open, and
+# the peak memory the full history adds to the program.
+#
+#   bench/history.sh [runs] [entries]     (default: 5 runs, 10000 entries)
+#
+# Goals: at most 15 MB of file, "Cronologia" opened and painted within
+# 150 ms, a search or a filter within 50 ms, a generation with the history
+# open within a frame (16.7 ms) and at most 40 MiB more peak memory than
+# with an empty history. The build goes to build-bench-startup/ (or
+# $QUENDARO_STARTUP_BUILD_DIR), shared with bench/startup.sh.
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+runs=${1:-5}
+entries=${2:-10000}
+build_dir=${QUENDARO_STARTUP_BUILD_DIR:-build-bench-startup}
+
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build_dir" --target quendaro_history_benchmark >/dev/null
+
+program=$build_dir/bench/quendaro_history_benchmark
+export QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 QT_ENABLE_HIGHDPI_SCALING=0
+
+# In memory when the system has a place for it, so that the disk's own
+# speed is not what is measured; the settings stay out of the user's.
+work=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+
+echo "Load before the runs: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
+"$program" --write "$work/full.jsonl" "$entries" | grep -v '^Load'
+: >"$work/empty.jsonl"
+size=$(stat -c %s "$work/full.jsonl")
+
+# The last figure of each run's lines, filed by what they measure.
+for ((run = 1; run <= runs; ++run)); do
+  for history in empty full; do
+    "$program" --open "$work/$history.jsonl" 2>/dev/null |
+      tee -a "$work/$history.out" >/dev/null
+  done
+done
+
+# The median over the runs of the medians a line reports.
+median_of() {
+  grep -F "$2" "$work/$1.out" | sed -E 's/.*median +([0-9.]+) ms.*/\1/' |
+    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] :
+      (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+opened() {
+  sed -nE 's/^"Cronologia" opened on [0-9]+ entries in ([0-9.]+) ms/\1/p' \
+    "$work/$1.out" | sort -n | awk '{ v[NR] = $1 } END {
+      print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+rss() {
+  sed -nE 's/^peak-rss-kib ([0-9]+)/\1/p' "$work/$1.out" | sort -n |
+    awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
+}
+
+line() {
+  awk -v label="$1" -v value="$2" -v unit="$3" -v goal="$4" 'BEGIN {
+    printf "%-46s %9.2f %-4s %s (goal: at most %s %s)\n", label, value,
+      unit, value <= goal ? "met" : "missed", goal, unit }'
+}
+
+echo
+echo "History of $entries generations, $runs runs, offscreen, Release build"
+line "file size" "$(awk -v s="$size" 'BEGIN { print s / 1e6 }')" MB 15
+line "\"Cronologia\" opened and painted" "$(opened full)" ms 150
+line "a search, typed letter by letter (median)" \
+  "$(median_of full 'A search')" ms 50
+line "a generator chosen in the filter (median)" \
+  "$(median_of full 'A generator chosen')" ms 50
+click=$(median_of full 'A generation: click')
+join=$(median_of full 'Its entry joining')
+line "a generation with the history open (median)" \
+  "$(awk -v c="$click" -v j="$join" 'BEGIN { print c + j }')" ms 16.7
+echo "  of which the click to its window painted     $click ms"
+echo "  and its entry joining the list, painted      $join ms"
+echo "  (with an empty history: $(median_of empty 'A generation: click') ms" \
+  "and $(median_of empty 'Its entry joining') ms)"
+line "peak memory over an empty history" \
+  "$(awk -v f="$(rss full)" -v e="$(rss empty)" 'BEGIN {
+     print (f - e) / 1024 }')" MiB 40
+echo "  ($(rss full) KiB against $(rss empty) KiB)"
+echo "Load after the runs:  $(cut -d' ' -f1-3 /proc/loadavg)"
