@@ -25,7 +25,7 @@ readonly PACKAGES=(
   cmake ninja-build g++ pkg-config python3
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev poppler-utils
-  nlohmann-json3-dev python3-jsonschema
+  nlohmann-json3-dev python3-jsonschema zlib1g-dev
   appstream desktop-file-utils dpkg-dev file lintian zsh
   fonts-dejavu-core fonts-liberation2 fonts-quattrocento
   locales

@@ -1,6 +1,7 @@
 #include "history/HistoryKeeper.h"
 
 #include <QMetaObject>
+#include <optional>
 #include <utility>
 
 namespace quendaro {
@@ -25,10 +26,15 @@ void HistoryKeeper::Post(std::function<void()> task) {
 
 void HistoryKeeper::Append(QJsonObject entry) {
   Post([this, entry = std::move(entry)] {
+    // Packed here, so that the window that made the entry never waits for
+    // zlib.
+    const std::optional<HistoryRow> row = PackEntry(entry);
     QString error;
-    if (store_.Append(entry, &error)) {
+    // An entry that cannot be packed is refused by the store, which says
+    // why.
+    if (row ? store_.Append(*row, &error) : store_.Append(entry, &error)) {
       QMetaObject::invokeMethod(
-          this, [this, entry] { emit Kept(entry); }, Qt::QueuedConnection);
+          this, [this, row = *row] { emit Kept(row); }, Qt::QueuedConnection);
     } else {
       ++not_kept_;
       QMetaObject::invokeMethod(
@@ -41,6 +47,10 @@ void HistoryKeeper::Load(QObject* context,
                          std::function<void(HistoryStore::Contents)> done) {
   Post([this, context = QPointer<QObject>(context), done = std::move(done)] {
     HistoryStore::Contents contents = store_.Load();
+    // A file of an older version is packed anew once, after its first
+    // reading, for every later one to be quick; should that fail, it stays
+    // as readable as it was.
+    if (contents.older_lines > 0) store_.Upgrade();
     QMetaObject::invokeMethod(
         this,
         [context, done, contents = std::move(contents)]() mutable {

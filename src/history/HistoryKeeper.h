@@ -50,8 +50,8 @@ class HistoryKeeper final : public QObject {
   int NotKeptCount() const { return not_kept_.load(); }
 
  signals:
-  // `entry` is in the file now.
-  void Kept(const QJsonObject& entry);
+  // An entry is in the file now, as `row`.
+  void Kept(const HistoryRow& row);
   // A generation could not be kept, for `reason` (Italian, with the path).
   void NotKept(const QString& reason);
 

@@ -11,13 +11,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonParseError>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QThread>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 #include "history/Generators.h"
@@ -191,10 +191,22 @@ void ForEachLine(QByteArrayView contents, Visit line) {
   }
 }
 
-int CountLines(QByteArrayView contents) {
+// The lines of the file, counted a piece at a time rather than read whole.
+int CountLines(int fd) {
   int lines = 0;
-  ForEachLine(contents, [&lines](QByteArrayView) { ++lines; });
-  return lines;
+  char last = '\n';
+  char buffer[1 << 16];
+  off_t offset = 0;
+  while (true) {
+    const ssize_t got = ::pread(fd, buffer, sizeof buffer, offset);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    offset += got;
+    lines += static_cast<int>(std::count(buffer, buffer + got, '\n'));
+    last = buffer[got - 1];
+  }
+  // A last line cut short by a crash counts too.
+  return last == '\n' ? lines : lines + 1;
 }
 
 }  // namespace
@@ -206,14 +218,18 @@ QString HistoryStore::DefaultPath() {
          QStringLiteral("/cronologia.jsonl");
 }
 
-bool HistoryStore::IsEntry(const QJsonObject& entry) {
-  return GeneratorOfKey(entry.value(QStringLiteral("generator")).toString()) &&
-         entry.value(QStringLiteral("time")).isString() &&
-         entry.value(QStringLiteral("inputs")).isObject() &&
-         entry.value(QStringLiteral("record")).isObject();
+bool HistoryStore::Append(const QJsonObject& entry, QString* error) {
+  const std::optional<HistoryRow> row = PackEntry(entry);
+  if (!row) {
+    SetError(error, QStringLiteral("La generazione non è stata salvata nella "
+                                   "cronologia \"%1\": è incompleta.")
+                        .arg(Shown(path_)));
+    return false;
+  }
+  return Append(*row, error);
 }
 
-bool HistoryStore::Append(const QJsonObject& entry, QString* error) {
+bool HistoryStore::Append(const HistoryRow& row, QString* error) {
   const QString folder = QFileInfo(path_).absolutePath();
   if (!QDir().mkpath(folder)) {
     SetError(error, QStringLiteral("La generazione non è stata salvata: "
@@ -232,7 +248,7 @@ bool HistoryStore::Append(const QJsonObject& entry, QString* error) {
     SetError(error, WriteError(path_, errno));
     return false;
   }
-  QByteArray line = QJsonDocument(entry).toJson(QJsonDocument::Compact);
+  QByteArray line = LineOfRow(row);
   line.append('\n');
   // A line cut short by a crash gets its end first, so that the new entry
   // starts on a line of its own and only the cut one is lost.
@@ -250,18 +266,29 @@ bool HistoryStore::Append(const QJsonObject& entry, QString* error) {
     return false;
   }
   if (known_lines_ < 0) {
-    QByteArray contents;
-    known_lines_ = ReadAll(fd, &contents) == 0 ? CountLines(contents) : 0;
+    known_lines_ = CountLines(fd);
   } else {
     ++known_lines_;
   }
   if (known_lines_ > kKeptEntries + kCompactionSlack) {
-    return CompactLocked(fd, error);
+    return RewriteLocked(fd, error);
   }
   return true;
 }
 
-bool HistoryStore::CompactLocked(int fd, QString* error) {
+bool HistoryStore::Upgrade(QString* error) {
+  if (!QFileInfo::exists(path_)) return true;
+  const LockedFile file(path_);
+  if (file.Error() != 0) {
+    SetError(error, QStringLiteral("Impossibile riscrivere la cronologia "
+                                   "\"%1\": %2.")
+                        .arg(Shown(path_), ReasonOf(file.Error())));
+    return false;
+  }
+  return RewriteLocked(file.Fd(), error);
+}
+
+bool HistoryStore::RewriteLocked(int fd, QString* error) {
   // Read again under the lock: other programs may have appended since this
   // one last counted.
   QByteArray contents;
@@ -273,7 +300,21 @@ bool HistoryStore::CompactLocked(int fd, QString* error) {
   ForEachLine(contents,
               [&lines](QByteArrayView line) { lines.push_back(line); });
   known_lines_ = static_cast<int>(lines.size());
-  if (lines.size() <= kKeptEntries) return true;
+  const auto kept =
+      lines.size() > kKeptEntries ? lines.end() - kKeptEntries : lines.begin();
+  // The entries an older version kept whole take the form of the others.
+  std::vector<QByteArray> upgraded(
+      static_cast<std::size_t>(lines.end() - kept));
+  bool changed = kept != lines.begin();
+  for (auto line = kept; line != lines.end(); ++line) {
+    bool older = false;
+    const std::optional<HistoryRow> row = RowOfLine(*line, &older);
+    if (row && older) {
+      upgraded[static_cast<std::size_t>(line - kept)] = LineOfRow(*row);
+      changed = true;
+    }
+  }
+  if (!changed) return true;
 
   const auto fail = [&](const QString& reason) {
     SetError(error, QStringLiteral("Impossibile riscrivere la cronologia "
@@ -283,13 +324,20 @@ bool HistoryStore::CompactLocked(int fd, QString* error) {
   };
   QSaveFile out(path_);
   if (!out.open(QIODevice::WriteOnly)) return fail(out.errorString());
-  for (auto line = lines.end() - kKeptEntries; line != lines.end(); ++line) {
-    out.write(line->data(), line->size());
+  for (auto line = kept; line != lines.end(); ++line) {
+    const QByteArray& anew = upgraded[static_cast<std::size_t>(line - kept)];
+    // Lines this version cannot read, a later version's say, stay as
+    // they are.
+    if (anew.isEmpty()) {
+      out.write(line->data(), line->size());
+    } else {
+      out.write(anew);
+    }
     out.write("\n", 1);
   }
   if (!out.commit()) return fail(out.errorString());
   QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
-  known_lines_ = kKeptEntries;
+  known_lines_ = static_cast<int>(lines.end() - kept);
   return true;
 }
 
@@ -301,23 +349,49 @@ HistoryStore::Contents HistoryStore::Load() const {
     if (errno != ENOENT) contents.error = ReadError(path_, errno);
     return contents;
   }
-  QByteArray bytes;
-  const int failure = ReadAll(fd, &bytes);
-  ::close(fd);
-  if (failure != 0) contents.error = ReadError(path_, failure);
-  // Whatever was read before a read error is still shown.
-  ForEachLine(bytes, [&contents](QByteArrayView line) {
+  struct stat info {};
+  if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    ::close(fd);
+    contents.error = ReadError(path_, EISDIR);
+    return contents;
+  }
+  contents.rows.reserve(kKeptEntries + kCompactionSlack);
+  const auto take = [&contents](QByteArrayView line) {
     if (line.trimmed().isEmpty()) return;
-    QJsonParseError parse_error;
-    const QJsonDocument document =
-        QJsonDocument::fromJson(line.toByteArray(), &parse_error);
-    if (parse_error.error != QJsonParseError::NoError || !document.isObject() ||
-        !IsEntry(document.object())) {
+    bool older = false;
+    if (std::optional<HistoryRow> row = RowOfLine(line, &older)) {
+      if (older) ++contents.older_lines;
+      contents.rows.push_back(std::move(*row));
+    } else {
       ++contents.skipped_lines;
-      return;
     }
-    contents.entries.push_back(document.object());
-  });
+  };
+  // Read a piece at a time, so that the file's bytes and its rows are never
+  // all in memory at once: a full history's 15 MB would be a third of what
+  // the open window may cost.
+  QByteArray pending;
+  char buffer[1 << 16];
+  off_t offset = 0;
+  while (true) {
+    const ssize_t got = ::pread(fd, buffer, sizeof buffer, offset);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      // Whatever was read before a read error is still shown.
+      contents.error = ReadError(path_, errno);
+      break;
+    }
+    if (got == 0) break;
+    offset += got;
+    pending.append(buffer, got);
+    const qsizetype end = pending.lastIndexOf('\n');
+    if (end < 0) continue;
+    ForEachLine(QByteArrayView(pending).first(end), take);
+    pending.remove(0, end + 1);
+  }
+  ::close(fd);
+  // A last line cut short by a crash comes like any other and fails to
+  // parse.
+  ForEachLine(pending, take);
   return contents;
 }
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <vector>
 
+#include "history/HistoryRow.h"
+
 namespace quendaro {
 
 // The generations of every window, kept across runs as JSON Lines: one entry
@@ -11,7 +13,10 @@ namespace quendaro {
 // 8601, UTC), "generator" (a key of history/Generators.h), "summary",
 // "inputs" (the input boxes as the user left them), "record" (the result's
 // JSON record) and "window" (every text the window showed, by control name);
-// later fields, such as "rolls", ride along untouched.
+// later fields, such as "rolls", ride along untouched. A line holds the
+// entry as a HistoryRow: its time, generator, summary and text in the
+// clear, the rest packed; lines of older versions, whole entries, are read
+// as well.
 //
 // Every change is made under an advisory lock on the file itself (flock), so
 // that two programs appending at once lose nothing, and a program that dies
@@ -31,8 +36,11 @@ class HistoryStore {
   static constexpr int kLockWaitMs = 10000;
 
   struct Contents {
-    std::vector<QJsonObject> entries;  // oldest first
+    std::vector<HistoryRow> rows;  // oldest first
     int skipped_lines = 0;
+    // Entries an older version kept whole on their lines; Upgrade rewrites
+    // them as this version does.
+    int older_lines = 0;
     // Why the file could not be read, in Italian with its path; empty when
     // it was read, or when there is no file yet.
     QString error;
@@ -46,8 +54,11 @@ class HistoryStore {
 
   const QString& Path() const { return path_; }
 
-  // Appends `entry` as one line. On failure nothing of it is in the file,
+  // Appends `row` as one line. On failure nothing of it is in the file,
   // and `error` says why, in Italian.
+  bool Append(const HistoryRow& row, QString* error = nullptr);
+  // The same for a whole entry; one that lacks the fields every reader
+  // relies on is refused.
   bool Append(const QJsonObject& entry, QString* error = nullptr);
 
   // Every readable entry, oldest first, how many lines were skipped, and
@@ -57,13 +68,15 @@ class HistoryStore {
   // Empties the store.
   bool Clear(QString* error = nullptr);
 
-  // Whether `entry` has the fields every reader relies on.
-  static bool IsEntry(const QJsonObject& entry);
+  // Rewrites the entries an older version kept whole as this version keeps
+  // them, so that the next reading is as quick as for a file of its own.
+  bool Upgrade(QString* error = nullptr);
 
  private:
-  // Rewrites the file with its newest kKeptEntries lines; the caller holds
-  // the lock on `fd`.
-  bool CompactLocked(int fd, QString* error);
+  // Rewrites the file with its newest kKeptEntries lines, those of older
+  // versions as this one writes them, when either changes anything; the
+  // caller holds the lock on `fd`.
+  bool RewriteLocked(int fd, QString* error);
 
   QString path_;
   // Lines in the file as far as this instance knows, counting its own

@@ -12,10 +12,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <thread>
 
+#include "history/HistoryRow.h"
 #include "history/HistoryStore.h"
 
 namespace quendaro {
@@ -61,12 +63,25 @@ bool HoldsLock(qint64 pid) {
   return false;
 }
 
+// The index in the record of a row's entry.
+int IndexOf(const HistoryRow& row) {
+  return UnpackEntry(row)[QStringLiteral("record")][QStringLiteral("index")]
+      .toInt();
+}
+
 // The writer that DeadWritersHoldNobodyUp kills: it appends large entries
-// to `path` until it dies.
+// to `path` until it dies. Their letters follow no pattern, so that packing
+// leaves them large.
 int AppendForever(const QString& path) {
   HistoryStore store(path);
   QJsonObject entry = Entry(QStringLiteral("Lungo"));
-  entry[QStringLiteral("rolls")] = QString(4 * 1024 * 1024, QLatin1Char('x'));
+  QString rolls(4 * 1024 * 1024, QLatin1Char('x'));
+  std::uint32_t state = 1;
+  for (QChar& c : rolls) {
+    state = state * 1664525u + 1013904223u;
+    c = QLatin1Char(static_cast<char>('a' + (state >> 24) % 26));
+  }
+  entry[QStringLiteral("rolls")] = rolls;
   while (true) store.Append(entry);
 }
 
@@ -89,11 +104,9 @@ class HistoryStoreTest : public QObject {
     }
     const HistoryStore reopened(path_);
     const HistoryStore::Contents contents = reopened.Load();
-    QCOMPARE(contents.entries.size(), std::size_t{2});
-    QCOMPARE(contents.entries[0][QStringLiteral("summary")].toString(),
-             QStringLiteral("Aldor"));
-    QCOMPARE(contents.entries[1][QStringLiteral("summary")].toString(),
-             QStringLiteral("Brena"));
+    QCOMPARE(contents.rows.size(), std::size_t{2});
+    QCOMPARE(contents.rows[0].summary, QStringLiteral("Aldor"));
+    QCOMPARE(contents.rows[1].summary, QStringLiteral("Brena"));
     QCOMPARE(contents.skipped_lines, 0);
   }
 
@@ -104,13 +117,12 @@ class HistoryStoreTest : public QObject {
     QVERIFY(store.Append(Entry(QStringLiteral("Aldor"))));
     AppendRaw(path_, QByteArrayLiteral("{\"time\":\"2026-12-08T15:0"));
     HistoryStore after_crash(path_);
-    QCOMPARE(after_crash.Load().entries.size(), std::size_t{1});
+    QCOMPARE(after_crash.Load().rows.size(), std::size_t{1});
     QCOMPARE(after_crash.Load().skipped_lines, 1);
     QVERIFY(after_crash.Append(Entry(QStringLiteral("Brena"))));
     const HistoryStore::Contents contents = after_crash.Load();
-    QCOMPARE(contents.entries.size(), std::size_t{2});
-    QCOMPARE(contents.entries[1][QStringLiteral("summary")].toString(),
-             QStringLiteral("Brena"));
+    QCOMPARE(contents.rows.size(), std::size_t{2});
+    QCOMPARE(contents.rows[1].summary, QStringLiteral("Brena"));
     QCOMPARE(contents.skipped_lines, 1);
   }
 
@@ -123,6 +135,8 @@ class HistoryStoreTest : public QObject {
         "\"record\":{}}\n");
     QTest::newRow("no record") << QByteArrayLiteral(
         "{\"time\":\"x\",\"generator\":\"name\",\"inputs\":{}}\n");
+    QTest::newRow("packed fields damaged") << QByteArrayLiteral(
+        "{\"time\":\"x\",\"generator\":\"name\",\"packed\":\"@@\"}\n");
   }
 
   void SkipsAndCountsLinesItCannotRead() {
@@ -132,17 +146,41 @@ class HistoryStoreTest : public QObject {
     AppendRaw(path_, line);
     QVERIFY(store.Append(Entry(QStringLiteral("Brena"))));
     const HistoryStore::Contents contents = store.Load();
-    QCOMPARE(contents.entries.size(), std::size_t{2});
+    QCOMPARE(contents.rows.size(), std::size_t{2});
     QCOMPARE(contents.skipped_lines, 1);
   }
 
-  void KeepsUnknownFieldsOfAnEntry() {
-    HistoryStore store(path_);
-    QJsonObject entry = Entry(QStringLiteral("Aldor"));
+  // Every field of an entry comes back as it went in, those of a later
+  // version too, whether this version wrote it or an older one kept the
+  // entry whole on its line.
+  void EveryFieldComesBack_data() {
+    QTest::addColumn<bool>("older_line");
+    QTest::newRow("this version's line") << false;
+    QTest::newRow("an older version's line") << true;
+  }
+
+  void EveryFieldComesBack() {
+    QFETCH(bool, older_line);
+    QJsonObject entry = Entry(QStringLiteral("Aldor"), 7);
+    entry[QStringLiteral("text")] = QStringLiteral("Aldor\nTOTALE : 85\n");
+    entry[QStringLiteral("markdown")] =
+        QStringLiteral("# Nome\n\n```\nAldor\nTOTALE : 85\n```\n");
+    entry[QStringLiteral("html")] = QStringLiteral("<p>Aldor è qui</p>");
+    entry[QStringLiteral("json")] = QStringLiteral("{\"index\":7}");
     entry[QStringLiteral("rolls")] = QJsonArray{QStringLiteral("1d20: 17")};
-    QVERIFY(store.Append(entry));
-    QCOMPARE(store.Load().entries.at(0)[QStringLiteral("rolls")],
-             entry[QStringLiteral("rolls")]);
+    entry[QStringLiteral("window")] =
+        QJsonObject{{QStringLiteral("Label1"), QStringLiteral("Aldor")}};
+    if (older_line) {
+      QVERIFY(QDir().mkpath(QFileInfo(path_).absolutePath()));
+      AppendRaw(path_,
+                QJsonDocument(entry).toJson(QJsonDocument::Compact) + '\n');
+    } else {
+      QVERIFY(HistoryStore(path_).Append(entry));
+    }
+    const HistoryStore::Contents contents = HistoryStore(path_).Load();
+    QCOMPARE(contents.rows.size(), std::size_t{1});
+    QCOMPARE(contents.rows[0].text, entry[QStringLiteral("text")].toString());
+    QCOMPARE(UnpackEntry(contents.rows[0]), entry);
   }
 
   // Two programs appending at once: every entry of both is there, each on a
@@ -159,16 +197,13 @@ class HistoryStoreTest : public QObject {
     second.join();
     const HistoryStore::Contents contents = HistoryStore(path_).Load();
     QCOMPARE(contents.skipped_lines, 0);
-    QCOMPARE(contents.entries.size(), std::size_t{2 * kEach});
+    QCOMPARE(contents.rows.size(), std::size_t{2 * kEach});
     int next_first = 0;
     int next_second = 0;
-    for (const QJsonObject& entry : contents.entries) {
-      const int index =
-          entry[QStringLiteral("record")][QStringLiteral("index")].toInt();
+    for (const HistoryRow& row : contents.rows) {
+      const int index = IndexOf(row);
       int& next =
-          entry[QStringLiteral("summary")].toString() == QStringLiteral("first")
-              ? next_first
-              : next_second;
+          row.summary == QStringLiteral("first") ? next_first : next_second;
       QCOMPARE(index, next);
       ++next;
     }
@@ -187,12 +222,9 @@ class HistoryStoreTest : public QObject {
     HistoryStore store(path_);
     QVERIFY(store.Append(Entry(QStringLiteral("new"), old_count)));
     const HistoryStore::Contents contents = store.Load();
-    QCOMPARE(contents.entries.size(), std::size_t{HistoryStore::kKeptEntries});
-    QCOMPARE(contents.entries.back()[QStringLiteral("summary")].toString(),
-             QStringLiteral("new"));
-    QCOMPARE(contents.entries
-                 .front()[QStringLiteral("record")][QStringLiteral("index")]
-                 .toInt(),
+    QCOMPARE(contents.rows.size(), std::size_t{HistoryStore::kKeptEntries});
+    QCOMPARE(contents.rows.back().summary, QStringLiteral("new"));
+    QCOMPARE(IndexOf(contents.rows.front()),
              old_count + 1 - HistoryStore::kKeptEntries);
   }
 
@@ -221,9 +253,8 @@ class HistoryStoreTest : public QObject {
              qPrintable(error));
     const HistoryStore::Contents contents = next.Load();
     QVERIFY(contents.error.isEmpty());
-    QVERIFY(!contents.entries.empty());
-    QCOMPARE(contents.entries.back()[QStringLiteral("summary")].toString(),
-             QStringLiteral("Brena"));
+    QVERIFY(!contents.rows.empty());
+    QCOMPARE(contents.rows.back().summary, QStringLiteral("Brena"));
     // At most the line being written when the writer died is lost.
     QVERIFY(contents.skipped_lines <= 1);
   }
@@ -293,7 +324,7 @@ class HistoryStoreTest : public QObject {
       QVERIFY(QFile::setPermissions(path_, QFile::WriteOwner));
     }
     const HistoryStore::Contents contents = HistoryStore(path_).Load();
-    QVERIFY(contents.entries.empty());
+    QVERIFY(contents.rows.empty());
     QCOMPARE(contents.error,
              QStringLiteral("Impossibile leggere la cronologia \"%1\": %2.")
                  .arg(QDir::toNativeSeparators(path_), reason));
@@ -320,9 +351,9 @@ class HistoryStoreTest : public QObject {
     HistoryStore store(path_);
     QVERIFY(store.Append(Entry(QStringLiteral("Aldor"))));
     QVERIFY(store.Clear());
-    QVERIFY(store.Load().entries.empty());
+    QVERIFY(store.Load().rows.empty());
     QVERIFY(store.Append(Entry(QStringLiteral("Brena"))));
-    QCOMPARE(store.Load().entries.size(), std::size_t{1});
+    QCOMPARE(store.Load().rows.size(), std::size_t{1});
   }
 
  private:

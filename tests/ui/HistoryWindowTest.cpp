@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,13 +14,18 @@
 #include <QTest>
 #include <memory>
 
+#include "history/HistoryRow.h"
 #include "history/HistoryStore.h"
 #include "random/RandomSource.h"
 #include "support/RecordingPlatform.h"
 #include "support/WindowTesting.h"
 #include "ui/history/HistoryWindow.h"
+#include "ui/results/ResultActions.h"
+#include "ui/results/ResultOutput.h"
 #include "ui/results/RollDetails.h"
 #include "ui/shell/WindowManager.h"
+
+Q_DECLARE_METATYPE(quendaro::FormId)
 
 namespace quendaro {
 
@@ -58,8 +64,22 @@ HistoryWindow* OpenHistory(WindowManager& windows) {
   return history;
 }
 
-QListWidget* List(const HistoryWindow& history) {
-  return Child<QListWidget>(history, "entries");
+QListView* List(const HistoryWindow& history) {
+  return Child<QListView>(history, "entries");
+}
+
+int Count(const HistoryWindow& history) {
+  return List(history)->model()->rowCount();
+}
+
+// The line listed at `row`, newest first.
+QString Line(const HistoryWindow& history, int row) {
+  const QAbstractItemModel* model = List(history)->model();
+  return model->data(model->index(row, 0)).toString();
+}
+
+void Choose(const HistoryWindow& history, int row) {
+  List(history)->setCurrentIndex(List(history)->model()->index(row, 0));
 }
 
 QString Problems(const HistoryWindow& history) {
@@ -70,8 +90,33 @@ QString Problems(const HistoryWindow& history) {
 QWidget* Generate(WindowManager& windows, FormId form) {
   windows.Show(form);
   QWidget* window = windows.Window(form);
-  Click(*window, "Command1");
+  // The name window asks for male or female names first.
+  if (form == FormId::kForm2) Click(*window, "Option2");
+  Click(*window, form == FormId::kParty ? "generate" : "Command1");
   return window;
+}
+
+// A window's latest result in every format a game master takes away: the
+// text, Markdown and JSON files a save writes, and the sheet that is
+// printed and exported.
+QList<QByteArray> Formats(const QWidget& window, const QString& folder) {
+  const auto* results =
+      window.findChild<ResultActions*>(QString(), Qt::FindDirectChildrenOnly);
+  if (results == nullptr || !results->Current()) return {};
+  const ResultDocument& document = *results->Current();
+  QList<QByteArray> formats;
+  for (const result_output::FileFormat format :
+       {result_output::FileFormat::kText, result_output::FileFormat::kMarkdown,
+        result_output::FileFormat::kJson}) {
+    const QString path = folder + QStringLiteral("/saved");
+    QFile file(path);
+    if (!result_output::WriteFile(document, format, path, nullptr) ||
+        !file.open(QIODevice::ReadOnly)) {
+      return {};
+    }
+    formats << file.readAll();
+  }
+  return formats << document.html.toUtf8();
 }
 
 }  // namespace
@@ -100,13 +145,12 @@ class HistoryWindowTest : public QObject {
       first_gold = Child<QLabel>(*treasure, "Label13")->text();
       first_count = Child<QLineEdit>(*treasure, "Text1")->text();
       Settle(first.windows);
-      QCOMPARE(HistoryStore(path_).Load().entries.size(), std::size_t{1});
+      QCOMPARE(HistoryStore(path_).Load().rows.size(), std::size_t{1});
     }
     Session session(path_, 10);
     HistoryWindow* history = OpenHistory(session.windows);
-    QListWidget* list = List(*history);
-    QCOMPARE(list->count(), 1);
-    QVERIFY(list->item(0)->text().contains(QStringLiteral("Tesoro")));
+    QCOMPARE(Count(*history), 1);
+    QVERIFY(Line(*history, 0).contains(QStringLiteral("Tesoro")));
     QVERIFY(!Child<QPlainTextEdit>(*history, "text")->toPlainText().isEmpty());
     Click(*history, "reopen");
     QWidget* treasure = session.windows.Window(FormId::kForm3);
@@ -144,20 +188,49 @@ class HistoryWindowTest : public QObject {
     QVERIFY(second != first);
 
     Settle(session.windows);
-    const std::vector<QJsonObject> entries = HistoryStore(path_).Load().entries;
-    QCOMPARE(entries.size(), std::size_t{2});
+    const std::vector<HistoryRow> rows = HistoryStore(path_).Load().rows;
+    QCOMPARE(rows.size(), std::size_t{2});
+    const QJsonObject entries[] = {UnpackEntry(rows[0]), UnpackEntry(rows[1])};
     QCOMPARE(entries[0].value(QStringLiteral("rolls")).toArray(),
              QJsonArray::fromStringList(first));
     QCOMPARE(entries[1].value(QStringLiteral("rolls")).toArray(),
              QJsonArray::fromStringList(second));
 
     HistoryWindow* history = OpenHistory(session.windows);
-    List(*history)->setCurrentRow(1);  // newest first: the first generation
+    Choose(*history, 1);  // newest first: the first generation
     const QString text = Child<QPlainTextEdit>(*history, "text")->toPlainText();
     QVERIFY(text.contains(QStringLiteral("Tiri e regole:\n") + first[0]));
     QVERIFY(text.contains(first.last()));
     Click(*history, "reopen");
     QCOMPARE(shown_lines(), first);
+  }
+
+  // An entry reopened from the history gives byte for byte what its
+  // window gave, in every format, for every generator.
+  void EveryFormatComesBackFromTheHistory_data() {
+    QTest::addColumn<FormId>("form");
+    QTest::newRow("character") << FormId::kForm1;
+    QTest::newRow("treasure") << FormId::kForm3;
+    QTest::newRow("weapon") << FormId::kForm5;
+    QTest::newRow("hit points") << FormId::kForm4;
+    QTest::newRow("name") << FormId::kForm2;
+    QTest::newRow("party") << FormId::kParty;
+  }
+
+  void EveryFormatComesBackFromTheHistory() {
+    QFETCH(FormId, form);
+    Session session(path_, 18);
+    QWidget* window = Generate(session.windows, form);
+    const QList<QByteArray> made = Formats(*window, folder_->path());
+    QCOMPARE(made.size(), 4);
+    // Another result in its place, so that only the history can bring the
+    // first one back.
+    Click(*window, form == FormId::kParty ? "generate" : "Command1");
+    QVERIFY(Formats(*window, folder_->path()) != made);
+    HistoryWindow* history = OpenHistory(session.windows);
+    Choose(*history, 1);
+    Click(*history, "reopen");
+    QCOMPARE(Formats(*session.windows.Window(form), folder_->path()), made);
   }
 
   void HistoryWindowCountsDamagedLinesAndFilters() {
@@ -171,16 +244,15 @@ class HistoryWindowTest : public QObject {
     }
     Generate(session.windows, FormId::kForm3);
     HistoryWindow* history = OpenHistory(session.windows);
-    QListWidget* list = List(*history);
-    QCOMPARE(list->count(), 2);
+    QCOMPARE(Count(*history), 2);
     // Newest first.
-    QVERIFY(list->item(0)->text().contains(QStringLiteral("Tesoro")));
+    QVERIFY(Line(*history, 0).contains(QStringLiteral("Tesoro")));
     QVERIFY(Problems(*history).startsWith(QStringLiteral("2 righe")));
     auto* filter = Child<QComboBox>(*history, "filter");
     filter->setCurrentIndex(
         filter->findText(QStringLiteral("Arma intelligente")));
-    QCOMPARE(list->count(), 1);
-    QVERIFY(list->item(0)->text().contains(QStringLiteral("Arma")));
+    QCOMPARE(Count(*history), 1);
+    QVERIFY(Line(*history, 0).contains(QStringLiteral("Arma")));
   }
 
   void ClearingTheHistoryAsksFirst() {
@@ -190,12 +262,12 @@ class HistoryWindowTest : public QObject {
     session.platform.answer = false;
     Click(*history, "clear");
     QCOMPARE(session.platform.questions.size(), 1);
-    QCOMPARE(List(*history)->count(), 1);
+    QCOMPARE(Count(*history), 1);
     session.platform.answer = true;
     Click(*history, "clear");
     QTRY_VERIFY(!history->Loading());
-    QCOMPARE(List(*history)->count(), 0);
-    QVERIFY(HistoryStore(path_).Load().entries.empty());
+    QCOMPARE(Count(*history), 0);
+    QVERIFY(HistoryStore(path_).Load().rows.empty());
   }
 
   // A generation made while the history is open joins its list as it is
@@ -205,7 +277,7 @@ class HistoryWindowTest : public QObject {
     Session session(path_, 14);
     Generate(session.windows, FormId::kForm5);
     HistoryWindow* history = OpenHistory(session.windows);
-    QCOMPARE(List(*history)->count(), 1);
+    QCOMPARE(Count(*history), 1);
     {
       QFile file(path_);
       QVERIFY(file.open(QIODevice::Append));
@@ -213,8 +285,8 @@ class HistoryWindowTest : public QObject {
     }
     Generate(session.windows, FormId::kForm3);
     Settle(session.windows);
-    QCOMPARE(List(*history)->count(), 2);
-    QVERIFY(List(*history)->item(0)->text().contains(QStringLiteral("Tesoro")));
+    QCOMPARE(Count(*history), 2);
+    QVERIFY(Line(*history, 0).contains(QStringLiteral("Tesoro")));
     QCOMPARE(Problems(*history), QString());
   }
 
@@ -272,12 +344,12 @@ class HistoryWindowTest : public QObject {
     QWidget* weapon = Generate(windows, FormId::kForm5);
     HistoryWindow* history = OpenHistory(windows);
 
-    List(*history)->setCurrentRow(0);  // the weapon: its window is open
+    Choose(*history, 0);  // the weapon: its window is open
     Click(*history, "reopen");
     QCOMPARE(windows.Window(FormId::kForm5), weapon);
     QCOMPARE(windows.Window(FormId::kForm3), nullptr);
 
-    List(*history)->setCurrentRow(1);  // the treasure
+    Choose(*history, 1);  // the treasure
     Click(*history, "reopen");
     QTRY_COMPARE(windows.Window(FormId::kForm5), nullptr);
     treasure = windows.Window(FormId::kForm3);

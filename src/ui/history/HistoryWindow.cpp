@@ -4,11 +4,12 @@
 #include <QDateTime>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
@@ -18,6 +19,7 @@
 #include "history/Generators.h"
 #include "history/HistoryKeeper.h"
 #include "history/HistoryStore.h"
+#include "ui/history/HistoryModel.h"
 #include "ui/kit/Accessibility.h"
 #include "ui/kit/Keyboard.h"
 #include "ui/kit/Navigator.h"
@@ -27,22 +29,6 @@
 
 namespace quendaro {
 namespace {
-
-constexpr int kIndexRole = Qt::UserRole;
-
-QString ListLine(const QJsonObject& entry) {
-  const QDateTime time = QDateTime::fromString(
-      entry.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
-  const QString when =
-      time.isValid()
-          ? time.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm"))
-          : QStringLiteral("?");
-  return QStringLiteral("%1   %2   %3")
-      .arg(when,
-           CaptionOfGenerator(
-               entry.value(QStringLiteral("generator")).toString()),
-           entry.value(QStringLiteral("summary")).toString());
-}
 
 QString ShownText(const QJsonObject& entry) {
   QString text = entry.value(QStringLiteral("text")).toString();
@@ -106,9 +92,14 @@ HistoryWindow::HistoryWindow(HistoryKeeper& keeper, Platform& platform,
   column->addLayout(choices);
 
   auto* splitter = new QSplitter(Qt::Vertical, this);
-  list_ = new QListWidget(splitter);
+  model_ = new HistoryModel(this);
+  list_ = new QListView(splitter);
   list_->setObjectName(QStringLiteral("entries"));
   list_->setAlternatingRowColors(true);
+  // Every line is as tall as the first: the view lays out 10000 of them
+  // without measuring each.
+  list_->setUniformItemSizes(true);
+  list_->setModel(model_);
   text_ = new QPlainTextEdit(splitter);
   text_->setObjectName(QStringLiteral("text"));
   text_->setReadOnly(true);
@@ -144,10 +135,9 @@ HistoryWindow::HistoryWindow(HistoryKeeper& keeper, Platform& platform,
 
   connect(filter_, &QComboBox::currentIndexChanged, this, &HistoryWindow::Fill);
   connect(search_, &QLineEdit::textChanged, this, &HistoryWindow::Fill);
-  connect(list_, &QListWidget::currentRowChanged, this,
+  connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           &HistoryWindow::ShowSelected);
-  connect(list_, &QListWidget::itemActivated, this,
-          &HistoryWindow::Reopen_Click);
+  connect(list_, &QListView::activated, this, &HistoryWindow::Reopen_Click);
   connect(reopen_, &QPushButton::clicked, this, &HistoryWindow::Reopen_Click);
   connect(copy_, &QPushButton::clicked, this, &HistoryWindow::Copy_Click);
   connect(save_, &QPushButton::clicked, this, &HistoryWindow::Save_Click);
@@ -182,18 +172,19 @@ void HistoryWindow::Refresh() {
 
 void HistoryWindow::Loaded(HistoryStore::Contents contents) {
   loading_ = false;
-  entries_ = std::move(contents.entries);
   skipped_lines_ = contents.skipped_lines;
   read_error_ = std::move(contents.error);
   ShowProblems();
-  Fill();
+  model_->SetRows(std::move(contents.rows));
+  SelectNewest();
 }
 
-void HistoryWindow::Kept(const QJsonObject& entry) {
+void HistoryWindow::Kept(const HistoryRow& row) {
   // A generation kept before the reading began is in what is being read.
   if (loading_) return;
-  entries_.push_back(entry);
-  Fill();
+  model_->Append(row);
+  if (!list_->currentIndex().isValid()) SelectNewest();
+  clear_->setEnabled(true);
 }
 
 void HistoryWindow::ShowProblems() {
@@ -226,57 +217,39 @@ void HistoryWindow::ShowProblems() {
 }
 
 void HistoryWindow::Fill() {
-  const QString generator = filter_->currentData().toString();
-  const QString wanted = search_->text().trimmed();
-  list_->clear();
-  for (int i = static_cast<int>(entries_.size()) - 1; i >= 0; --i) {
-    const QJsonObject& entry = entries_[static_cast<std::size_t>(i)];
-    if (!generator.isEmpty() &&
-        entry.value(QStringLiteral("generator")).toString() != generator) {
-      continue;
-    }
-    if (!wanted.isEmpty() &&
-        !entry.value(QStringLiteral("summary"))
-             .toString()
-             .contains(wanted, Qt::CaseInsensitive) &&
-        !entry.value(QStringLiteral("text"))
-             .toString()
-             .contains(wanted, Qt::CaseInsensitive)) {
-      continue;
-    }
-    auto* item = new QListWidgetItem(ListLine(entry), list_);
-    item->setData(kIndexRole, i);
-  }
-  if (list_->count() > 0) list_->setCurrentRow(0);
+  model_->SetFilter(GeneratorOfKey(filter_->currentData().toString()),
+                    search_->text().trimmed());
+  SelectNewest();
+}
+
+void HistoryWindow::SelectNewest() {
+  list_->setCurrentIndex(model_->index(0));
   ShowSelected();
 }
 
-const QJsonObject* HistoryWindow::SelectedEntry() const {
-  const QListWidgetItem* item = list_->currentItem();
-  if (item == nullptr) return nullptr;
-  const int index = item->data(kIndexRole).toInt();
-  if (index < 0 || index >= static_cast<int>(entries_.size())) return nullptr;
-  return &entries_[static_cast<std::size_t>(index)];
-}
-
 std::optional<ResultDocument> HistoryWindow::Selected() const {
-  const QJsonObject* entry = SelectedEntry();
-  if (entry == nullptr) return std::nullopt;
-  return DocumentFromEntry(*entry);
+  if (selected_.isEmpty()) return std::nullopt;
+  return DocumentFromEntry(selected_);
 }
 
 void HistoryWindow::ShowSelected() {
-  const QJsonObject* entry = SelectedEntry();
-  text_->setPlainText(entry != nullptr ? ShownText(*entry) : QString());
+  // The entry is unpacked only now, once for whatever the player does
+  // with it.
+  const HistoryRow* row = model_->RowAt(list_->currentIndex().row());
+  selected_ = row != nullptr ? UnpackEntry(*row) : QJsonObject();
+  text_->setPlainText(selected_.isEmpty() ? QString() : ShownText(selected_));
   for (QPushButton* button : {reopen_, copy_, save_, print_, pdf_}) {
-    button->setEnabled(entry != nullptr);
+    button->setEnabled(!selected_.isEmpty());
   }
-  clear_->setEnabled(!entries_.empty());
+  clear_->setEnabled(!model_->Empty());
 }
 
 void HistoryWindow::Reopen_Click() {
-  const QJsonObject* entry = SelectedEntry();
-  if (entry != nullptr && navigator_ != nullptr) navigator_->Reopen(*entry);
+  if (!selected_.isEmpty() && navigator_ != nullptr) {
+    // A copy: reopening may bring news that changes the selection.
+    const QJsonObject entry = selected_;
+    navigator_->Reopen(entry);
+  }
 }
 
 void HistoryWindow::Copy_Click() {

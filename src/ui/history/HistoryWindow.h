@@ -3,7 +3,6 @@
 #include <QJsonObject>
 #include <QWidget>
 #include <optional>
-#include <vector>
 
 #include "history/HistoryStore.h"
 #include "ui/results/ResultDocument.h"
@@ -11,13 +10,14 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace quendaro {
 
 class HistoryKeeper;
+class HistoryModel;
 class Navigator;
 class Platform;
 
@@ -48,12 +48,12 @@ class HistoryWindow final : public QWidget {
 
  private:
   void Loaded(HistoryStore::Contents contents);
-  void Kept(const QJsonObject& entry);
+  void Kept(const HistoryRow& row);
   void ShowProblems();
   void Fill();
+  void SelectNewest();
   void ShowSelected();
   std::optional<ResultDocument> Selected() const;
-  const QJsonObject* SelectedEntry() const;
   void Reopen_Click();
   void Copy_Click();
   void Save_Click();
@@ -64,14 +64,15 @@ class HistoryWindow final : public QWidget {
   HistoryKeeper& keeper_;
   Platform& platform_;
   Navigator* navigator_;
-  std::vector<QJsonObject> entries_;  // oldest first, as stored
+  HistoryModel* model_ = nullptr;
+  QJsonObject selected_;  // the entry chosen in the list, unpacked
   bool loading_ = false;
   int skipped_lines_ = 0;
   QString read_error_;
 
   QComboBox* filter_ = nullptr;  // generator shown, or all
   QLineEdit* search_ = nullptr;  // a name, or part of one
-  QListWidget* list_ = nullptr;  // the entries, newest first
+  QListView* list_ = nullptr;    // the entries, newest first
   // what went wrong: an unreadable file, damaged lines, generations not
   // kept
   QLabel* skipped_ = nullptr;

@@ -54,8 +54,16 @@ QJsonObject MakeHistoryEntry(const ResultDocument& document,
       {QStringLiteral("window"), shown},
       {QStringLiteral("record"), document.record},
   };
+  if (!document.record_line.isEmpty()) {
+    entry.insert(QStringLiteral("json"),
+                 QString::fromUtf8(document.record_line));
+  }
   if (!document.command.isEmpty()) {
     entry.insert(QStringLiteral("command"), document.command);
+  }
+  // The name its files get, when the result names one.
+  if (document.file_stem != DefaultFileStem(document.generator)) {
+    entry.insert(QStringLiteral("stem"), document.file_stem);
   }
   if (!document.rolls.empty()) {
     entry.insert(QStringLiteral("rolls"),
@@ -70,16 +78,32 @@ ResultDocument DocumentFromEntry(const QJsonObject& entry) {
   document.summary = entry.value(QStringLiteral("summary")).toString();
   document.plain_text = entry.value(QStringLiteral("text")).toString();
   document.record = entry.value(QStringLiteral("record")).toObject();
+  document.record_line =
+      entry.value(QStringLiteral("json")).toString().toUtf8();
   for (const QJsonValue& roll :
        entry.value(QStringLiteral("rolls")).toArray()) {
     if (roll.isString()) document.rolls.append(roll.toString());
   }
   const QString title = CaptionOfGenerator(document.generator);
-  document.markdown =
-      QStringLiteral("# %1\n\n```\n%2```\n").arg(title, document.plain_text);
-  document.html = HtmlOfText(title, document.plain_text);
+  const QJsonValue markdown = entry.value(QStringLiteral("markdown"));
+  const QJsonValue html = entry.value(QStringLiteral("html"));
+  // The formats as the window made them; an entry of a version that kept
+  // the text alone gets them made of its text.
+  if (markdown.isString()) {
+    document.markdown = markdown.toString();
+  } else {
+    QString fenced = document.plain_text;
+    if (!fenced.endsWith(u'\n')) fenced += u'\n';
+    document.markdown =
+        QStringLiteral("# %1\n\n```\n%2```\n").arg(title, fenced);
+  }
+  document.html = html.isString() ? html.toString()
+                                  : HtmlOfText(title, document.plain_text);
   document.command = entry.value(QStringLiteral("command")).toString();
-  document.file_stem = DefaultFileStem(document.generator);
+  document.file_stem = entry.value(QStringLiteral("stem")).toString();
+  if (document.file_stem.isEmpty()) {
+    document.file_stem = DefaultFileStem(document.generator);
+  }
   return document;
 }
 

@@ -13,14 +13,16 @@ namespace quendaro {
 // The history entry of one generation, as HistoryStore keeps it: the time,
 // the generator, the one-line summary, the result's plain text, Markdown and
 // HTML as they were made, the window's inputs and shown texts, the JSON
-// record, the command line that makes it again ("command") and, when known,
-// the roll steps in words ("rolls"). Fields a later
-// version adds are kept as they come.
+// record as an object ("record") and as the line the window wrote ("json"),
+// the command line that makes it again ("command") and, when known, the
+// roll steps in words ("rolls"). Fields a later version adds are kept as
+// they come.
 QJsonObject MakeHistoryEntry(const ResultDocument& document,
                              const QDateTime& time, const QJsonObject& inputs,
                              const QJsonObject& shown);
 
-// The result of a stored entry, in every format, as it was kept.
+// The result of a stored entry, in every format byte for byte as the window
+// gave it.
 ResultDocument DocumentFromEntry(const QJsonObject& entry);
 
 // The window whose generator has the key `key` (an entry's "generator").
