@@ -10,20 +10,28 @@
 
 namespace quendaro {
 
-// One kept generation as the history holds it: in the clear what its list
-// and its search read, and every other field of the entry (the Markdown,
-// the HTML sheet, the record, the window's inputs and texts, the roll
-// steps, and any field a later version adds) packed with zlib against the
-// plain text, which most of them repeat. A row of 10000 costs about a
-// kilobyte and a half on disk and a few in memory, where the whole entry
-// would cost five; it is unpacked only when the player opens it.
+// One kept generation as the history holds it: what its list and its
+// search read (time, generator, summary, and the summary and text case
+// folded), and the whole entry
+// packed with zlib against the words each entry of its generator shares
+// (see PackingWords): the Markdown, the HTML sheet, the record, the
+// window's inputs and texts, the roll steps and any field a later version
+// adds. In the file a row is one line of about a kilobyte, where the whole
+// entry took four; reading it inflates the summary and text alone, and the
+// rest is unpacked only when the player opens the entry.
 struct HistoryRow {
   QString time;  // ISO 8601, UTC, as the entry gave it
   Generator generator = Generator::kCharacter;
   QString summary;
-  QString text;       // the result's plain text
-  QByteArray packed;  // the other fields, deflated
+  // The summary and the result's plain text, case folded: a search folds
+  // what is typed and looks for it case and all, several times quicker
+  // than a search that ignores case.
+  QString words;
+  QByteArray packed;  // the whole entry, deflated
 };
+
+// `text` with its case folded, as HistoryRow::words holds it.
+QString FoldedForSearch(QString text);
 
 // The row of an entry (see HistoryStore), or nothing when the entry lacks
 // the fields every reader relies on.

@@ -14,9 +14,8 @@ namespace quendaro {
 // "inputs" (the input boxes as the user left them), "record" (the result's
 // JSON record) and "window" (every text the window showed, by control name);
 // later fields, such as "rolls", ride along untouched. A line holds the
-// entry as a HistoryRow: its time, generator, summary and text in the
-// clear, the rest packed; lines of older versions, whole entries, are read
-// as well.
+// entry as a HistoryRow: its time and generator in the clear, the rest
+// packed; lines of older versions, whole entries, are read as well.
 //
 // Every change is made under an advisory lock on the file itself (flock), so
 // that two programs appending at once lose nothing, and a program that dies

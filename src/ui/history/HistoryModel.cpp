@@ -42,7 +42,7 @@ void HistoryModel::SetFilter(std::optional<Generator> generator,
                              const QString& search) {
   beginResetModel();
   generator_ = generator;
-  search_ = search;
+  search_ = FoldedForSearch(search);
   Relist();
   endResetModel();
 }
@@ -62,9 +62,7 @@ const HistoryRow* HistoryModel::RowAt(int listed) const {
 
 bool HistoryModel::Matches(const HistoryRow& row) const {
   if (generator_ && row.generator != *generator_) return false;
-  return search_.isEmpty() ||
-         row.summary.contains(search_, Qt::CaseInsensitive) ||
-         row.text.contains(search_, Qt::CaseInsensitive);
+  return search_.isEmpty() || row.words.contains(search_);
 }
 
 }  // namespace quendaro

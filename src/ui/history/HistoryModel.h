@@ -45,7 +45,7 @@ class HistoryModel final : public QAbstractListModel {
   std::vector<HistoryRow> rows_;  // oldest first, as stored
   std::vector<int> listed_;       // indices into rows_, newest first
   std::optional<Generator> generator_;
-  QString search_;
+  QString search_;  // case folded
 };
 
 }  // namespace quendaro
