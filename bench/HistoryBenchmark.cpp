@@ -1,7 +1,7 @@
 // The history at its fullest, as a game master meets it.
 //
 //   quendaro_history_benchmark --write FILE [COUNT]
-//   quendaro_history_benchmark --open FILE [ROUNDS]
+//   quendaro_history_benchmark --open FILE [ROUNDS] [--shot PICTURE]
 //
 // --write makes COUNT generations (10000 unless told), the six generators in
 // turn with inputs that change from one to the next, each through its own
@@ -16,7 +16,8 @@
 // the news of its entry until the history's list is painted. It prints the
 // median and the slowest of ROUNDS (20 unless told) and, last, the peak
 // resident memory of the process; bench/history.sh runs it on an empty
-// history and on a full one to tell what the history costs.
+// history and on a full one to tell what the history costs. --shot saves
+// a picture of the history window as the last round left it, for a look.
 //
 // A measurement, not a test: the load average is printed beside the
 // figures, since a busy machine slows every one of them.
@@ -232,7 +233,7 @@ void WaitFor(const std::function<bool()>& done) {
   }
 }
 
-int Open(const QString& path, int rounds) {
+int Open(const QString& path, int rounds, const QString& shot) {
   QApplication::setApplicationName(QStringLiteral("Quendaro 32"));
   QApplication::setQuitOnLastWindowClosed(false);
   ConsolePlatform platform;
@@ -309,6 +310,10 @@ int Open(const QString& path, int rounds) {
   Report("A generation: click to its window painted", clicks);
   Report("Its entry joining the open history, painted", joins);
   std::printf("peak-rss-kib %ld\n", PeakResidentKib());
+  if (!shot.isEmpty()) {
+    search->setText(QStringLiteral("are"));
+    if (!history->grab().save(shot)) return 1;
+  }
   return 0;
 }
 
@@ -320,7 +325,8 @@ int main(int argc, char* argv[]) {
   if (arguments.size() < 2 || (arguments[0] != QStringLiteral("--write") &&
                                arguments[0] != QStringLiteral("--open"))) {
     std::fprintf(stderr,
-                 "usage: %s --write FILE [COUNT] | --open FILE [ROUNDS]\n",
+                 "usage: %s --write FILE [COUNT] | --open FILE [ROUNDS] "
+                 "[--shot PICTURE]\n",
                  argv[0]);
     return 2;
   }
@@ -328,7 +334,11 @@ int main(int argc, char* argv[]) {
   const int figure = arguments.size() > 2 ? arguments[2].toInt() : 0;
   const int result = arguments[0] == QStringLiteral("--write")
                          ? Write(arguments[1], figure > 0 ? figure : 10000)
-                         : Open(arguments[1], figure > 0 ? figure : 20);
+                         : Open(arguments[1], figure > 0 ? figure : 20,
+                                arguments.size() > 4 &&
+                                        arguments[3] == QStringLiteral("--shot")
+                                    ? arguments[4]
+                                    : QString());
   std::printf("Load after the run: %s\n", LoadAverage().c_str());
   return result;
 }

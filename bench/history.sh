@@ -48,8 +48,8 @@ done
 
 # The median of numbers, one a line.
 median() {
-  sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] :
-      (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+  sort -n | awk '{ v[NR] = $1 }
+    END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 # The median over the runs of the medians a line reports, of the wall clock
 # or, with a third argument, of the processor.
@@ -72,10 +72,12 @@ rss() {
 # A figure against its goal; with a fifth argument, the processor time
 # beside it, which a busy machine does not stretch.
 line() {
-  awk -v label="$1" -v value="$2" -v unit="$3" -v goal="$4" -v cpu="${5:-}" 'BEGIN {
+  awk -v label="$1" -v value="$2" -v unit="$3" -v goal="$4" \
+    -v cpu="${5:-}" 'BEGIN {
     printf "%-46s %9.2f %-4s %-6s (goal: at most %s %s)", label, value,
-      unit, value <= goal ? "met" : "missed", goal, unit
-    if (cpu != "") printf ", processor %.2f ms %s", cpu, cpu <= goal ? "met" : "missed"
+      unit, (value <= goal) ? "met" : "missed", goal, unit
+    if (cpu != "")
+      printf ", processor %.2f ms %s", cpu, (cpu <= goal) ? "met" : "missed"
     printf "\n" }'
 }
 
