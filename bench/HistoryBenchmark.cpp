@@ -225,11 +225,13 @@ int Write(const QString& path, int count) {
   return 0;
 }
 
-// Lets the event loop run until `done`, as the player's screen would.
+// Lets the event loop run until `done`, as the player's screen would,
+// sleeping until each event comes rather than polling for it: a poll would
+// take the processor from the history's thread on a busy machine.
 void WaitFor(const std::function<bool()>& done) {
   while (!done()) {
-    QCoreApplication::processEvents(
-        QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+    QCoreApplication::processEvents(QEventLoop::AllEvents |
+                                    QEventLoop::WaitForMoreEvents);
   }
 }
 
