@@ -203,15 +203,21 @@ int Write(const QString& path, int count) {
   quendaro::HistoryStore store(path);
   const Clock::time_point start = Clock::now();
   int written = 0;
-  // Inputs a window refuses (a class the race cannot take) make no entry;
-  // the next round tries others.
+  // Inputs a window refuses make no entry; the next round tries others.
   for (int round = 0; written < count && round < 4 * count; ++round) {
     QWidget& window =
         *windows[static_cast<std::size_t>(written) % windows.size()];
     vary(window);
     collector.last = {};
     button(window)->click();
-    if (collector.last.isEmpty()) continue;
+    // A character whose race cannot take its class is refused with its
+    // scores at 0: no generation a game master keeps.
+    if (collector.last.isEmpty() ||
+        collector.last.value(QStringLiteral("summary"))
+            .toString()
+            .contains(QStringLiteral(", FOR 0 DES 0 "))) {
+      continue;
+    }
     QString error;
     if (!store.Append(collector.last, &error)) {
       std::fprintf(stderr, "not kept: %s\n", qPrintable(error));
