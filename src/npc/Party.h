@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <vector>
 
 #include "npc/NpcGenerator.h"
+#include "random/RandomState.h"
 
 namespace quendaro {
 
@@ -27,5 +29,19 @@ Party GenerateParty(const NpcRequest& request, int size, RandomSource& random);
 // Rolls member `index` again with the party's request, on the shared source;
 // the others stay as they are.
 void RerollMember(Party& party, std::size_t index, RandomSource& random);
+
+// A member rolled again alone, and the state of the source just before.
+struct PartyReroll {
+  std::size_t index;
+  RandomState start;
+};
+
+// The party that GenerateParty made from a source at `start`, with each of
+// `rerolls` rolled again in turn from its own state: the same NPCs, draw for
+// draw, on any machine and at any time, on a source of its own. A reroll
+// past the party's last member is skipped.
+Party RollPartyAgain(const NpcRequest& request, int size,
+                     const RandomState& start,
+                     std::span<const PartyReroll> rerolls);
 
 }  // namespace quendaro

@@ -1,18 +1,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QJsonObject>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
+#include "history/HistoryStore.h"
 #include "npc/CombatTables.h"
 #include "random/RandomSource.h"
 #include "support/RecordingPlatform.h"
 #include "support/WindowTesting.h"
 #include "ui/forms/PartyWindow.h"
+#include "ui/history/HistoryWindow.h"
 #include "ui/results/ResultActions.h"
 #include "ui/shell/WindowManager.h"
 
@@ -40,6 +45,12 @@ QStringList Row(const QTableWidget& table, int row) {
     texts << table.item(row, c)->text();
   }
   return texts;
+}
+
+QList<QStringList> Rows(const QTableWidget& table) {
+  QList<QStringList> rows;
+  for (int row = 0; row < table.rowCount(); ++row) rows << Row(table, row);
+  return rows;
 }
 
 }  // namespace
@@ -182,6 +193,69 @@ class PartyWindowTest : public QObject {
     QCOMPARE(table->rowCount(), 0);
     QVERIFY(!Child<QPushButton>(window, "reroll")->isEnabled());
     QVERIFY(!Child<QPushButton>(window, "clear")->isEnabled());
+  }
+
+  // "Riapri" in the history, after a restart, puts a party back as it was,
+  // a row rolled again alone included: its rows, and the NPCs behind them,
+  // which can be rolled again and opened. An entry whose dice no longer
+  // make its rows shows the rows it kept, and nothing else.
+  void aPartyOfTheHistoryReopensWithItsRows() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("cronologia.jsonl"));
+    QList<QStringList> made;
+    {
+      RandomSource random(11);
+      testing::RecordingPlatform platform;
+      WindowManager windows(random, platform);
+      windows.SetHistory(path);
+      windows.Show(FormId::kForm1);
+      Child<QAction>(*windows.Window(FormId::kForm1), "party")->trigger();
+      QWidget& window = *windows.Window(FormId::kParty);
+      Child<QSpinBox>(window, "count")->setValue(12);
+      Child<QSpinBox>(window, "level")->setValue(8);
+      Child<QComboBox>(window, "class")
+          ->setCurrentText(QStringLiteral("Ladro"));
+      Click(window, "generate");
+      auto* table = Child<QTableWidget>(window, "table");
+      table->selectRow(3);
+      Click(window, "reroll");
+      made = Rows(*table);
+      windows.WaitForHistory();
+    }
+    const std::vector<QJsonObject> entries = HistoryStore(path).Load().entries;
+    QCOMPARE(entries.size(), std::size_t{2});
+
+    windows_->SetHistory(path);
+    windows_->ShowHistory();
+    auto* history = static_cast<HistoryWindow*>(windows_->History());
+    QVERIFY(QTest::qWaitFor([history] { return !history->Loading(); }));
+    Child<QListWidget>(*history, "entries")->setCurrentRow(0);
+    Click(*history, "reopen");
+    QWidget* window = windows_->Window(FormId::kParty);
+    QVERIFY(window != nullptr && window->isVisible());
+    auto* table = Child<QTableWidget>(*window, "table");
+    QCOMPARE(Rows(*table), made);
+    QCOMPARE(Child<QComboBox>(*window, "class")->currentText(),
+             QStringLiteral("Ladro"));
+    table->selectRow(5);
+    Click(*window, "open");
+    QCOMPARE(
+        Child<QLineEdit>(*windows_->Window(FormId::kForm1), "Text11")->text(),
+        made[5][0]);
+    Click(*window, "reroll");
+    QList<QStringList> rerolled = Rows(*table);
+    QVERIFY(rerolled[5] != made[5]);
+    rerolled[5] = made[5];
+    QCOMPARE(rerolled, made);
+
+    QJsonObject edited = entries.back();
+    edited.insert(QStringLiteral("replay"), QJsonObject());
+    windows_->Reopen(edited);
+    QCOMPARE(Rows(*table), made);
+    table->selectRow(5);
+    QVERIFY(!Child<QPushButton>(*window, "reroll")->isEnabled());
+    QVERIFY(!Child<QPushButton>(*window, "open")->isEnabled());
+    QVERIFY(Child<QPushButton>(*window, "clear")->isEnabled());
   }
 
  private:

@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QLabel>
 #include <QMenu>
@@ -116,6 +117,113 @@ QJsonObject CharacterShown(const CharacterSheet& sheet, char separator) {
   return shown;
 }
 
+// The entry of `entries` that `value` names, viewing the constant list; null
+// or nothing is no lock. False for a text outside the list.
+bool ReadLock(const QJsonValue& value,
+              std::span<const std::string_view> entries,
+              std::optional<std::string_view>& lock) {
+  lock.reset();
+  if (value.isNull() || value.isUndefined()) return true;
+  const std::string text = value.toString().toStdString();
+  const auto found = std::ranges::find(entries, text);
+  if (found == entries.end()) return false;
+  lock = *found;
+  return true;
+}
+
+// The dice of a party as its history entry keeps them: where it began, and
+// each row rolled again alone since, with where that began.
+QJsonObject ReplayJson(const RandomState& start,
+                       std::span<const PartyReroll> rerolls) {
+  QJsonArray again;
+  for (const PartyReroll& reroll : rerolls) {
+    again.append(
+        QJsonObject{{QStringLiteral("row"), static_cast<int>(reroll.index)},
+                    {QStringLiteral("state"), ToQt(StateText(reroll.start))}});
+  }
+  return {{QStringLiteral("start"), ToQt(StateText(start))},
+          {QStringLiteral("rerolls"), again}};
+}
+
+// The party a history entry describes, rolled again from its dice: the
+// level, size and locks of its record, the states of its replay (or, for an
+// entry kept before entries had one, the record's own state). None when any
+// of them is missing or out of place, as in a damaged or edited file.
+struct Replayed {
+  Party party;
+  RandomState start;
+  std::vector<PartyReroll> rerolls;
+};
+std::optional<Replayed> ReplayOf(const QJsonObject& entry) {
+  const QJsonObject record = entry.value(QStringLiteral("record")).toObject();
+  const QJsonObject result = record.value(QStringLiteral("result")).toObject();
+  const QJsonObject replay = entry.value(QStringLiteral("replay")).toObject();
+  NpcRequest request;
+  request.level = result.value(QStringLiteral("level")).toInt(0);
+  const int size = result.value(QStringLiteral("size")).toInt(0);
+  if (request.level < kLowestNpcLevel || request.level > kHighestNpcLevel ||
+      size < kSmallestParty || size > kLargestParty) {
+    return std::nullopt;
+  }
+  ChoiceLocks& locks = request.locks;
+  if (!ReadLock(result.value(QStringLiteral("race")), kRaceChoices,
+                locks.race) ||
+      !ReadLock(result.value(QStringLiteral("class")), kClassChoices,
+                locks.character_class) ||
+      !ReadLock(result.value(QStringLiteral("alignment")), kAlignmentChoices,
+                locks.alignment) ||
+      !LockRefusals(locks).empty()) {
+    return std::nullopt;
+  }
+  const QJsonValue start_text = replay.contains(QStringLiteral("start"))
+                                    ? replay.value(QStringLiteral("start"))
+                                    : record.value(QStringLiteral("state"));
+  const std::optional<RandomState> start =
+      ReadStateText(start_text.toString().toStdString());
+  if (!start) return std::nullopt;
+  std::vector<PartyReroll> rerolls;
+  for (const QJsonValue& value :
+       replay.value(QStringLiteral("rerolls")).toArray()) {
+    const QJsonObject reroll = value.toObject();
+    const int row = reroll.value(QStringLiteral("row")).toInt(-1);
+    const std::optional<RandomState> state = ReadStateText(
+        reroll.value(QStringLiteral("state")).toString().toStdString());
+    if (row < 0 || row >= size || !state) return std::nullopt;
+    rerolls.push_back({static_cast<std::size_t>(row), *state});
+  }
+  return Replayed{RollPartyAgain(request, size, *start, rerolls), *start,
+                  std::move(rerolls)};
+}
+
+std::vector<std::vector<std::string>> RowsOf(const Party& party) {
+  std::vector<std::vector<std::string>> rows;
+  for (const Npc& member : party.members) rows.push_back(NpcRowTexts(member));
+  return rows;
+}
+
+// The texts of the rows a party's record shows, column by column; rows of
+// another number of columns are left out.
+std::vector<std::vector<std::string>> ShownRows(const QJsonObject& entry) {
+  std::vector<std::vector<std::string>> rows;
+  const QJsonArray members = entry.value(QStringLiteral("record"))
+                                 .toObject()
+                                 .value(QStringLiteral("display"))
+                                 .toObject()
+                                 .value(QStringLiteral("members"))
+                                 .toArray();
+  for (const QJsonValue& member : members) {
+    const QJsonArray cells = member.toArray();
+    if (static_cast<std::size_t>(cells.size()) != NpcColumns().size()) {
+      continue;
+    }
+    std::vector<std::string>& row = rows.emplace_back();
+    for (const QJsonValue& cell : cells) {
+      row.push_back(cell.toString().toStdString());
+    }
+  }
+  return rows;
+}
+
 }  // namespace
 
 PartyWindow::PartyWindow(RandomSource& random, Platform& platform,
@@ -129,6 +237,7 @@ PartyWindow::PartyWindow(RandomSource& random, Platform& platform,
   results_ = new ResultActions(*this, platform_, navigator_);
   rolls_ = new RollAudit(this, platform_);
   results_->SetRollAudit(*rolls_);
+  connect(results_, &ResultActions::Reopened, this, &PartyWindow::Reopened);
 
   auto* sheet = new QWidget(this);
   auto* layout = new QVBoxLayout(sheet);
@@ -339,6 +448,7 @@ void PartyWindow::Generate_Click() {
   }
   ScopedRollLog rolls(random_);
   start_ = random_.BeginGeneration();
+  rerolls_.clear();
   party_ = GenerateParty(request, count_->value(), random_);
   rolls_->SetSteps(rolls.Take());
   ShowParty();
@@ -350,8 +460,8 @@ void PartyWindow::Reroll_Click() {
   const int row = SelectedRow();
   if (!party_ || row < 0) return;
   ScopedRollLog rolls(random_);
-  random_.BeginGeneration();
-  start_.reset();
+  rerolls_.push_back(
+      {static_cast<std::size_t>(row), random_.BeginGeneration()});
   RerollMember(*party_, static_cast<std::size_t>(row), random_);
   rolls_->SetSteps(rolls.Take());
   ShowParty();
@@ -373,6 +483,8 @@ void PartyWindow::Open_Click() {
 
 void PartyWindow::Clear_Click() {
   party_.reset();
+  start_.reset();
+  rerolls_.clear();
   table_->setRowCount(0);
   FitTable();
   rolls_->SetSteps({});
@@ -381,34 +493,57 @@ void PartyWindow::Clear_Click() {
 }
 
 void PartyWindow::ShowParty() {
+  ShowRows(RowsOf(*party_));
+  ResultDocument document =
+      PartyDocument(*party_, platform_.DecimalSeparator(),
+                    rerolls_.empty() ? &*start_ : nullptr);
+  document.replay = ReplayJson(*start_, rerolls_);
+  results_->Publish(std::move(document));
+}
+
+void PartyWindow::ShowRows(const std::vector<std::vector<std::string>>& rows) {
   table_->setUpdatesEnabled(false);
-  table_->setRowCount(static_cast<int>(party_->members.size()));
-  for (int row = 0; row < table_->rowCount(); ++row) WriteRow(row);
+  table_->setRowCount(static_cast<int>(rows.size()));
+  for (int row = 0; row < table_->rowCount(); ++row) {
+    const std::vector<std::string>& texts = rows[static_cast<std::size_t>(row)];
+    for (int c = 0; c < static_cast<int>(texts.size()); ++c) {
+      auto* item = new QTableWidgetItem(
+          QString::fromStdString(texts[static_cast<std::size_t>(c)]));
+      if (NpcColumns()[static_cast<std::size_t>(c)].numeric) {
+        item->setTextAlignment(Qt::AlignCenter);
+      }
+      table_->setItem(row, c, item);
+    }
+  }
   FitTable();
   table_->setUpdatesEnabled(true);
-  results_->Publish(PartyDocument(*party_, platform_.DecimalSeparator(),
-                                  start_ ? &*start_ : nullptr));
   UpdateButtons();
 }
 
-void PartyWindow::WriteRow(int row) {
-  const std::vector<std::string> texts =
-      NpcRowTexts(party_->members[static_cast<std::size_t>(row)]);
-  for (int c = 0; c < static_cast<int>(texts.size()); ++c) {
-    auto* item = new QTableWidgetItem(
-        QString::fromStdString(texts[static_cast<std::size_t>(c)]));
-    if (NpcColumns()[static_cast<std::size_t>(c)].numeric) {
-      item->setTextAlignment(Qt::AlignCenter);
-    }
-    table_->setItem(row, c, item);
+// The document, the inputs and the roll details are back already
+// (ResultActions); the table is the window's own. A party whose dice make
+// other rows than it showed (one of an older program, or a file edited by
+// hand) is shown as it was kept, and can only be cleared or made anew.
+void PartyWindow::Reopened(const QJsonObject& entry) {
+  const std::vector<std::vector<std::string>> shown = ShownRows(entry);
+  std::optional<Replayed> replayed = ReplayOf(entry);
+  if (replayed && RowsOf(replayed->party) == shown) {
+    party_ = std::move(replayed->party);
+    start_ = replayed->start;
+    rerolls_ = std::move(replayed->rerolls);
+  } else {
+    party_.reset();
+    start_.reset();
+    rerolls_.clear();
   }
+  ShowRows(shown);
 }
 
 void PartyWindow::UpdateButtons() {
   const bool chosen = party_.has_value() && SelectedRow() >= 0;
   reroll_->setEnabled(chosen);
   open_->setEnabled(chosen && navigator_ != nullptr);
-  clear_->setEnabled(party_.has_value());
+  clear_->setEnabled(table_->rowCount() > 0);
 }
 
 int PartyWindow::SelectedRow() const {

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "npc/Party.h"
 #include "random/RandomSource.h"
@@ -9,6 +11,7 @@
 #include "ui/kit/Platform.h"
 
 class QComboBox;
+class QJsonObject;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
@@ -39,6 +42,10 @@ class PartyWindow : public QMainWindow {
   void Open_Click();      // "Apri nella scheda": the selected row in Form1
   void Clear_Click();     // "Cancella"
 
+  // A party of the history, put back: rolled again from its dice when they
+  // make the same rows, otherwise only its rows' texts.
+  void Reopened(const QJsonObject& entry);
+
   void BuildMenuBar();
   QWidget* BuildInputs();
   QWidget* BuildButtons();
@@ -46,7 +53,8 @@ class PartyWindow : public QMainWindow {
   NpcRequest Request() const;
   // Writes `party_` into the table and hands its document on.
   void ShowParty();
-  void WriteRow(int row);
+  // Writes one row of texts per NPC, under NpcColumns(), into the table.
+  void ShowRows(const std::vector<std::vector<std::string>>& rows);
   void FitTable();
   int WidestWord(int column) const;
   void UpdateButtons();
@@ -57,10 +65,15 @@ class PartyWindow : public QMainWindow {
   Navigator* navigator_;
   ResultActions* results_ = nullptr;  // copying, saving, printing, history
   RollAudit* rolls_ = nullptr;        // "Dettagli dei tiri": the last steps
+  // The party shown; none before the first, after "Cancella", and for a
+  // party of the history whose dice no longer make its rows, whose texts
+  // alone are shown.
   std::optional<Party> party_;
-  // Where the dice of the party shown began; none once a row was rolled
-  // again alone, since no one command line then makes the party.
+  // Where the dice of the party shown began, and of each row rolled again
+  // alone since, in order: what puts the party back when it is reopened.
+  // Only a party without rerolls has a command line that makes it again.
   std::optional<RandomState> start_;
+  std::vector<PartyReroll> rerolls_;
 
   QSpinBox* count_ = nullptr;        // how many NPCs, 1-12
   QSpinBox* level_ = nullptr;        // their level, 1-20

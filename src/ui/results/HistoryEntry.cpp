@@ -69,6 +69,9 @@ QJsonObject MakeHistoryEntry(const ResultDocument& document,
     entry.insert(QStringLiteral("rolls"),
                  QJsonArray::fromStringList(document.rolls));
   }
+  if (!document.replay.isEmpty()) {
+    entry.insert(QStringLiteral("replay"), document.replay);
+  }
   return entry;
 }
 

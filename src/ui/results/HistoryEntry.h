@@ -14,8 +14,9 @@ namespace quendaro {
 // the generator, the one-line summary, the result's plain text, Markdown and
 // HTML as they were made, the window's inputs and shown texts, the JSON
 // record as an object ("record") and as the line the window wrote ("json"),
-// the command line that makes it again ("command") and, when known, the
-// roll steps in words ("rolls"). Fields a later version adds are kept as
+// the command line that makes it again ("command"), when known the roll
+// steps in words ("rolls"), and what the window needs to show it again
+// beyond its controls ("replay"). Fields a later version adds are kept as
 // they come.
 QJsonObject MakeHistoryEntry(const ResultDocument& document,
                              const QDateTime& time, const QJsonObject& inputs,

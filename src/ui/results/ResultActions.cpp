@@ -117,6 +117,7 @@ void ResultActions::Reopen(const QJsonObject& entry) {
     rolls_->SetCommand(current_->command);
   }
   UpdateItems();
+  emit Reopened(entry);
 }
 
 void ResultActions::CopyResult() {

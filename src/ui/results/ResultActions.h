@@ -49,13 +49,17 @@ class ResultActions final : public QObject {
   void Withdraw();
 
   // Puts a history entry back into the window: its inputs and the texts it
-  // showed, and the result the items work on.
+  // showed, and the result the items work on; then tells the window
+  // (Reopened), which puts back what its controls do not hold.
   void Reopen(const QJsonObject& entry);
 
   const std::optional<ResultDocument>& Current() const { return current_; }
 
   // Builds a history entry for `document` from the window as it is now.
   QJsonObject EntryFor(const ResultDocument& document) const;
+
+ signals:
+  void Reopened(const QJsonObject& entry);
 
  private:
   void CopyResult();

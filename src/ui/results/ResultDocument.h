@@ -30,6 +30,9 @@ struct ResultDocument {
   QStringList rolls;
   // A name for a saved file, without folder or extension.
   QString file_stem;
+  // What the window needs, beyond its controls, to show the result again
+  // when it is reopened (the party window's dice); empty for most windows.
+  QJsonObject replay;
 };
 
 }  // namespace quendaro
