@@ -5,6 +5,7 @@
 #include "cli/SafeText.h"
 #include "common/NumberText.h"
 #include "presentation/NpcPresentation.h"
+#include "presentation/PartyPresentation.h"
 
 namespace quendaro::cli {
 
@@ -30,7 +31,11 @@ std::string_view NpcCommand::Description() const {
          "\"nessuna\" or \"nessuno\" leaves the choice to the dice. Choices "
          "that no legal character keeps are refused, with the class rule's "
          "message and a hint. An NPC has no window to copy, so --as-typed "
-         "changes nothing.";
+         "changes nothing.\n"
+         "\n"
+         "With --party N each result is a party of N NPCs made one after the "
+         "other, all of the level and the choices given, as the \"Gruppo di "
+         "PNG\" window makes it; --count then counts the parties.";
 }
 
 std::string_view NpcCommand::OutputDescription() const {
@@ -39,7 +44,9 @@ std::string_view NpcCommand::OutputDescription() const {
          "five saving throws. Markdown: one table for the whole run, one row "
          "per character. JSON: one record per line, described in "
          "quendaro-record(5), with \"generator\": \"npc\" and the "
-         "character, level and hit points in \"result\".";
+         "character, level and hit points in \"result\". With --party, one "
+         "block of text, one Markdown table under the party's title and one "
+         "record with \"generator\": \"party\" per party.";
 }
 
 std::vector<Option> NpcCommand::Options() const {
@@ -48,7 +55,13 @@ std::vector<Option> NpcCommand::Options() const {
        .value_name = "N",
        .summary = "the level, 1 to 20",
        .help = "The level, a whole number from 1 to 20 (default 1).",
-       .values = NumberTexts(kLowestNpcLevel, kHighestNpcLevel)}};
+       .values = NumberTexts(kLowestNpcLevel, kHighestNpcLevel)},
+      {.name = "party",
+       .value_name = "N",
+       .summary = "a party of N NPCs, 1 to 12",
+       .help = "Makes each result a party of N NPCs, a whole number from 1 "
+               "to 12, as the \"Gruppo di PNG\" window makes it.",
+       .values = NumberTexts(kSmallestParty, kLargestParty)}};
   options.insert(options.end(), kChoiceOptions.begin(), kChoiceOptions.end());
   return options;
 }
@@ -68,6 +81,17 @@ std::optional<std::string> NpcCommand::Configure(const OptionValues& values,
              Quoted(found->second);
     }
     request_.level = static_cast<int>(*level);
+  }
+  party_size_.reset();
+  if (const auto found = values.find("party"); found != values.end()) {
+    const std::optional<std::int64_t> size =
+        ReadWholeNumber(found->second, kSmallestParty, kLargestParty);
+    if (!size) {
+      return "--party needs a whole number from " +
+             std::to_string(kSmallestParty) + " to " +
+             std::to_string(kLargestParty) + ", not " + Quoted(found->second);
+    }
+    party_size_ = static_cast<int>(*size);
   }
 
   std::string error;
@@ -103,24 +127,42 @@ std::optional<Refusal> NpcCommand::Refused() const {
 }
 
 void NpcCommand::Run(RandomSource& random) {
-  generator_.Generate(request_, random, last_);
+  if (party_size_) {
+    last_party_ = GenerateParty(request_, *party_size_, random);
+  } else {
+    generator_.Generate(request_, random, last_);
+  }
 }
 
 Json NpcCommand::LastRecord(std::optional<std::int64_t> seed,
                             std::uint64_t index) const {
-  return Record(last_, seed, index);
+  return party_size_ ? Record(last_party_, seed, index)
+                     : Record(last_, seed, index);
 }
 
 void NpcCommand::VisitLast(ResultFields& fields) const {
-  VisitResult(last_, fields);
+  if (party_size_) {
+    VisitResult(last_party_, fields);
+  } else {
+    VisitResult(last_, fields);
+  }
 }
 
 std::string NpcCommand::LastText() const {
-  return PlainText(last_, decimal_separator_);
+  if (!party_size_) return PlainText(last_, decimal_separator_);
+  // The block's last line break comes from the output.
+  std::string text = PlainText(last_party_, decimal_separator_);
+  if (text.ends_with('\n')) text.pop_back();
+  return text;
 }
 
-std::string NpcCommand::MarkdownHeader() const { return NpcMarkdownHeader(); }
+// Parties stand apart, each a table under its own title.
+std::string NpcCommand::MarkdownHeader() const {
+  return party_size_ ? std::string() : NpcMarkdownHeader();
+}
 
-std::string NpcCommand::LastMarkdown() const { return Markdown(last_); }
+std::string NpcCommand::LastMarkdown() const {
+  return party_size_ ? Markdown(last_party_) : Markdown(last_);
+}
 
 }  // namespace quendaro::cli

@@ -1,15 +1,19 @@
 #pragma once
 
+#include <optional>
+
 #include "cli/CharacterCommand.h"
 #include "cli/Subcommand.h"
 #include "npc/NpcGenerator.h"
+#include "npc/Party.h"
 
 namespace quendaro::cli {
 
 // "npc": whole non-player characters, each a legal pick of race, class,
 // alignment and sex around what the options fix, a name, the character as
 // "character" rolls it, and its hit points, THAC0 and saving throws at a
-// level. The Markdown of a run is one table, a party sheet.
+// level. The Markdown of a run is one table, a party sheet. With --party
+// each result is a party of the "Gruppo di PNG" window instead.
 class NpcCommand final : public Subcommand {
  public:
   explicit NpcCommand(char decimal_separator)
@@ -37,7 +41,10 @@ class NpcCommand final : public Subcommand {
   // The locked texts, which the request's locks view.
   CheckedChoices locked_;
   NpcRequest request_;
+  // The members of each party under --party; none for single NPCs.
+  std::optional<int> party_size_;
   Npc last_;
+  Party last_party_;
 };
 
 }  // namespace quendaro::cli

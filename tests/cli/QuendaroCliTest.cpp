@@ -277,6 +277,8 @@ TEST(QuendaroCliTest, UsageErrorsExitTwoAndWriteNothing) {
       {"npc", "--level", "tre"},
       {"npc", "--level"},
       {"npc", "--race", "Elfo altissimo"},
+      {"npc", "--party", "0"},
+      {"npc", "--party", "13"},
       {"name", "--race", "Orco", "--sex", "m"},
       {"weapon", "--state", "1_2_3"},
       {"weapon", "--state", "1_2_4_5"},
@@ -519,7 +521,8 @@ TEST(QuendaroCliTest, ItalianLocaleWritesAndReadsTheComma) {
            // A party: the same NPCs, ages, heights, weights and saves.
            {"npc", "--count", "6", "--level", "5", "--race", "Nano di collina",
             "--format", "markdown", "--seed", "7"},
-           {"npc", "--count", "6", "--json", "--seed", "7"}}) {
+           {"npc", "--count", "6", "--json", "--seed", "7"},
+           {"npc", "--party", "6", "--level", "5", "--json", "--seed", "7"}}) {
     const CliRun in_italian = RunCli(command, italian);
     const CliRun in_c = RunCli(command, {"LC_ALL=C.UTF-8"});
     EXPECT_EQ(in_italian.out, in_c.out) << command[0];
@@ -628,6 +631,9 @@ TEST(QuendaroCliTest, NpcKeepsItsLockedChoicesAndRefusesImpossibleOnes) {
     const auto& character = record["result"]["character"];
     ASSERT_EQ(character["race"], "Nano di collina") << line;
     ASSERT_TRUE(character["messages"].empty()) << line;
+    ASSERT_TRUE(quendaro::ClassAcceptsRace(
+        character["class"].get<std::string>(), "Nano di collina"))
+        << line;
     classes.insert(character["class"].get<std::string>());
   }
   EXPECT_GT(classes.size(), 5u);

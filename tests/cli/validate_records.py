@@ -40,6 +40,9 @@ COMMANDS = [
     ["npc", "--count", "300"],
     ["npc", "--level", "20", "--count", "300"],
     ["npc", "--level", "7", "--count", "6"],
+    # Parties, as the "Gruppo di PNG" window makes them.
+    ["npc", "--party", "12", "--level", "9", "--count", "20"],
+    ["npc", "--party", "1", "--race", "Nano di collina", "--class", "Ladro"],
     # With --explain every record carries its rolls.
     ["character", "--as-typed", "--race", "Umano", "--class", "Paladino",
      "--age", "200", "--count", "100", "--explain"],
@@ -52,6 +55,8 @@ COMMANDS = [
     ["hitpoints", "--as-typed", "--group", "Sacerdote", "--level", "abc",
      "--explain"],
     ["name", "--sex", "f", "--count", "50", "--explain"],
+    ["npc", "--level", "12", "--count", "100", "--explain"],
+    ["npc", "--party", "3", "--count", "5", "--explain"],
 ]
 
 

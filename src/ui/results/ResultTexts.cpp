@@ -234,11 +234,11 @@ ResultDocument PartyDocument(const Party& party, char decimal_separator,
                              const RandomState* state) {
   QStringList names;
   for (const Npc& member : party.members) names << ToQt(member.character.name);
-  // The whole party comes again from the command line as a run of NPCs from
-  // the state the party began with; a row rolled again alone does not.
+  // The whole party comes again from the command line, from the state the
+  // party began with; a row rolled again alone does not.
   const std::string command =
       state != nullptr ? ReproducingCommand(party.request, *state) +
-                             " --count " + std::to_string(party.members.size())
+                             " --party " + std::to_string(party.members.size())
                        : std::string();
   ResultDocument document = Document(
       Generator::kParty,
