@@ -1,6 +1,7 @@
 #include "npc/NpcGenerator.h"
 
 #include <cassert>
+#include <span>
 #include <string>
 
 #include "character/CharacterGenerator.h"
@@ -49,12 +50,20 @@ NpcHitPoints RollNpcHitPoints(std::string_view character_class, int level,
          "an NPC's level is 1-20");
   const HitPointRoller roller;
   const std::string level_text = std::to_string(level);
+  const std::span<const ClassGroup> groups = HitPointGroupsOf(character_class);
+  // A multi-class character's steps say which roll is whose, and how the
+  // rolls became one.
+  RollLog* log = groups.size() > 1 ? random.Log() : nullptr;
   NpcHitPoints rolled;
   int sum = 0;
-  for (ClassGroup group : HitPointGroupsOf(character_class)) {
+  for (ClassGroup group : groups) {
     const int hit_points =
         roller.RollHitPoints(group, level_text, false, random)
             .hit_points.value();
+    if (log != nullptr) {
+      log->Rule("PF", "di " + std::string(ClassGroupCaption(group)), {},
+                hit_points);
+    }
     rolled.by_class.push_back({group, hit_points});
     sum += hit_points;
   }
@@ -62,6 +71,12 @@ NpcHitPoints RollNpcHitPoints(std::string_view character_class, int level,
   // fractions dropped; every roll is at least 1, so the sum is positive.
   if (!rolled.by_class.empty()) {
     rolled.hit_points = sum / static_cast<int>(rolled.by_class.size());
+  }
+  if (log != nullptr) {
+    log->Rule("PF",
+              "media delle " + std::to_string(groups.size()) +
+                  " classi, frazioni scartate",
+              sum, rolled.hit_points);
   }
   return rolled;
 }

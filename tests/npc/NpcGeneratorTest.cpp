@@ -51,6 +51,8 @@ TEST(NpcGeneratorTest, MultiClassHitPointsAreTheAverageRoundedDown) {
   };
   for (const Case& c : cases) {
     RandomSource random(1);
+    RollLog log;
+    random.SetLog(&log);
     random.ScriptDraws(c.draws);
     const NpcHitPoints rolled =
         RollNpcHitPoints(c.character_class, c.level, random);
@@ -58,6 +60,15 @@ TEST(NpcGeneratorTest, MultiClassHitPointsAreTheAverageRoundedDown) {
     EXPECT_EQ(random.DrawCount(), c.draws.size()) << c.character_class;
     EXPECT_EQ(ByClass(rolled), c.by_class) << c.character_class;
     EXPECT_EQ(rolled.hit_points, c.hit_points) << c.character_class;
+    // The steps of a multi-class character end with the average.
+    const RollStep& last = log.Steps().back();
+    if (c.by_class.size() > 1) {
+      EXPECT_EQ(last.rule, "media delle " + std::to_string(c.by_class.size()) +
+                               " classi, frazioni scartate");
+      EXPECT_EQ(last.value, StepValue(c.hit_points));
+    } else {
+      EXPECT_EQ(last.rule.find("media"), std::string::npos);
+    }
   }
 }
 
