@@ -170,6 +170,13 @@ bool TakeSheets(const QDir& folder) {
   Click(names, "Option1");
   Click(names, "Command1");
   saved &= SaveSheet(names, folder, "name-sheet.pdf");
+  // The largest party, every row of which the sheet must hold.
+  windows.OpenOwned(FormId::kParty, character);
+  QWidget* party = windows.Window(FormId::kParty);
+  party->findChild<QSpinBox*>(QStringLiteral("count"))->setValue(12);
+  party->findChild<QSpinBox*>(QStringLiteral("level"))->setValue(9);
+  Click(party, "generate");
+  saved &= SaveSheet(party, folder, "party-sheet.pdf");
   windows.SwitchTo(FormId::kForm3, character);
   QWidget* treasure = windows.Window(FormId::kForm3);
   RollTreasure(treasure);

@@ -24,6 +24,7 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -41,6 +42,7 @@
 #include "ui/forms/Form3.h"
 #include "ui/forms/Form4.h"
 #include "ui/forms/Form5.h"
+#include "ui/forms/PartyWindow.h"
 #include "ui/results/ResultActions.h"
 #include "ui/results/ResultOutput.h"
 #include "ui/results/ResultTexts.h"
@@ -361,6 +363,7 @@ class ResultsTest : public QObject {
     QTest::newRow("name") << 2;
     QTest::newRow("refused character") << 10;
     QTest::newRow("npc") << 0;
+    QTest::newRow("party of twelve") << 12;
   }
 
   void EverySheetIsOneA4PageWithItsWholeResult() {
@@ -425,6 +428,21 @@ class ResultsTest : public QObject {
                  << "THAC0" << QString::number(npc.combat->thac0)
                  << QString::number(npc.hit_points.hit_points)
                  << "quendaro-cli npc --level 7";
+        break;
+      }
+      case 12: {
+        auto party = std::make_unique<PartyWindow>(random, platform);
+        QVERIFY(ShowAndWait(*party));
+        Child<QSpinBox>(*party, "count")->setValue(12);
+        Child<QSpinBox>(*party, "level")->setValue(9);
+        Click(*party, "generate");
+        const auto* table = Child<QTableWidget>(*party, "table");
+        for (int row = 0; row < 12; ++row) {
+          expected << table->item(row, 0)->text();
+        }
+        expected << "In combattimento"
+                 << "--party 12";
+        window = std::move(party);
         break;
       }
       case 3: {
