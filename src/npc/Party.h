@@ -21,7 +21,8 @@ struct Party {
   std::vector<Npc> members;
 };
 
-// `size` (1-12) NPCs of `request`, one after the other on the shared source.
+// `size` (1-12) NPCs of `request`, one after the other on the shared source;
+// with a log, a step names each NPC before its own steps.
 // The request's locks must view texts that outlive the party (the window's
 // lists).
 Party GenerateParty(const NpcRequest& request, int size, RandomSource& random);

@@ -8,6 +8,7 @@
 #include "hitpoints/HitPointTable.h"
 #include "npc/HitPointGroups.h"
 #include "npc/NpcGenerator.h"
+#include "npc/Party.h"
 #include "random/RandomSource.h"
 #include "support/Draws.h"
 
@@ -205,6 +206,24 @@ TEST(NpcGeneratorTest, LockedChoicesAreKeptAndTheRestIsLegal) {
   const Npc thief = generator.Generate(request, random);
   EXPECT_EQ(thief.character.messages,
             std::vector<std::string>{"Un minotauro non può fare il ladro"});
+}
+
+// The steps of a party read NPC by NPC: each NPC's own come after the step
+// that names it, and a row rolled again alone says so.
+TEST(NpcGeneratorTest, APartysStepsNameEachNpcBeforeItsOwn) {
+  RandomSource random(3, &FrozenClock);
+  RollLog log;
+  random.SetLog(&log);
+  Party party = GenerateParty({4, {}}, 3, random);
+  RerollMember(party, 1, random);
+  std::vector<std::string> marks;
+  for (const RollStep& step : log.Steps()) {
+    if (step.subject == "PNG") marks.push_back(step.rule);
+  }
+  EXPECT_EQ(marks,
+            (std::vector<std::string>{"il 1° di 3", "il 2° di 3", "il 3° di 3",
+                                      "il 2° di 3, tirato di nuovo"}));
+  EXPECT_EQ(log.Steps().front().subject, "PNG");
 }
 
 TEST(NpcGeneratorTest, AReusedNpcComesOutAsAFreshOne) {
