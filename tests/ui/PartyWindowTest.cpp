@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QJsonObject>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -11,6 +11,7 @@
 #include <QTest>
 #include <memory>
 
+#include "history/HistoryRow.h"
 #include "history/HistoryStore.h"
 #include "npc/CombatTables.h"
 #include "random/RandomSource.h"
@@ -222,14 +223,18 @@ class PartyWindowTest : public QObject {
       made = Rows(*table);
       windows.WaitForHistory();
     }
-    const std::vector<QJsonObject> entries = HistoryStore(path).Load().entries;
+    std::vector<QJsonObject> entries;
+    for (const HistoryRow& row : HistoryStore(path).Load().rows) {
+      entries.push_back(UnpackEntry(row));
+    }
     QCOMPARE(entries.size(), std::size_t{2});
 
     windows_->SetHistory(path);
     windows_->ShowHistory();
     auto* history = static_cast<HistoryWindow*>(windows_->History());
     QVERIFY(QTest::qWaitFor([history] { return !history->Loading(); }));
-    Child<QListWidget>(*history, "entries")->setCurrentRow(0);
+    auto* list = Child<QListView>(*history, "entries");
+    list->setCurrentIndex(list->model()->index(0, 0));
     Click(*history, "reopen");
     QWidget* window = windows_->Window(FormId::kParty);
     QVERIFY(window != nullptr && window->isVisible());
