@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -8,6 +9,8 @@
 
 #include "character/AbilityScores.h"
 #include "character/CharacterSheet.h"
+#include "character/Classes.h"
+#include "character/Races.h"
 #include "random/RollLog.h"
 
 namespace quendaro {
@@ -34,11 +37,21 @@ struct PresetCharacter {
   std::string_view sex;
 };
 
+// The pre-set character is a human thief: the one race of the human family,
+// and the class at this place of the window's list, the one rogue whose race
+// rule refuses a race instead of naming those it takes.
+inline constexpr std::size_t kPresetClass = 31;
+static_assert(kClasses[kPresetClass].race.kind == RestrictionKind::kNot &&
+                  kClasses[kPresetClass].hit_point_groups.size() == 1 &&
+                  kClasses[kPresetClass].hit_point_groups[0] ==
+                      ClassGroup::kVagabondo,
+              "the pre-set character's class is the thief");
+
 inline constexpr PresetCharacter kPresetCharacter{
     {"Orvo Brantelmo", "Orvo ", "Orvo"},
     {11, 16, 16, 14, 13, 12},
-    "Ladro",
-    "Umano",
+    kClasses[kPresetClass].name,
+    OnlyRaceOf(race_family::kHuman).name,
     "Caotico/neutrale",
     "178",
     "69",

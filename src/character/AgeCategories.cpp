@@ -5,6 +5,7 @@
 #include <string>
 
 #include "character/FixedList.h"
+#include "character/Races.h"
 
 namespace quendaro {
 
@@ -19,8 +20,7 @@ struct AgeBand {
   int upper;
 };
 
-struct AgeGroup {
-  FixedList<std::string_view, 6> races;
+struct AgeGroupRow {
   FixedList<AgeBand, 6> bands;
   int maximum;  // shown as "Età massima"
   std::string_view refusal;
@@ -32,41 +32,42 @@ static_assert(kTwelveBlanks.size() == 12);
 
 constexpr std::string_view kMaximumAge = "Età massima";
 
-constexpr std::array<AgeGroup, 14> kAgeGroups{{
-    {{"Nano di collina"},
-     {{"Giovane", 0, 125},
+// One row per group, in the order of AgeGroup.
+constexpr std::array<AgeGroupRow, kAgeGroupCount> kAgeGroups{{
+    // The hill dwarves.
+    {{{"Giovane", 0, 125},
       {"Mezza età", 125, 167},
       {"Età avanzata", 167, 250},
       {"Età veneranda", 250, 450}},
      450,
      "Un nano di collina non può superare i 450 anni !",
      kTwelveBlanks},
-    {{"Nano delle montagne", "Nano grigio(Duergar)"},
-     {{"Giovane", 0, 150},
+    // The mountain dwarves and the grey dwarves (Duergar).
+    {{{"Giovane", 0, 150},
       {"Mezza età", 150, 200},
       {"Età avanzata", 200, 300},
       {"Età veneranda", 300, 500}},
      500,
      "Questo nano non può superare i 500 anni !",
      kTwelveBlanks},
-    {{"Nano sotterraneo"},
-     {{"Giovane", 0, 140},
+    // The deep dwarves.
+    {{{"Giovane", 0, 140},
       {"Mezza età", 140, 187},
       {"Età avanzata", 187, 280},
       {"Età veneranda", 280, 480}},
      480,
      "Un nano sotterraneo non può superare i 480 anni !",
      kTwelveBlanks},
-    {{"Nano di fosso", "Nano di superficie"},
-     {{"Giovane", 0, 100},
+    // The ditch and the surface dwarves.
+    {{{"Giovane", 0, 100},
       {"Mezza età", 100, 134},
       {"Età avanzata", 134, 200},
       {"Età veneranda", 200, 300}},
      300,
      "Questo nano non può superare i 300 anni !",
      kTwelveBlanks},
-    {{"Elfo alto"},
-     {{"Infanzia", 0, 75},
+    // The high elves.
+    {{{"Infanzia", 0, 75},
       {"Adolescente", 75, 110},
       {"Età adulta", 110, 175},
       {"Mezza età", 175, 250},
@@ -75,8 +76,8 @@ constexpr std::array<AgeGroup, 14> kAgeGroups{{
      750,
      "Un elfo alto non può raggiungere questa età",
      ""},
-    {{"Elfo grigio", "Elfo alato(Avariel)"},
-     {{"Infanzia", 0, 80},
+    // The grey elves and the winged elves (Avariel).
+    {{{"Infanzia", 0, 80},
       {"Adolescente", 80, 120},
       {"Età adulta", 120, 210},
       {"Mezza età", 210, 300},
@@ -85,8 +86,8 @@ constexpr std::array<AgeGroup, 14> kAgeGroups{{
      925,
      "Un elfo grigio non può raggiungere questa età",
      ""},
-    {{"Elfo marino"},
-     {{"Infanzia", 0, 60},
+    // The sea elves.
+    {{{"Infanzia", 0, 60},
       {"Adolescente", 60, 100},
       {"Età adulta", 100, 160},
       {"Mezza età", 160, 220},
@@ -95,8 +96,8 @@ constexpr std::array<AgeGroup, 14> kAgeGroups{{
      600,
      "Un elfo marino non può raggiungere questa età",
      ""},
-    {{"Elfo oscuro(Drow)"},
-     {{"Infanzia", 0, 50},
+    // The dark elves (Drow).
+    {{{"Infanzia", 0, 50},
       {"Adolescente", 50, 80},
       {"Età adulta", 80, 140},
       {"Mezza età", 140, 190},
@@ -105,8 +106,8 @@ constexpr std::array<AgeGroup, 14> kAgeGroups{{
      525,
      "Un Drow non può raggiungere questa età",
      ""},
-    {{"Elfo silvano"},
-     {{"Infanzia", 0, 70},
+    // The wood elves.
+    {{{"Infanzia", 0, 70},
       {"Adolescente", 70, 105},
       {"Età adulta", 105, 170},
       {"Mezza età", 170, 230},
@@ -115,40 +116,37 @@ constexpr std::array<AgeGroup, 14> kAgeGroups{{
      725,
      "Un elfo silvano non può raggiungere questa età",
      ""},
-    {{"Halfling atasiano(Dark Sun)", "Halfling tallfellow",
-      "Kender(Dragonlance)", "Halfling polare(Furchin)(Spelljammer)",
-      "Halfling stout", "Halfling piedipelosi"},
-     {{"Giovane", 0, 45},
+    // The halflings and the kender.
+    {{{"Giovane", 0, 45},
       {"Mezza età", 45, 67},
       {"Età avanzata", 67, 100},
       {"Vetusto", 100, 200}},
      200,
      "Un Halfling o un Kender non arrivano questa età !",
      ""},
-    {{"Umano"},
-     {{"Giovane", 0, 45},
+    // The humans.
+    {{{"Giovane", 0, 45},
       {"Mezza età", 45, 60},
       {"Età avanzata", 60, 90},
       {"Vetusto", 90, 110}},
      110,
      "Un uomo non arriva a questa età !",
      ""},
-    {{"Minotauro(Dragonlance)"},
-     {{"Giovane", 0, 50}, {"Mezza età", 50, 111}, {"Venerabile", 111, 150}},
+    // The minotaurs.
+    {{{"Giovane", 0, 50}, {"Mezza età", 50, 111}, {"Venerabile", 111, 150}},
      150,
      "Un minotauro non arriva a questa età !",
      ""},
-    {{"Gnomo delle rocce", "Gnomo pensatore(Dragonlance)", "Gnomo degli abissi",
-      "Gnomo delle foreste"},
-     {{"Giovane", 0, 100},
+    // The gnomes.
+    {{{"Giovane", 0, 100},
       {"Mezza età", 100, 133},
       {"Età avanzata", 133, 200},
       {"Vetusto", 200, 500}},
      500,
      "Uno Gnomo non arriva a questa età !",
      ""},
-    {{"Mezzelfo"},
-     {{"Giovane", 0, 62},
+    // The half-elves.
+    {{{"Giovane", 0, 62},
       {"Mezza età", 62, 83},
       {"Età avanzata", 83, 125},
       {"Vetusto", 125, 185}},
@@ -157,13 +155,25 @@ constexpr std::array<AgeGroup, 14> kAgeGroups{{
      ""},
 }};
 
-const AgeGroup* FindAgeGroup(std::string_view race) {
-  for (const AgeGroup& group : kAgeGroups) {
-    for (std::string_view member : group.races) {
-      if (member == race) return &group;
+// Each band starts where the one before it ends, the first at 0, and the
+// last ends at the group's oldest age.
+constexpr bool BandsJoinUpToTheMaximum() {
+  for (const AgeGroupRow& group : kAgeGroups) {
+    int next = 0;
+    for (const AgeBand& band : group.bands) {
+      if (band.lower != next || band.upper <= band.lower) return false;
+      next = band.upper;
     }
+    if (next != group.maximum) return false;
   }
-  return nullptr;
+  return true;
+}
+static_assert(BandsJoinUpToTheMaximum());
+
+const AgeGroupRow* FindAgeGroup(std::string_view race) {
+  const Race* row = FindRace(race);
+  if (row == nullptr) return nullptr;
+  return &kAgeGroups[static_cast<std::size_t>(row->age_group)];
 }
 
 constexpr std::string_view kAgeCaption = "Età";
@@ -192,7 +202,7 @@ bool Holds(const AgeBand& band, bool first, double age) {
 AgeOutcome FindAgeCategory(std::string_view race, std::optional<double> age,
                            RollLog* log) {
   AgeOutcome outcome;
-  const AgeGroup* group = FindAgeGroup(race);
+  const AgeGroupRow* group = FindAgeGroup(race);
   if (group == nullptr || !age) {
     if (log != nullptr) {
       log->Rule(std::string(kCategoryCaption),
@@ -241,7 +251,7 @@ AgeOutcome FindAgeCategory(std::string_view race, std::optional<double> age,
 }
 
 std::optional<int> MaximumAge(std::string_view race) {
-  const AgeGroup* group = FindAgeGroup(race);
+  const AgeGroupRow* group = FindAgeGroup(race);
   if (group == nullptr) return std::nullopt;
   return group->maximum;
 }

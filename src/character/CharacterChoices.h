@@ -1,7 +1,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
+
+#include "character/Classes.h"
+#include "character/Races.h"
 
 namespace quendaro {
 
@@ -16,79 +20,19 @@ inline constexpr std::string_view kNoClass = "nessuna";
 inline constexpr std::string_view kNoAlignment = "nessuno";
 inline constexpr std::string_view kNoSex = "nessuno";
 
-// The 25 races.
-inline constexpr std::array<std::string_view, 25> kRaceChoices = {
-    "Elfo alto",
-    "Elfo grigio",
-    "Elfo silvano",
-    "Elfo oscuro(Drow)",
-    "Elfo marino",
-    "Elfo alato(Avariel)",
-    "Umano",
-    "Nano di collina",
-    "Nano delle montagne",
-    "Nano sotterraneo",
-    "Nano grigio(Duergar)",
-    "Nano di superficie",
-    "Nano di fosso",
-    "Gnomo degli abissi",
-    "Gnomo delle foreste",
-    "Gnomo delle rocce",
-    "Gnomo pensatore(Dragonlance)",
-    "Halfling stout",
-    "Halfling tallfellow",
-    "Kender(Dragonlance)",
-    "Halfling atasiano(Dark Sun)",
-    "Halfling polare(Furchin)(Spelljammer)",
-    "Halfling piedipelosi",
-    "Mezzelfo",
-    "Minotauro(Dragonlance)",
-};
-
-// The 41 classes and multi-classes.
-inline constexpr std::array<std::string_view, 41> kClassChoices = {
-    "Guerriero(puro)",
-    "Barbaro",
-    "Berserker",
-    "Cavaliere selvaggio",
-    "Cavaliere",
-    "Eroe popolare",
-    "Gladiatore",
-    "Guerriero errante",
-    "Mirmidone",
-    "Nobile guerriero",
-    "Pirata/fuorilegge",
-    "Samurai",
-    "Selvaggio",
-    "Spadaccino",
-    "Vendicatore(Ravenloft)",
-    "Paladino",
-    "Mago generico",
-    "Alteratore",
-    "Convocatore",
-    "Divinatore",
-    "Illusionista",
-    "Incantatore",
-    "Invocatore/evocatore",
-    "Negromante",
-    "Scongiuratore",
-    "Arcanista(Ravenloft)",
-    "Wild mage(Forgotten realms)",
-    "Chierico",
-    "Ancorita(Ravenloft)",
-    "Druido",
-    "Ranger",
-    "Ladro",
-    "Bardo",
-    "Zingaro(Ravenloft)",
-    "Mago/ladro",
-    "Guerriero/chierico",
-    "Illusionista/ladro",
-    "Chierico/ranger",
-    "Chierico/mago",
-    "Guerriero/mago/chierico",
-    "Guerriero/mago/ladro",
-};
+// The names of the 25 races and the 41 classes and multi-classes, viewed
+// from their tables.
+template <typename Row, std::size_t kSize>
+constexpr std::array<std::string_view, kSize> NamesOf(
+    const std::array<Row, kSize>& rows) {
+  std::array<std::string_view, kSize> names{};
+  for (std::size_t i = 0; i < kSize; ++i) names[i] = rows[i].name;
+  return names;
+}
+inline constexpr std::array<std::string_view, kRaces.size()> kRaceChoices =
+    NamesOf(kRaces);
+inline constexpr std::array<std::string_view, kClasses.size()> kClassChoices =
+    NamesOf(kClasses);
 
 // The nine alignments.
 inline constexpr std::array<std::string_view, 9> kAlignmentChoices = {

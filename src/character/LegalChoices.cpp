@@ -14,6 +14,28 @@ namespace quendaro {
 
 namespace {
 
+// A pick never faces an empty list: some class has neither a race nor an
+// alignment rule, so every race has a class, and every class accepts some
+// race and some alignment of the window's lists.
+constexpr bool EveryPickHasCandidates() {
+  bool open_class = false;
+  for (const CharacterClass& row : kClasses) {
+    open_class = open_class || (row.race.kind == RestrictionKind::kNone &&
+                                row.alignment.kind == RestrictionKind::kNone);
+    bool some_race = false;
+    for (const Race& race : kRaces) {
+      some_race = some_race || !row.race.BrokenBy(race.family);
+    }
+    bool some_alignment = false;
+    for (std::size_t i = 0; i < kAlignmentChoices.size(); ++i) {
+      some_alignment = some_alignment || !row.alignment.BrokenBy(1u << i);
+    }
+    if (!some_race || !some_alignment) return false;
+  }
+  return open_class;
+}
+static_assert(EveryPickHasCandidates());
+
 template <std::size_t N>
 std::size_t IndexIn(const std::array<std::string_view, N>& list,
                     std::string_view entry) {

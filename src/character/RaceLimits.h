@@ -4,25 +4,18 @@
 #include <string_view>
 
 #include "character/AbilityScores.h"
+#include "character/Races.h"
 #include "random/RandomSource.h"
 
 namespace quendaro {
-
-// Both ends included.
-struct ScoreRange {
-  int minimum;
-  int maximum;
-};
-
-// The range of each ability for one race, strength to charisma.
-using RaceLimits = std::array<ScoreRange, kAbilityCount>;
 
 // The limits of one of the 25 races, matched exactly. Any other text
 // ("nessuna", a race typed by hand) gets every limit 0, so that its scores
 // come out 0 while the rolls still take place.
 RaceLimits LimitsOfRace(std::string_view race);
 
-// The 21 classes whose characters may have exceptional strength.
+// The 21 classes whose characters may have exceptional strength: those
+// that roll hit points as warriors.
 bool IsWarriorClass(std::string_view character_class);
 
 // The gnome and halfling races, which never have exceptional strength.

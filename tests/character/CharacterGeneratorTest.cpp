@@ -295,17 +295,6 @@ TEST(CharacterGeneratorTest, OtherNamesKeepTheRolls) {
   }
 }
 
-TEST(CharacterGeneratorTest, EveryRaceOfTheWindowHasLimitsAndAnAgeGroup) {
-  for (std::string_view race : kRaceChoices) {
-    RandomSource random(1, &FrozenClock);
-    random.ScriptDraws(std::vector<float>(6, testing::kSmallestDraw));
-    const CharacterSheet sheet = CharacterGenerator().Generate(
-        Request(std::string(race), "nessuna", "nessuno", "1"), random);
-    EXPECT_NE(sheet.scores[0], 0) << race;
-    EXPECT_NE(sheet.age_category, "") << race;
-  }
-}
-
 TEST(CharacterGeneratorTest, AReusedSheetComesOutAsAFreshOne) {
   // Whatever the sheet held before (messages, a pre-set character, an
   // exceptional strength, a reset age), generating over it gives what a

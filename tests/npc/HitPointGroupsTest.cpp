@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "character/CharacterChoices.h"
-#include "character/RaceLimits.h"
 #include "npc/HitPointGroups.h"
 
 namespace quendaro {
@@ -90,18 +89,6 @@ TEST(HitPointGroupsTest, SingleClassesGoWithTheirKindOfClass) {
   for (const Case& c : cases) {
     EXPECT_EQ(GroupsOf(c.character_class), Groups{c.group})
         << c.character_class;
-  }
-}
-
-TEST(HitPointGroupsTest,
-     ExactlyTheWarriorsWithExceptionalStrengthRollAsWarriors) {
-  // The classes that may have exceptional strength are the warriors and the
-  // multi-classes with a warrior in them.
-  for (std::string_view character_class : kClassChoices) {
-    const Groups groups = GroupsOf(character_class);
-    const bool warrior = std::find(groups.begin(), groups.end(),
-                                   ClassGroup::kMilitare) != groups.end();
-    EXPECT_EQ(warrior, IsWarriorClass(character_class)) << character_class;
   }
 }
 
