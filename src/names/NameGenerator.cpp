@@ -58,6 +58,24 @@ constexpr std::array<Syllable, 5> kFemaleThirdParts = {{
     {80, 99, "lian"},
 }};
 
+// Every roll from 1 to 99 picks exactly one syllable: the rows follow one
+// another without gap or overlap and end at 99.
+template <std::size_t N>
+constexpr bool CoversEveryRoll(const std::array<Syllable, N>& table) {
+  int next = 1;
+  for (const Syllable& syllable : table) {
+    if (syllable.low != next || syllable.high < syllable.low) return false;
+    next = syllable.high + 1;
+  }
+  return next == 100;
+}
+
+static_assert(CoversEveryRoll(kFirstParts));
+static_assert(CoversEveryRoll(kMaleSecondParts));
+static_assert(CoversEveryRoll(kFemaleSecondParts));
+static_assert(CoversEveryRoll(kMaleThirdParts));
+static_assert(CoversEveryRoll(kFemaleThirdParts));
+
 // "aard" softens a few first parts: Lanaard, Gwenaard, Gwynaard.
 struct FirstPartChange {
   std::string_view from;
@@ -102,8 +120,9 @@ std::string_view Pick(const std::array<Syllable, N>& table,
     }
     return syllable.text;
   }
-  assert(false && "syllable tables cover every roll 1-99");
-  return {};
+  // Out of reach: the tables cover every roll of Roll(99, 1).
+  assert(false && "a roll outside 1-99");
+  return roll < table.front().low ? table.front().text : table.back().text;
 }
 
 // Whether a third part follows; with a log, a refusal is a step.
