@@ -10,13 +10,13 @@
 namespace quendaro::cli {
 
 // The command line's reading of texts the windows offer as lists and of the
-// numbers typed in their boxes. A user types "umano" or "caotico buono" for
-// "Umano" and "Caotico/buono"; the generators compare exactly, so the text is
+// numbers typed in their boxes. A user types "caotico buono" for
+// "Caotico/buono"; the generators compare exactly, so the text is
 // turned into the list's own entry first, and anything that is no entry is
 // refused with the closest entries named.
 
-// `text` without case, accents, blanks and punctuation: "Elfo oscuro(Drow)"
-// and "elfo oscuro drow" both give "elfooscurodrow".
+// `text` without case, accents, blanks and punctuation: "Neutrale(puro)"
+// and "neutrale puro" both give "neutralepuro".
 std::string FoldedText(std::string_view text);
 
 // The candidates nearest to `text` by edit distance on the folded forms,

@@ -68,7 +68,7 @@ std::string Reordered(const std::vector<std::string>& arguments,
   return line;
 }
 
-// The option a word names ("--race", "--race=Umano", "-h"), or none.
+// The option a word names ("--race", "--race=<razza>", "-h"), or none.
 const Option* NamedOption(std::string_view word,
                           const std::vector<Option>& options) {
   if (word == "-h") word = "--help";

@@ -36,7 +36,7 @@ CombatNumbers CombatNumbersOf(ClassGroup group, int level);
 
 // The numbers of a class of the character window at `level` (1-20): its
 // group's, and for a multi-class character the best of its groups', THAC0
-// and each saving throw chosen apart ("Guerriero/mago/ladro" fights as a
+// and each saving throw chosen apart (the fighter/mage/thief fights as a
 // warrior and saves against rods as a wizard). Missing for a text outside
 // the 41 classes, which has no group.
 std::optional<CombatNumbers> CombatNumbersOfClass(

@@ -12,7 +12,7 @@
 namespace quendaro {
 
 // "Gruppo di PNG: 6 di livello 3", with the choices that were fixed for all:
-// "Gruppo di PNG: 4 di livello 1, Nano di collina".
+// "Gruppo di PNG: 4 di livello 1, <razza>".
 std::string PartyTitle(const Party& party);
 
 // The title, then each NPC as PlainText(Npc) writes it, a blank line apart.
@@ -21,7 +21,7 @@ std::string PlainText(const Party& party, char decimal_separator);
 std::string Markdown(const Party& party);
 // The printed party sheet is PartySheetHtml (Sheets.h).
 
-// {"level": 3, "size": 6, "race": "Nano di collina" or null, "class": ...,
+// {"level": 3, "size": 6, "race": the race or null, "class": ...,
 //  "alignment": ..., "members": [each NPC's result, as "npc" records it]}.
 // The party's fields, once, in the order and shape of its record's
 // "result" (ResultJson writes them).

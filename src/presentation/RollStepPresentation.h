@@ -9,11 +9,11 @@
 namespace quendaro {
 
 // The step's caption and, for a rule, what it did: "FORZA",
-// "COSTITUZIONE: minimo di Guerriero(puro)".
+// "COSTITUZIONE: minimo di <classe>".
 std::string StepLabel(const RollStep& step);
 
 // The step as one line a game master reads: "FORZA: tiro fra 3 e 18 → 11",
-// "COSTITUZIONE: minimo di Guerriero(puro) 8 → 10".
+// "COSTITUZIONE: minimo di <classe> 8 → 10".
 std::string StepText(const RollStep& step);
 
 // Every step's line, each ending with a line break.

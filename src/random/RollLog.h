@@ -22,7 +22,7 @@ struct RollStep {
   // What the step is about, named with the window's caption: "FORZA",
   // "Tesoro A: rame, quantità", "PF".
   std::string subject;
-  // For a rule, what it did: "minimo di Guerriero(puro)". Empty for a draw.
+  // For a rule, what it did: "minimo di <classe>". Empty for a draw.
   std::string rule;
   // A draw's range, both ends included.
   int low = 0;

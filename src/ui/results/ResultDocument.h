@@ -12,7 +12,7 @@ namespace quendaro {
 // generation; copying, saving, printing and the history all read it.
 struct ResultDocument {
   QString generator;  // its key in history/Generators.h, e.g. "character"
-  // One line for the history's list, e.g. "Umano Paladino, FOR 17 … CAR 18".
+  // One line for the history's list, e.g. "<razza> <classe>, FOR 17 … CAR 18".
   QString summary;
   QString plain_text;
   QString markdown;
