@@ -41,16 +41,16 @@ struct PresetCharacter {
 // and the class at this place of the window's list, the one rogue whose race
 // rule refuses a race instead of naming those it takes.
 inline constexpr std::size_t kPresetClass = 31;
-static_assert(kClasses[kPresetClass].race.kind == RestrictionKind::kNot &&
-                  kClasses[kPresetClass].hit_point_groups.size() == 1 &&
-                  kClasses[kPresetClass].hit_point_groups[0] ==
+static_assert(kClassTable[kPresetClass].race.kind == RestrictionKind::kNot &&
+                  kClassTable[kPresetClass].hit_point_groups.size() == 1 &&
+                  kClassTable[kPresetClass].hit_point_groups[0] ==
                       ClassGroup::kVagabondo,
               "the pre-set character's class is the thief");
 
 inline constexpr PresetCharacter kPresetCharacter{
     {"Orvo Brantelmo", "Orvo ", "Orvo"},
     {11, 16, 16, 14, 13, 12},
-    kClasses[kPresetClass].name,
+    kClassTable[kPresetClass].name,
     OnlyRaceOf(race_family::kHuman).name,
     "Caotico/neutrale",
     "178",

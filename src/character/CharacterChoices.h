@@ -29,10 +29,10 @@ constexpr std::array<std::string_view, kSize> NamesOf(
   for (std::size_t i = 0; i < kSize; ++i) names[i] = rows[i].name;
   return names;
 }
-inline constexpr std::array<std::string_view, kRaces.size()> kRaceChoices =
-    NamesOf(kRaces);
-inline constexpr std::array<std::string_view, kClasses.size()> kClassChoices =
-    NamesOf(kClasses);
+inline constexpr std::array<std::string_view, kRaceTable.size()> kRaceChoices =
+    NamesOf(kRaceTable);
+inline constexpr std::array<std::string_view, kClassTable.size()>
+    kClassChoices = NamesOf(kClassTable);
 
 // The nine alignments.
 inline constexpr std::array<std::string_view, 9> kAlignmentChoices = {

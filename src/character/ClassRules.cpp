@@ -18,7 +18,7 @@ static_assert(kAlignmentChoices.size() == 9 &&
 // Every class has minimums, so every class of the window leaves a trace on
 // the scores or refuses a missing race.
 constexpr bool EveryClassHasMinimums() {
-  for (const CharacterClass& row : kClasses) {
+  for (const CharacterClass& row : kClassTable) {
     if (row.minimums.size() == 0) return false;
   }
   return true;

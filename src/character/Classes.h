@@ -107,7 +107,7 @@ struct CharacterClass {
 // one specialist. The seven multi-classes are the names whose parts are each
 // a class of their own, and roll with each part's group in the order the
 // name gives them.
-inline constexpr std::array<CharacterClass, 41> kClasses = [] {
+inline constexpr std::array<CharacterClass, 41> kClassTable = [] {
   using namespace race_family;
   using namespace alignment_set;
   using namespace class_rule;
@@ -406,7 +406,7 @@ inline constexpr std::array<CharacterClass, 41> kClasses = [] {
 // The row of the class named exactly `name`; null for any other text
 // ("nessuna", a class typed by hand).
 constexpr const CharacterClass* FindClass(std::string_view name) {
-  for (const CharacterClass& character_class : kClasses) {
+  for (const CharacterClass& character_class : kClassTable) {
     if (character_class.name == name) return &character_class;
   }
   return nullptr;

@@ -19,11 +19,11 @@ namespace {
 // race and some alignment of the window's lists.
 constexpr bool EveryPickHasCandidates() {
   bool open_class = false;
-  for (const CharacterClass& row : kClasses) {
+  for (const CharacterClass& row : kClassTable) {
     open_class = open_class || (row.race.kind == RestrictionKind::kNone &&
                                 row.alignment.kind == RestrictionKind::kNone);
     bool some_race = false;
-    for (const Race& race : kRaces) {
+    for (const Race& race : kRaceTable) {
       some_race = some_race || !row.race.BrokenBy(race.family);
     }
     bool some_alignment = false;

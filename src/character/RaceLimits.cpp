@@ -16,7 +16,7 @@ constexpr int kPercentileValues = 77;
 // Every race rolls each score within limits from 1 up, so that only a
 // refusal or a race outside the list gives a 0.
 constexpr bool LimitsAreSound() {
-  for (const Race& race : kRaces) {
+  for (const Race& race : kRaceTable) {
     for (const ScoreRange& range : race.limits) {
       if (range.minimum < 1 || range.maximum < range.minimum) return false;
     }
@@ -25,9 +25,10 @@ constexpr bool LimitsAreSound() {
 }
 static_assert(LimitsAreSound());
 
-static_assert(std::ranges::count_if(kClasses, &CharacterClass::Warrior) == 21,
+static_assert(std::ranges::count_if(kClassTable, &CharacterClass::Warrior) ==
+                  21,
               "21 classes may have exceptional strength");
-static_assert(std::ranges::count_if(kRaces, &Race::Small) == 10,
+static_assert(std::ranges::count_if(kRaceTable, &Race::Small) == 10,
               "the four gnomes and the six halflings are the small races");
 
 }  // namespace

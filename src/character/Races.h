@@ -67,7 +67,7 @@ struct Race {
 };
 
 // The 25 races, in the order of the character window's list.
-inline constexpr std::array<Race, 25> kRaces = [] {
+inline constexpr std::array<Race, 25> kRaceTable = [] {
   using namespace race_family;
   return std::array<Race, 25>{{
       {"Elfo alto",
@@ -176,7 +176,7 @@ inline constexpr std::array<Race, 25> kRaces = [] {
 // The row of the race named exactly `name`; null for any other text
 // ("nessuna", a race typed by hand).
 constexpr const Race* FindRace(std::string_view name) {
-  for (const Race& race : kRaces) {
+  for (const Race& race : kRaceTable) {
     if (race.name == name) return &race;
   }
   return nullptr;
@@ -187,7 +187,7 @@ constexpr const Race* FindRace(std::string_view name) {
 // the build.
 consteval const Race& OnlyRaceOf(unsigned family) {
   const Race* found = nullptr;
-  for (const Race& race : kRaces) {
+  for (const Race& race : kRaceTable) {
     if (race.family != family) continue;
     if (found != nullptr) throw "a family of several races";
     found = &race;

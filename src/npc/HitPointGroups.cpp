@@ -7,7 +7,7 @@ namespace quendaro {
 namespace {
 
 constexpr bool EveryClassHasAGroup() {
-  for (const CharacterClass& row : kClasses) {
+  for (const CharacterClass& row : kClassTable) {
     if (row.hit_point_groups.size() == 0) return false;
   }
   return true;
