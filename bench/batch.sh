@@ -43,7 +43,9 @@ row() {
 }
 # The goals are for ten million; a smaller count scales them.
 scaled() { awk -v g="$1" -v n="$count" 'BEGIN { printf "%.2g", g * n / 1e7 }'; }
-row "character (no choices)" "$(scaled 5)" character
+# With no choices the command line refuses a character; --as-typed takes the
+# request as the window does, which answers with its messages and zeros.
+row "character (no choices, as typed)" "$(scaled 5)" character --as-typed
 row "character (human warrior)" "$(scaled 5)" character --race Umano \
   --class "Guerriero(puro)" --alignment Legale/buono --sex Maschio --age 20
 row "treasure (types A-I at 5)" "$(scaled 3)" treasure \
