@@ -230,14 +230,14 @@ _quendaro-cli() {
         script += "'(-h --help)'{-h,--help}'[" + description + "]'";
         continue;
       }
-      std::string spec = dashed + "[" + description + "]";
+      std::string argument = dashed + "[" + description + "]";
       if (option.TakesValue()) {
-        spec += ":" + std::string(option.name) + ":";
+        argument += ":" + std::string(option.name) + ":";
         if (!option.values.empty()) {
-          spec += "_quendaro_cli_values " + ValuesArray(name, option.name);
+          argument += "_quendaro_cli_values " + ValuesArray(name, option.name);
         }
       }
-      script += ZshQuoted(spec);
+      script += ZshQuoted(argument);
     }
     script += "\n      ;;\n";
   }
