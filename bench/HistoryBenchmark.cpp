@@ -45,6 +45,7 @@
 #include <string>
 #include <vector>
 
+#include "ConsolePlatform.h"
 #include "history/HistoryStore.h"
 #include "random/RandomSource.h"
 #include "ui/forms/Form1.h"
@@ -126,17 +127,7 @@ long PeakResidentKib() {
   return 0;
 }
 
-class ConsolePlatform final : public quendaro::Platform {
- public:
-  void ShowMessage(QWidget* /*parent*/, const QString& text) override {
-    std::fprintf(stderr, "message: %s\n", qPrintable(text));
-  }
-  void Beep() override {}
-  char DecimalSeparator() const override { return desktop_.DecimalSeparator(); }
-
- private:
-  quendaro::DesktopPlatform desktop_;
-};
+using quendaro::bench::ConsolePlatform;
 
 // Keeps the entries the windows make; goes nowhere.
 class Collector final : public quendaro::Navigator {

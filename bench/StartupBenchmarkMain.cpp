@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "ConsolePlatform.h"
 #include "StartupBenchmark.h"
 #include "random/RandomSource.h"
 #include "ui/kit/Pictures.h"
@@ -16,17 +17,7 @@
 
 namespace {
 
-class ConsolePlatform final : public quendaro::Platform {
- public:
-  void ShowMessage(QWidget* /*parent*/, const QString& text) override {
-    std::fprintf(stderr, "message: %s\n", qPrintable(text));
-  }
-  void Beep() override {}
-  char DecimalSeparator() const override { return desktop_.DecimalSeparator(); }
-
- private:
-  quendaro::DesktopPlatform desktop_;
-};
+using quendaro::bench::ConsolePlatform;
 
 }  // namespace
 
