@@ -162,7 +162,9 @@ class HistoryStoreTest : public QObject {
   void EveryFieldComesBack() {
     QFETCH(bool, older_line);
     QJsonObject entry = Entry(QStringLiteral("Aldor"), 7);
-    entry[QStringLiteral("text")] = QStringLiteral("Aldor\nTOTALE : 85\n");
+    entry[QStringLiteral("text")] = QStringLiteral(
+        "Aldor, Elfo alto\nETA' : 120 anni  Maturità\n"
+        "TOTALE : 85\n");
     entry[QStringLiteral("markdown")] =
         QStringLiteral("# Nome\n\n```\nAldor\nTOTALE : 85\n```\n");
     entry[QStringLiteral("html")] = QStringLiteral("<p>Aldor è qui</p>");
@@ -180,6 +182,9 @@ class HistoryStoreTest : public QObject {
     const HistoryStore::Contents contents = HistoryStore(path_).Load();
     QCOMPARE(contents.rows.size(), std::size_t{1});
     QCOMPARE(UnpackEntry(contents.rows[0]), entry);
+    // What a search looks through is the same read as packed.
+    QCOMPARE(contents.rows[0].words, PackEntry(entry)->words);
+    QVERIFY(contents.rows[0].words.contains(QStringLiteral("elfo alto")));
   }
 
   // Two programs appending at once: every entry of both is there, each on a
