@@ -58,10 +58,14 @@ median_of() {
   [[ -n ${3:-} ]] && figure='processor +([0-9.]+) ms'
   grep -F "$2" "$work/$1.out" | sed -E "s/.*$figure.*/\1/" | median
 }
+# The median over the runs of the opening's wall clock, or with a second
+# argument "cpu" its processor time over every thread, or "window" that of
+# the window's thread alone.
 opened() {
   local figure='\1'
-  [[ -n ${2:-} ]] && figure='\2'
-  sed -nE "s/^\"Cronologia\" opened on [0-9]+ entries in ([0-9.]+) ms, processor ([0-9.]+) ms/$figure/p" \
+  [[ ${2:-} == cpu ]] && figure='\2'
+  [[ ${2:-} == window ]] && figure='\3'
+  sed -nE "s/^\"Cronologia\" opened on [0-9]+ entries in ([0-9.]+) ms, processor ([0-9.]+) ms, of it the window's thread ([0-9.]+) ms/$figure/p" \
     "$work/$1.out" | median
 }
 rss() {
@@ -84,8 +88,12 @@ line() {
 echo
 echo "History of $entries generations, $runs runs, offscreen, Release build"
 line "file size" "$(awk -v s="$size" 'BEGIN { print s / 1e6 }')" MB 15
-line "\"Cronologia\" opened and painted" "$(opened full)" ms 150 \
-  "$(opened full cpu)"
+line "\"Cronologia\" opened and painted" "$(opened full)" ms 150
+# The rows are unpacked on every core at once: the processor time of all
+# threads together is more than the wait, and the window's own thread is
+# what keeps it from answering a click meanwhile.
+echo "  processor, every thread together          $(opened full cpu) ms;" \
+  "the window's thread $(opened full window) ms"
 line "a search, typed letter by letter (median)" \
   "$(median_of full 'A search')" ms 50 "$(median_of full 'A search' cpu)"
 line "a generator chosen in the filter (median)" \
