@@ -55,19 +55,6 @@ std::string Indented(std::string_view text, std::string_view indent) {
   return out;
 }
 
-// The gems of one class, in the order drawn.
-template <typename Visit>
-void ForEachClass(const LairContents& contents, Visit&& visit) {
-  for (int c = 0; c < kGemClassCount; ++c) {
-    const auto gem_class = static_cast<GemClass>(c);
-    std::vector<const Gem*> gems;
-    for (const Gem& gem : contents.gems) {
-      if (gem.gem_class == gem_class) gems.push_back(&gem);
-    }
-    if (!gems.empty()) visit(gem_class, gems);
-  }
-}
-
 std::string ValueLine(const LairContents& contents) {
   return "gemme " + GoldText(contents.value.gems) + ", oggetti d'arte " +
          GoldText(contents.value.art_objects) + ", monete " +

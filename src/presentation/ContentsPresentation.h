@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "presentation/Markup.h"
 #include "presentation/ResultFields.h"
@@ -50,6 +51,20 @@ void ForEachItem(const LairContents& contents, Visit&& visit) {
       index = 0;
     }
     visit(item, index++);
+  }
+}
+
+// Calls `visit(gem_class, gems)` for each class that the lair has gems of,
+// from the cheapest, with that class's gems in the order drawn.
+template <typename Visit>
+void ForEachClass(const LairContents& contents, Visit&& visit) {
+  for (int c = 0; c < kGemClassCount; ++c) {
+    const auto gem_class = static_cast<GemClass>(c);
+    std::vector<const Gem*> gems;
+    for (const Gem& gem : contents.gems) {
+      if (gem.gem_class == gem_class) gems.push_back(&gem);
+    }
+    if (!gems.empty()) visit(gem_class, gems);
   }
 }
 

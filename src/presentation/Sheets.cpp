@@ -159,27 +159,20 @@ std::string Notes(const std::vector<std::string>& messages) {
   return html;
 }
 
-// Texts in cells of `columns` to a row, each as wide as the others, in the
-// sheet's smaller type; `rows` grows by the rows written.
-std::string Columns(const std::vector<std::string>& texts, int columns,
-                    int& rows) {
-  std::string table =
-      "<table width=\"100%\" border=\"1\" cellspacing=\"0\" "
-      "cellpadding=\"3\">\n";
-  const std::string width = std::to_string(100 / columns) + "%";
-  for (std::size_t first = 0; first < texts.size();
-       first += static_cast<std::size_t>(columns)) {
-    table += "<tr>";
-    for (std::size_t i = first; i < first + static_cast<std::size_t>(columns);
-         ++i) {
-      table += i < texts.size()
-                   ? Cell("mark", texts[i], "width=\"" + width + "\"")
-                   : "<td width=\"" + width + "\"></td>";
-    }
-    table += "</tr>\n";
-    ++rows;
+// A row of the contents: its caption, and its texts one after the other in
+// the sheet's smaller type, so that a large lair still fits its page; `lines`
+// grows by the printed lines the row takes, about.
+std::string RunningRow(std::string_view caption,
+                       const std::vector<std::string>& texts, int& lines) {
+  // So many letters of the small type fit a line beside the caption.
+  constexpr std::size_t kLettersPerLine = 115;
+  std::string run;
+  for (const std::string& text : texts) {
+    run += (run.empty() ? "" : "; ") + text;
   }
-  return table + "</table>\n";
+  lines += static_cast<int>(run.size() / kLettersPerLine) + 1;
+  return "<tr>" + Cell("label", caption, "width=\"18%\"") + Cell("mark", run) +
+         "</tr>\n";
 }
 
 // "3 × " before a text that comes several times, in the order first met.
@@ -202,50 +195,62 @@ std::vector<std::string> Counted(const std::vector<std::string>& texts) {
   return shown;
 }
 
-// The lair's contents as compact as a page allows: the same gem or art
-// object of the same value counted once, three to a row; each magic item on
-// its own row, an intelligent weapon with its numbers.
-std::string ContentsSection(const LairContents& contents, int& rows) {
-  std::string html = "<h2>Contenuto del tesoro</h2>\n";
-  std::vector<std::string> gems;
-  for (int c = 0; c < kGemClassCount; ++c) {
-    for (const Gem& gem : contents.gems) {
-      if (static_cast<int>(gem.gem_class) != c) continue;
-      gems.push_back(std::string(gem.stone) + " (" +
-                     std::string(GemClassName(gem.gem_class)) + "), " +
-                     GoldText(gem.value));
+// The lair's contents as compact as a page allows: the gems a row per
+// class, the art objects in one row, the same stone or object of the same
+// value counted once; the magic items a row per treasure type, an
+// intelligent weapon with its numbers. `lines` grows by the printed lines it
+// takes, about.
+std::string ContentsSection(const LairContents& contents, int& lines) {
+  std::string html = "<h2>Contenuto del tesoro</h2>\n" + Table(3);
+  if (contents.gems.empty()) html += RunningRow("Gemme", {"nessuna"}, lines);
+  ForEachClass(contents, [&](GemClass gem_class, const auto& gems) {
+    std::vector<std::string> texts;
+    for (const Gem* gem : gems) {
+      texts.push_back(std::string(gem->stone) + " (" + GoldText(gem->value) +
+                      ")");
     }
-  }
-  html += "<p class=\"aside\"><b>Gemme</b></p>\n";
-  html += gems.empty() ? "<p class=\"aside\">nessuna</p>\n"
-                       : Columns(Counted(gems), 3, rows);
+    html += RunningRow("Gemme (" + std::string(GemClassName(gem_class)) + ")",
+                       Counted(texts), lines);
+  });
   std::vector<std::string> objects;
   for (const ArtObject& object : contents.art_objects) {
-    objects.push_back(ArtObjectText(object) + ", " + GoldText(object.value));
+    objects.push_back(ArtObjectText(object) + " (" + GoldText(object.value) +
+                      ")");
   }
-  html += "<p class=\"aside\"><b>Oggetti d'arte</b></p>\n";
-  html += objects.empty() ? "<p class=\"aside\">nessuno</p>\n"
-                          : Columns(Counted(objects), 3, rows);
-  if (!contents.magic_items.empty()) {
-    html += "<p class=\"aside\"><b>Oggetti magici</b></p>\n" + Table(3);
-    ForEachItem(contents, [&](const MagicItem& item, std::size_t index) {
-      std::string name = MagicItemName(item);
-      if (item.weapon) {
-        const WeaponWindowTexts weapon = WindowTexts(*item.weapon);
-        name += ": " + weapon.alignment + ", INT " + weapon.intelligence +
-                ", " + weapon.communication + ", ego " + weapon.ego;
-        for (const WeaponLine& line : LinesInWindowOrder(weapon)) {
-          name += "; " + line.text;
-        }
+  html += RunningRow(
+      "Oggetti d'arte",
+      objects.empty() ? std::vector<std::string>{"nessuno"} : Counted(objects),
+      lines);
+  // The magic items a row per treasure type, each after its place in the
+  // type's line.
+  std::string type_letter;
+  std::vector<std::string> items;
+  const auto end_type = [&] {
+    if (items.empty()) return;
+    html += RunningRow("Oggetti magici, tipo " + type_letter, items, lines);
+    items.clear();
+  };
+  ForEachItem(contents, [&](const MagicItem& item, std::size_t index) {
+    const std::string label = MagicItemLabel(item, index);
+    const std::string place = label.substr(label.rfind(' ') + 1);
+    if (index == 0) {
+      end_type();
+      type_letter = place.substr(0, 1);
+    }
+    std::string text = place + " " + MagicItemName(item);
+    if (item.weapon) {
+      const WeaponWindowTexts weapon = WindowTexts(*item.weapon);
+      text += " (" + weapon.alignment + ", INT " + weapon.intelligence + ", " +
+              weapon.communication + ", ego " + weapon.ego;
+      for (const WeaponLine& line : LinesInWindowOrder(weapon)) {
+        text += ", " + line.text;
       }
-      html += "<tr>" +
-              Cell("mark", MagicItemLabel(item, index), "width=\"22%\"") +
-              Cell("mark", MagicKindName(item.kind), "width=\"14%\"") +
-              Cell("mark", name) + "</tr>\n";
-      ++rows;
-    });
-    html += "</table>\n";
-  }
+      text += ")";
+    }
+    items.push_back(std::move(text));
+  });
+  end_type();
+  html += "</table>\n";
   html += "<p class=\"aside\">Valore: gemme " + GoldText(contents.value.gems) +
           ", oggetti d'arte " + GoldText(contents.value.art_objects) +
           ", monete " + GoldText(contents.value.coins) + ", <b>totale " +
@@ -429,9 +434,9 @@ std::string TreasureSheetHtml(const TreasureResult& result,
 
   int room = 330 - 20 * std::max(lines, 1);
   if (contents != nullptr) {
-    int rows = 0;
-    body += ContentsSection(*contents, rows);
-    room -= 16 * rows + 80;
+    int contents_lines = 0;
+    body += ContentsSection(*contents, contents_lines);
+    room -= 12 * contents_lines + 60;
   }
 
   // A lair that fills the page with its contents leaves no room to write:

@@ -364,6 +364,7 @@ class ResultsTest : public QObject {
     QTest::newRow("refused character") << 10;
     QTest::newRow("npc") << 0;
     QTest::newRow("party of twelve") << 12;
+    QTest::newRow("a lair of sixty gems and eighteen magic items") << 13;
   }
 
   void EverySheetIsOneA4PageWithItsWholeResult() {
@@ -445,14 +446,22 @@ class ResultsTest : public QObject {
         window = std::move(party);
         break;
       }
-      case 3: {
+      case 3:
+      case 13: {
         auto treasure = std::make_unique<Form3>(random, platform);
         QVERIFY(ShowAndWait(*treasure));
         Child<QSpinBox>(*treasure, "UpDown1")->setValue(2);
-        Child<QSpinBox>(*treasure, "UpDown7")->setValue(1);
+        if (form == 13) {
+          // A×2, D×2 and H×2, rolled twice: the second lair has 64 gems,
+          // 32 art objects and 18 magic items, the last of them H12.
+          Child<QSpinBox>(*treasure, "UpDown10")->setValue(2);
+          Child<QSpinBox>(*treasure, "UpDown17")->setValue(2);
+          Click(*treasure, "Command1");
+        } else {
+          Child<QSpinBox>(*treasure, "UpDown7")->setValue(1);
+        }
         Click(*treasure, "Command1");
-        expected << "×2"
-                 << "×1"
+        expected << "×2" << (form == 13 ? "H12" : "×1")
                  << "Monete di platino/electrum"
                  << Child<QLabel>(*treasure, "Label10")->text()
                  << "Oggetti magici"
