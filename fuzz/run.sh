@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-30}
 seed=${FUZZ_SEED:-1}
-readonly harnesses=(character treasure weapon hitpoints name cli)
+readonly harnesses=(character treasure weapon hitpoints name cli history)
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENDARO_FUZZ=ON \

@@ -251,7 +251,6 @@ std::optional<HistoryRow> RowOf(const QString& time, QStringView key,
   // from it in one piece, the first kEnd turned into the line break
   // WordsOf puts there, rather than from the summary and the text apart.
   const qsizetype first = head->indexOf(kEnd);
-  if (first + 1 == head->size()) return std::nullopt;
   HistoryRow row;
   row.summary = QString::fromUtf8(head->first(first));
   QString words = QString::fromUtf8(head->chopped(1));
