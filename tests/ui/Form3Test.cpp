@@ -19,6 +19,7 @@
 #include "ui/forms/TreasureContentsWindow.h"
 #include "ui/kit/AboutTexts.h"
 #include "ui/kit/QtText.h"
+#include "ui/results/ResultActions.h"
 
 namespace quendaro {
 
@@ -293,6 +294,50 @@ class Form3Test : public QObject {
 
     Click(window, "Command2");
     QCOMPARE(list->topLevelItemCount(), 0);
+  }
+
+  // A lair reopened from the history brings its own contents into the
+  // contents window, rolled again from its record; a record edited so that
+  // its dice give another lair brings none.
+  void aReopenedLairShowsItsOwnContents() {
+    RandomSource random(8);
+    RecordingPlatform platform;
+    Form3 window(random, platform);
+    ShowAndWait(window);
+    Step(window, "UpDown1", Qt::Key_Up, 3);
+    Step(window, "UpDown17", Qt::Key_Up, 2);
+    auto* results = window.findChild<ResultActions*>();
+    const auto listed = [&window] {
+      QStringList texts;
+      auto* list =
+          window.findChild<TreasureContentsWindow*>()->findChild<QTreeWidget*>(
+              "contents");
+      for (QTreeWidgetItemIterator it(list); *it != nullptr; ++it) {
+        texts << (*it)->text(0);
+      }
+      return texts;
+    };
+    Click(window, "Command1");
+    const QJsonObject first = results->EntryFor(*results->Current());
+    window.findChild<QAction*>("contents")->trigger();
+    const QStringList first_contents = listed();
+    QVERIFY(first_contents.size() > 3);
+    Click(window, "Command1");
+    QVERIFY(listed() != first_contents);
+
+    results->Reopen(first);
+    QCOMPARE(listed(), first_contents);
+
+    QJsonObject edited = first;
+    QJsonObject record = edited["record"].toObject();
+    QJsonObject result = record["result"].toObject();
+    QJsonObject counts = result["counts"].toObject();
+    counts["A"] = 1;
+    result["counts"] = counts;
+    record["result"] = result;
+    edited["record"] = record;
+    results->Reopen(edited);
+    QVERIFY(listed().isEmpty());
   }
 
   void menuBarCarriesEveryItem() {

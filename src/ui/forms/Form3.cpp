@@ -4,17 +4,22 @@
 #include <QDateTime>
 #include <QFrame>
 #include <QGridLayout>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <cstdint>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 #include "common/NumberText.h"
 #include "presentation/ContentsPresentation.h"
 #include "presentation/TreasurePresentation.h"
 #include "presentation/WeaponPresentation.h"
+#include "random/RandomState.h"
 #include "treasure/contents/ContentsSeed.h"
 #include "ui/forms/TreasureContentsWindow.h"
 #include "ui/kit/AboutTexts.h"
@@ -297,6 +302,7 @@ void Form3::BuildButtons(QGridLayout& grid) {
       make_button("Command2", "&Cancella", "Cancella il tesoro visualizzato");
   connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+  connect(&shell_.results(), &ResultActions::Reopened, this, &Form3::Reopened);
 
   auto* buttons = new QVBoxLayout;
   buttons->setSpacing(24);
@@ -356,16 +362,9 @@ void Form3::Command1_Click() {
   }
   std::uint64_t contents_seed = 0;
   const TreasureResult result = shell_.Audited([&](RandomSource& random) {
-    const ContentsSeed seed(random);
-    TreasureResult lair = generator_.Generate(counts, random);
-    contents_seed = seed.Value();
-    return lair;
+    return RollLair(counts, random, contents_seed);
   });
-  // The contents come from a sequence of their own, seeded from the lair's
-  // draws, so the lair and every later draw of the shared source are what
-  // they would be without them.
-  RandomSource contents_random = ContentsGenerator::SourceFor(contents_seed);
-  contents_ = contents_generator_.Generate(result, contents_random);
+  contents_ = ContentsOf(result, contents_seed);
   lair_ = result;
   const TreasureWindowTexts texts = WindowTexts(result);
 
@@ -393,6 +392,62 @@ void Form3::Command2_Click() {
   lair_.reset();
   if (contents_window_ != nullptr) contents_window_->Clear();
   shell_.results().Withdraw();
+}
+
+TreasureResult Form3::RollLair(const TreasureGenerator::Counts& counts,
+                               RandomSource& random,
+                               std::uint64_t& contents_seed) const {
+  const ContentsSeed seed(random);
+  TreasureResult lair = generator_.Generate(counts, random);
+  contents_seed = seed.Value();
+  return lair;
+}
+
+LairContents Form3::ContentsOf(const TreasureResult& lair,
+                               std::uint64_t contents_seed) const {
+  // The contents come from a sequence of their own, seeded from the lair's
+  // draws, so the lair and every later draw of the shared source are what
+  // they would be without them.
+  RandomSource random = ContentsGenerator::SourceFor(contents_seed);
+  return contents_generator_.Generate(lair, random);
+}
+
+void Form3::Reopened(const QJsonObject& entry) {
+  lair_.reset();
+  contents_ = {};
+  const QJsonObject record = entry.value(QStringLiteral("record")).toObject();
+  const std::optional<RandomState> start = ReadStateText(
+      record.value(QStringLiteral("state")).toString().toStdString());
+  const QJsonObject kept_counts = record.value(QStringLiteral("result"))
+                                      .toObject()
+                                      .value(QStringLiteral("counts"))
+                                      .toObject();
+  TreasureGenerator::Counts counts{};
+  for (int type = 0; type < kTreasureTypeCount; ++type) {
+    counts[static_cast<std::size_t>(type)] =
+        kept_counts.value(ToQt(TreasureTypeLetter(type))).toInt(0);
+  }
+  if (start) {
+    RandomSource replay;
+    replay.Restore(*start);
+    std::uint64_t contents_seed = 0;
+    TreasureResult lair = RollLair(counts, replay, contents_seed);
+    LairContents contents = ContentsOf(lair, contents_seed);
+    // A record whose dice give another lair (one edited by hand) keeps no
+    // contents: better none than another lair's.
+    const ResultDocument again = TreasureDocument(lair, contents, *start);
+    if (again.record.value(QStringLiteral("result")) ==
+        record.value(QStringLiteral("result"))) {
+      lair_ = std::move(lair);
+      contents_ = std::move(contents);
+    }
+  }
+  if (contents_window_ == nullptr) return;
+  if (lair_) {
+    contents_window_->ShowContents(*lair_, contents_);
+  } else {
+    contents_window_->Clear();
+  }
 }
 
 void Form3::contents_Click() {

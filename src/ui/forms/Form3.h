@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QMainWindow>
 #include <array>
+#include <cstdint>
 #include <optional>
 
 #include "random/RandomSource.h"
@@ -66,6 +68,16 @@ class Form3 : public QMainWindow {
   void EmptyOutputs();
   // Opens `item`, an intelligent weapon of the lair, in the weapon window.
   void OpenWeapon(const MagicItem& item);
+  // The lair of `counts` on `random`, and the seed its contents are rolled
+  // from.
+  TreasureResult RollLair(const TreasureGenerator::Counts& counts,
+                          RandomSource& random,
+                          std::uint64_t& contents_seed) const;
+  LairContents ContentsOf(const TreasureResult& lair,
+                          std::uint64_t contents_seed) const;
+  // A lair reopened from the history: its lair and contents rolled again
+  // from the record's state and counts, for the contents window.
+  void Reopened(const QJsonObject& entry);
 
   GeneratorShell shell_;
   TreasureGenerator generator_;
