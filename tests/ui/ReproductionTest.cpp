@@ -192,6 +192,36 @@ class ReproductionTest : public QObject {
     QCOMPARE(at, output.size());
   }
 
+  // A lair's "Dettagli dei tiri" are the steps its command line explains,
+  // the draws of every gem, art object and magic item included.
+  void ALairsDetailsAreItsCommandLinesSteps() {
+    RandomSource random;
+    random.MixEntropy();
+    RecordingPlatform platform;
+    Form3 treasure(random, platform);
+    QVERIFY(testing::ShowAndWait(treasure));
+    Child<QSpinBox>(treasure, "UpDown1")->setValue(2);
+    Child<QSpinBox>(treasure, "UpDown17")->setValue(1);
+    testing::Click(treasure, "Command1");
+    const ResultDocument document =
+        *treasure.findChild<ResultActions*>()->Current();
+
+    QProcess shell;
+    QProcessEnvironment environment = WithTheToolOnThePath();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    shell.setProcessEnvironment(environment);
+    shell.start(QStringLiteral("sh"),
+                {QStringLiteral("-c"), document.command + " --explain"});
+    QVERIFY(shell.waitForFinished(60000));
+    QCOMPARE(shell.exitCode(), 0);
+    const QString output = QString::fromUtf8(shell.readAllStandardOutput());
+    const QString heading = QStringLiteral("Tiri e regole:\n");
+    const qsizetype steps = output.indexOf(heading);
+    QVERIFY(steps >= 0);
+    QCOMPARE(document.rolls.join(u'\n') + u'\n',
+             output.sliced(steps + heading.size()));
+  }
+
   // A party of the party window comes back from its command line, its text
   // and its record byte for byte; a row rolled again alone leaves the party
   // no command line.

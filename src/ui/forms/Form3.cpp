@@ -362,9 +362,12 @@ void Form3::Command1_Click() {
   }
   std::uint64_t contents_seed = 0;
   const TreasureResult result = shell_.Audited([&](RandomSource& random) {
-    return RollLair(counts, random, contents_seed);
+    TreasureResult lair = RollLair(counts, random, contents_seed);
+    // The contents' draws join the lair's in "Dettagli dei tiri", as they
+    // do on the command line.
+    contents_ = ContentsOf(lair, contents_seed, random.Log());
+    return lair;
   });
-  contents_ = ContentsOf(result, contents_seed);
   lair_ = result;
   const TreasureWindowTexts texts = WindowTexts(result);
 
@@ -404,11 +407,13 @@ TreasureResult Form3::RollLair(const TreasureGenerator::Counts& counts,
 }
 
 LairContents Form3::ContentsOf(const TreasureResult& lair,
-                               std::uint64_t contents_seed) const {
+                               std::uint64_t contents_seed,
+                               RollLog* log) const {
   // The contents come from a sequence of their own, seeded from the lair's
   // draws, so the lair and every later draw of the shared source are what
   // they would be without them.
   RandomSource random = ContentsGenerator::SourceFor(contents_seed);
+  random.SetLog(log);
   return contents_generator_.Generate(lair, random);
 }
 

@@ -73,8 +73,11 @@ class Form3 : public QMainWindow {
   TreasureResult RollLair(const TreasureGenerator::Counts& counts,
                           RandomSource& random,
                           std::uint64_t& contents_seed) const;
+  // The lair's contents, rolled from `contents_seed`; their draws go to
+  // `log` when there is one.
   LairContents ContentsOf(const TreasureResult& lair,
-                          std::uint64_t contents_seed) const;
+                          std::uint64_t contents_seed,
+                          RollLog* log = nullptr) const;
   // A lair reopened from the history: its lair and contents rolled again
   // from the record's state and counts, for the contents window.
   void Reopened(const QJsonObject& entry);
