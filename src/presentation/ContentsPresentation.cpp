@@ -141,9 +141,12 @@ std::string MagicItemName(const MagicItem& item) {
   return name;
 }
 
+std::string MagicItemPlace(const MagicItem& item, std::size_t index_in_type) {
+  return Letter(item.type) + std::to_string(index_in_type + 1);
+}
+
 std::string MagicItemLabel(const MagicItem& item, std::size_t index_in_type) {
-  return "Oggetto magico " + Letter(item.type) +
-         std::to_string(index_in_type + 1);
+  return "Oggetto magico " + MagicItemPlace(item, index_in_type);
 }
 
 std::string ContentsPlainText(const LairContents& contents) {
@@ -169,7 +172,7 @@ std::string ContentsPlainText(const LairContents& contents) {
           WholeText(static_cast<int>(contents.magic_items.size())) + "):";
   if (contents.magic_items.empty()) text += "\n    nessuno";
   ForEachItem(contents, [&](const MagicItem& item, std::size_t index) {
-    text += "\n    " + Letter(item.type) + std::to_string(index + 1) + ": " +
+    text += "\n    " + MagicItemPlace(item, index) + ": " +
             MagicItemName(item) + " (" + std::string(MagicKindName(item.kind)) +
             ")";
     if (item.weapon)
@@ -203,7 +206,7 @@ std::string ContentsMarkdown(const LairContents& contents) {
       "\n### Oggetti magici\n\n| Tipo | Categoria | Oggetto |\n|---|---|---|\n";
   std::string weapons;
   ForEachItem(contents, [&](const MagicItem& item, std::size_t index) {
-    const std::string label = Letter(item.type) + std::to_string(index + 1);
+    const std::string label = MagicItemPlace(item, index);
     md += "| " + label + " | " + std::string(MagicKindName(item.kind)) + " | " +
           MarkdownText(MagicItemName(item)) + " |\n";
     if (item.weapon) {

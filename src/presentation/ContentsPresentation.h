@@ -36,7 +36,9 @@ std::string ArtObjectText(const ArtObject& object);
 // fulmini, 87 cariche", "Pergamena di 3 incantesimi da mago (livelli 1, 4,
 // 2)", "Frecce +1, 9 pezzi".
 std::string MagicItemName(const MagicItem& item);
-// "Oggetto magico A3": the item's place in its type's line.
+// "A3": the item's place in its type's line; `index_in_type` counts from 0.
+std::string MagicItemPlace(const MagicItem& item, std::size_t index_in_type);
+// "Oggetto magico A3".
 std::string MagicItemLabel(const MagicItem& item, std::size_t index_in_type);
 
 // Calls `visit(item, index_in_type)` for each magic item in order, with its

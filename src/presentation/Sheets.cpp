@@ -231,13 +231,11 @@ std::string ContentsSection(const LairContents& contents, int& lines) {
     items.clear();
   };
   ForEachItem(contents, [&](const MagicItem& item, std::size_t index) {
-    const std::string label = MagicItemLabel(item, index);
-    const std::string place = label.substr(label.rfind(' ') + 1);
     if (index == 0) {
       end_type();
-      type_letter = place.substr(0, 1);
+      type_letter = TreasureTypeLetter(item.type);
     }
-    std::string text = place + " " + MagicItemName(item);
+    std::string text = MagicItemPlace(item, index) + " " + MagicItemName(item);
     if (item.weapon) {
       const WeaponWindowTexts weapon = WindowTexts(*item.weapon);
       text += " (" + weapon.alignment + ", INT " + weapon.intelligence + ", " +
