@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -64,15 +65,24 @@ const QString& Any(const QStringList& texts, Pick& pick) {
   return texts[static_cast<qsizetype>(pick() % texts.size())];
 }
 
-// The environment a shell runs the command lines in: the tool found on the
-// PATH, as an installed one is.
-QProcessEnvironment WithTheToolOnThePath() {
+// What `script` prints on standard output, run by a shell with the tool
+// found on the PATH, as an installed one is, and in the C locale; nothing
+// when it fails, with its errors shown.
+std::optional<QByteArray> RunInShell(const QString& script) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(
       QStringLiteral("PATH"),
       QFileInfo(QStringLiteral(QUENDARO_CLI_PATH)).absolutePath() +
           QStringLiteral(":") + environment.value(QStringLiteral("PATH")));
-  return environment;
+  environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+  QProcess shell;
+  shell.setProcessEnvironment(environment);
+  shell.start(QStringLiteral("sh"), {QStringLiteral("-c"), script});
+  if (!shell.waitForFinished(120000) || shell.exitCode() != 0) {
+    qWarning("%s", shell.readAllStandardError().constData());
+    return std::nullopt;
+  }
+  return shell.readAllStandardOutput();
 }
 
 }  // namespace
@@ -169,14 +179,9 @@ class ReproductionTest : public QObject {
       script += one.command + QStringLiteral("\n") + one.command +
                 QStringLiteral(" --json\n");
     }
-    QProcess shell;
-    QProcessEnvironment environment = WithTheToolOnThePath();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    shell.setProcessEnvironment(environment);
-    shell.start(QStringLiteral("sh"), {QStringLiteral("-c"), script});
-    QVERIFY(shell.waitForFinished(120000));
-    QCOMPARE(shell.exitCode(), 0);
-    const QByteArray output = shell.readAllStandardOutput();
+    const std::optional<QByteArray> run = RunInShell(script);
+    QVERIFY(run.has_value());
+    const QByteArray& output = *run;
 
     // Each run prints its text and a blank line's worth of nothing more,
     // then its one record; the texts are as long as the window's.
@@ -206,15 +211,10 @@ class ReproductionTest : public QObject {
     const ResultDocument document =
         *treasure.findChild<ResultActions*>()->Current();
 
-    QProcess shell;
-    QProcessEnvironment environment = WithTheToolOnThePath();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    shell.setProcessEnvironment(environment);
-    shell.start(QStringLiteral("sh"),
-                {QStringLiteral("-c"), document.command + " --explain"});
-    QVERIFY(shell.waitForFinished(60000));
-    QCOMPARE(shell.exitCode(), 0);
-    const QString output = QString::fromUtf8(shell.readAllStandardOutput());
+    const std::optional<QByteArray> run =
+        RunInShell(document.command + " --explain");
+    QVERIFY(run.has_value());
+    const QString output = QString::fromUtf8(*run);
     const QString heading = QStringLiteral("Tiri e regole:\n");
     const qsizetype steps = output.indexOf(heading);
     QVERIFY(steps >= 0);
@@ -239,17 +239,10 @@ class ReproductionTest : public QObject {
     const ResultDocument document = *results->Current();
     QVERIFY(document.command.contains(QStringLiteral("--party 4")));
 
-    QProcess shell;
-    QProcessEnvironment environment = WithTheToolOnThePath();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    shell.setProcessEnvironment(environment);
-    shell.start(QStringLiteral("sh"),
-                {QStringLiteral("-c"),
-                 document.command + "\n" + document.command + " --json"});
-    QVERIFY(shell.waitForFinished(60000));
-    QCOMPARE(shell.exitCode(), 0);
-    QCOMPARE(shell.readAllStandardOutput(),
-             document.plain_text.toUtf8() + document.record_line + '\n');
+    const std::optional<QByteArray> run =
+        RunInShell(document.command + "\n" + document.command + " --json");
+    QVERIFY(run.has_value());
+    QCOMPARE(*run, document.plain_text.toUtf8() + document.record_line + '\n');
 
     party.findChild<QTableWidget*>(QStringLiteral("table"))->selectRow(1);
     testing::Click(party, "reroll");
