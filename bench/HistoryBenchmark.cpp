@@ -67,21 +67,13 @@ double Milliseconds(Clock::time_point from, Clock::time_point to) {
   return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
-// The processor time of every thread of the process so far, in
-// milliseconds: on a busy machine the wall clock tells more of the others'
-// work than of ours.
-double ProcessorMilliseconds() {
+// The processor time so far of `clock`, in milliseconds: of every thread of
+// the process (on a busy machine the wall clock tells more of the others'
+// work than of ours), or of the calling thread, which for the window's
+// thread is how long the window could answer no click.
+double ProcessorMilliseconds(clockid_t clock = CLOCK_PROCESS_CPUTIME_ID) {
   timespec time{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &time);
-  return static_cast<double>(time.tv_sec) * 1e3 +
-         static_cast<double>(time.tv_nsec) / 1e6;
-}
-
-// The processor time of the calling thread so far, in milliseconds: for
-// the window's thread, how long the window could answer no click.
-double ThreadMilliseconds() {
-  timespec time{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
+  clock_gettime(clock, &time);
   return static_cast<double>(time.tv_sec) * 1e3 +
          static_cast<double>(time.tv_nsec) / 1e6;
 }
@@ -97,12 +89,13 @@ struct Times {
 // Measures `what` into `times`.
 void Measure(Times& times, const std::function<void()>& what) {
   const double processor = ProcessorMilliseconds();
-  const double window = ThreadMilliseconds();
+  const double window = ProcessorMilliseconds(CLOCK_THREAD_CPUTIME_ID);
   const Clock::time_point start = Clock::now();
   what();
   times.wall.push_back(Milliseconds(start, Clock::now()));
   times.processor.push_back(ProcessorMilliseconds() - processor);
-  times.window.push_back(ThreadMilliseconds() - window);
+  times.window.push_back(ProcessorMilliseconds(CLOCK_THREAD_CPUTIME_ID) -
+                         window);
 }
 
 double Median(std::vector<double> values) {
